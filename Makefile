@@ -1,0 +1,28 @@
+# The two commands of the README. Both install what is missing, configure
+# and build first, so a fresh Debian 12 machine needs nothing else.
+.PHONY: run test test-asan build build-asan deps clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@test -f build/build.ninja || cmake --preset default
+	cmake --build --preset default
+
+build-asan: deps
+	@test -f build-asan/build.ninja || cmake --preset asan
+	cmake --build --preset asan
+
+run: build
+	@scripts/run
+
+test: build
+	@mkdir -p build/runtime && chmod 700 build/runtime
+	XDG_RUNTIME_DIR=$(CURDIR)/build/runtime ctest --preset default
+
+test-asan: build-asan
+	@mkdir -p build-asan/runtime && chmod 700 build-asan/runtime
+	XDG_RUNTIME_DIR=$(CURDIR)/build-asan/runtime ctest --preset asan
+
+clean:
+	rm -rf build build-asan
