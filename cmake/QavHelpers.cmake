@@ -33,3 +33,24 @@ function(qav_test name)
   target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 endfunction()
+
+# A GoogleTest executable for widgets: the shared main in tests/QtTestMain.cpp
+# creates the QApplication (offscreen platform) that Qt Test's event
+# simulation needs.
+function(qav_qt_test name)
+  cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  set(CMAKE_AUTOMOC ON)
+  add_executable(${name} ${srcs} ${PROJECT_SOURCE_DIR}/tests/QtTestMain.cpp)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests AUTOMOC ON)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    QAV_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
+    QAV_BIN_DIR="${QAV_PROGRAM_DIR}")
+  target_link_libraries(${name} PRIVATE ${A_LIBS} Qt6::Test GTest::gtest GTest::gmock)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT 120 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

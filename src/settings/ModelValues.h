@@ -2,7 +2,7 @@
 // The current radio values that the factory defaults and the file header
 // depend on. The settings manager owns the live copy; the section store and
 // the codeplug file only ever see this plain value, so they can be used
-// (and tested) without any settings.
+// (and tested) without the settings manager.
 #include <cstdint>
 #include <cstdio>
 #include <string>
