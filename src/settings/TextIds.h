@@ -1,0 +1,23 @@
+#pragma once
+// Numbers of the language-file texts that the code refers to by name.
+// Messages are looked up under S01, captions, menu and tree texts and list
+// definitions under S02. A test checks that every number named here has a
+// text in every shipped language file, so keep each on its own line in the
+// form `constexpr int kName = number;`.
+
+namespace MsgId {
+constexpr int kNewConfirm = 800;        // New: discard the current codeplug?
+constexpr int kRecentUnreadable = 802;  // Open Recent: header unreadable
+constexpr int kSaveFailed = 803;        // Save, Save As: file not written
+constexpr int kModelNotAccepted = 810;  // Open: model identifier not accepted
+constexpr int kOpenUnreadable = 811;    // Open: header or image unreadable
+constexpr int kInvalidValues = 814;     // Save, Save As, Write: invalid values found
+constexpr int kRecentTooNew = 1140;     // Open Recent: firmware newer than supported
+constexpr int kFileDefaultExt = 1211;   // file dialogs: default extension
+constexpr int kFileFilter = 1212;       // file dialogs: filter
+constexpr int kOpenTooNew = 1230;       // Open: firmware newer than supported
+}  // namespace MsgId
+
+namespace CapId {
+constexpr int kModelNameLabel = 1045;   // "Model Name:"
+}  // namespace CapId
