@@ -13,6 +13,7 @@ constexpr int kModelNotAccepted = 810;  // Open: model identifier not accepted
 constexpr int kOpenUnreadable = 811;    // Open: header or image unreadable
 constexpr int kInvalidValues = 814;     // Save, Save As, Write: invalid values found
 constexpr int kRecentTooNew = 1140;     // Open Recent: firmware newer than supported
+constexpr int kFreqOutOfBand = 1164;    // frequency edits: value clamped to the model band
 constexpr int kFileDefaultExt = 1211;   // file dialogs: default extension
 constexpr int kFileFilter = 1212;       // file dialogs: filter
 constexpr int kOpenTooNew = 1230;       // Open: firmware newer than supported
