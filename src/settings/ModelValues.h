@@ -14,7 +14,8 @@ struct ModelValues {
     int signal = 0;                 // signalling value
     std::uint8_t bandFlags = 0x80;  // flags of the range entry matching freqRange (0 when none)
 
-    // The two whole-MHz edges of freqRange; 0 when the text does not parse.
+    // The two whole-MHz edges of freqRange, read as 16-bit numbers with
+    // "%d-%d"; a number that is missing reads as 0.
     int lowMHz() const { return edge(0); }
     int highMHz() const { return edge(1); }
 
@@ -22,7 +23,7 @@ private:
     int edge(int which) const
     {
         int lo = 0, hi = 0;
-        if (std::sscanf(freqRange.c_str(), "%d-%d", &lo, &hi) != 2) return 0;
-        return which == 0 ? lo : hi;
+        std::sscanf(freqRange.c_str(), "%d-%d", &lo, &hi);
+        return static_cast<std::int16_t>(which == 0 ? lo : hi);
     }
 };

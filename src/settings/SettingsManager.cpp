@@ -1,0 +1,157 @@
+#include "settings/SettingsManager.h"
+
+#include "settings/FileIO.h"
+#include "settings/ProfileFile.h"
+
+#include <dirent.h>
+#include <iostream>
+#include <locale>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr const char* kSettingsFile = "Settings.ini";
+constexpr const char* kSetting = "Setting";
+
+char userDecimalPoint()
+{
+    try {
+        return std::use_facet<std::numpunct<char>>(std::locale("")).decimal_point();
+    } catch (const std::exception&) {
+        return '.';
+    }
+}
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The "*.lng" files of `dir`, in the order the file system lists them.
+std::vector<std::string> languageFiles(const std::string& dir)
+{
+    std::vector<std::string> files;
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return files;
+    while (dirent* e = ::readdir(d)) {
+        std::string name = e->d_name;
+        if (name.empty() || name[0] == '.' || name.size() < 4 || name.compare(name.size() - 4, 4, ".lng") != 0)
+            continue;
+        if (isRegularFile(dir + name)) files.push_back(dir + name);
+    }
+    ::closedir(d);
+    return files;
+}
+
+}  // namespace
+
+CSettingsManager::CSettingsManager() : CSettingsManager(programDirectory(), userConfigDirectory()) {}
+
+CSettingsManager::CSettingsManager(const std::string& programDir)
+    : CSettingsManager(programDir, userConfigDirectory())
+{
+}
+
+CSettingsManager::CSettingsManager(const std::string& programDir, const std::string& userDir)
+    : locations_(programDir, userDir), decimalPoint_(userDecimalPoint())
+{
+    model_.freqRange.clear();
+    model_.bandFlags = 0;
+    readSettings();
+}
+
+CSettingsManager::~CSettingsManager()
+{
+    if (writeOnDestruction_ && !writeSettings())
+        std::cerr << "qav: settings not saved: " << lastError_ << '\n';
+}
+
+CSettingsManager& CSettingsManager::instance()
+{
+    static CSettingsManager manager;
+    static const bool armed = (manager.setWriteOnDestruction(true), true);
+    (void)armed;
+    return manager;
+}
+
+void CSettingsManager::readSettings()
+{
+    ProfileFile ini;
+    ini.load(settingsPath());
+    model_.signal = ini.getInt(kSetting, "Signal", model_.signal);
+    comPort_ = ini.getInt(kSetting, "ComPort", comPort_);
+    if (auto v = ini.find(kSetting, "ModelName")) model_.modelName = truncateToBuffer(*v, ProfileBuffer::kShort);
+    if (auto v = ini.find(kSetting, "ModelID")) model_.modelId = truncateToBuffer(*v, ProfileBuffer::kShort);
+    if (auto v = ini.find(kSetting, "FreqRange")) model_.freqRange = truncateToBuffer(*v, ProfileBuffer::kShort);
+}
+
+bool CSettingsManager::writeSettingsKeys(std::initializer_list<std::pair<const char*, std::string>> keys)
+{
+    std::string readPath = settingsPath();
+    ProfileFile ini;
+    if (!ini.load(readPath) && pathExists(readPath)) {
+        lastError_ = "cannot read " + readPath;
+        return false;
+    }
+    for (const auto& [key, value] : keys) {
+        if (!ini.setString(kSetting, key, value)) {
+            lastError_ = std::string("cannot store ") + key + " in " + readPath;
+            return false;
+        }
+    }
+    return ini.save(locations_.writePath(kSettingsFile), &lastError_);
+}
+
+bool CSettingsManager::writeSettings()
+{
+    const std::string& range = addRangeAnswer_ == kAnswerNo ? savedFreqRange_ : model_.freqRange;
+    return writeSettingsKeys({{"Signal", std::to_string(model_.signal)},
+                              {"ComPort", std::to_string(comPort_)},
+                              {"FreqRange", range}});
+}
+
+std::string CSettingsManager::defaultCodeplugPath() const
+{
+    return programDir() + model_.modelId + model_.freqRange + "DefaultSet.dat";
+}
+
+bool CSettingsManager::loadStartupLanguage()
+{
+    return selectLanguage(readProfileInt(settingsPath(), kSetting, "Language", 0));
+}
+
+bool CSettingsManager::selectLanguage(int index)
+{
+    bool found = false;
+    if (index >= 0) {
+        for (const std::string& path : languageFiles(programDir())) {
+            LanguageFile candidate;
+            if (!candidate.load(path)) continue;
+            std::string name = candidate.languageName();
+            auto list = candidate.languageList();
+            if (static_cast<std::size_t>(index) < list.size() && list[static_cast<std::size_t>(index)] == name) {
+                language_ = std::move(candidate);
+                languageName_ = name;
+                languageFilePath_ = path;
+                found = true;
+                break;
+            }
+        }
+    }
+    if (!found) {
+        languageName_ = "English";
+        languageFilePath_ = programDir() + "QAV_E.lng";
+        language_ = LanguageFile();
+        language_.load(languageFilePath_);
+        index = 0;
+    }
+    helpFile_ = language_.helpFile(helpFile_);
+    languageIndex_ = index;
+    return writeSettingsKeys({{"Language", std::to_string(index)}});
+}
+
+int CSettingsManager::accessCode() const
+{
+    return readProfileInt(settingsPath(), "User Mode", "Level", 0);
+}

@@ -1,0 +1,94 @@
+#include "settings/TextFormat.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Widths and precisions beyond this are cut, so a hostile "%999999999d"
+// cannot ask for a huge buffer.
+constexpr int kMaxWidth = 256;
+
+}  // namespace
+
+std::string formatText(std::string_view format, const std::vector<std::string>& args)
+{
+    std::string out;
+    std::size_t next = 0;
+    std::size_t i = 0;
+    while (i < format.size()) {
+        char c = format[i];
+        if (c != '%') {
+            out += c;
+            ++i;
+            continue;
+        }
+        std::size_t start = i++;
+        if (i < format.size() && format[i] == '%') {
+            out += '%';
+            ++i;
+            continue;
+        }
+        std::string spec = "%";
+        while (i < format.size() && std::strchr("-+ #0", format[i])) spec += format[i++];
+        int width = 0;
+        while (i < format.size() && format[i] >= '0' && format[i] <= '9')
+            width = std::min(kMaxWidth, width * 10 + (format[i++] - '0'));
+        if (width) spec += std::to_string(width);
+        if (i < format.size() && format[i] == '.') {
+            ++i;
+            int precision = 0;
+            while (i < format.size() && format[i] >= '0' && format[i] <= '9')
+                precision = std::min(kMaxWidth, precision * 10 + (format[i++] - '0'));
+            spec += "." + std::to_string(precision);
+        }
+        // Length modifiers carry no meaning here: every argument is a string.
+        while (i < format.size() && std::strchr("hlLqjzt", format[i])) ++i;
+        if (i >= format.size()) {
+            out.append(format.substr(start));
+            break;
+        }
+        char conv = format[i++];
+        const std::string arg = next < args.size() ? args[next] : std::string();
+        char buf[2 * kMaxWidth + 64];
+        switch (conv) {
+        case 'd': case 'i':
+            std::snprintf(buf, sizeof buf, (spec + "lld").c_str(), std::strtoll(arg.c_str(), nullptr, 10));
+            break;
+        case 'u': case 'x': case 'X': case 'o':
+            std::snprintf(buf, sizeof buf, (spec + "ll" + conv).c_str(),
+                          static_cast<unsigned long long>(std::strtoll(arg.c_str(), nullptr, 10)));
+            break;
+        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':
+            std::snprintf(buf, sizeof buf, (spec + conv).c_str(), std::strtod(arg.c_str(), nullptr));
+            break;
+        case 'c':
+            std::snprintf(buf, sizeof buf, (spec + "c").c_str(), arg.empty() ? ' ' : arg[0]);
+            break;
+        case 's':
+            {
+                // Width and precision apply to the argument's bytes.
+                std::string s = arg;
+                auto dot = spec.find('.');
+                if (dot != std::string::npos) s = s.substr(0, std::strtoul(spec.c_str() + dot + 1, nullptr, 10));
+                std::size_t w = static_cast<std::size_t>(width);
+                if (s.size() < w) {
+                    if (spec.find('-') != std::string::npos) s.append(w - s.size(), ' ');
+                    else s.insert(0, w - s.size(), ' ');
+                }
+                out += s;
+            }
+            ++next;
+            continue;
+        default:
+            // Not a conversion we know: keep the text as it stands.
+            out.append(format.substr(start, i - start));
+            continue;
+        }
+        out += buf;
+        ++next;
+    }
+    return out;
+}
