@@ -14,8 +14,8 @@ struct ModelValues {
     int signal = 0;                 // signalling value
     std::uint8_t bandFlags = 0x80;  // flags of the range entry matching freqRange (0 when none)
 
-    // The two whole-MHz edges of freqRange, read as 16-bit numbers with
-    // "%d-%d"; a number that is missing reads as 0.
+    // The two whole-MHz edges of freqRange, read with "%d-%d"; a number
+    // that is missing reads as 0.
     int lowMHz() const { return edge(0); }
     int highMHz() const { return edge(1); }
 
@@ -24,6 +24,6 @@ private:
     {
         int lo = 0, hi = 0;
         std::sscanf(freqRange.c_str(), "%d-%d", &lo, &hi);
-        return static_cast<std::int16_t>(which == 0 ? lo : hi);
+        return which == 0 ? lo : hi;
     }
 };
