@@ -193,13 +193,13 @@ std::string CCodeplugFile::serialize(std::string_view info, std::span<const std:
 }
 
 Outcome CCodeplugFile::write(const std::string& path, std::string_view info,
-                             std::span<const std::uint8_t, kImageSize> image) const
+                             std::span<const std::uint8_t, kImageSize> image, EmptyInfo empty) const
 {
     if (!hasHeaderTag(header_)) return Outcome::failure(MsgId::kSaveFailed, {path, "no valid header to write"});
     if (info.size() > kMaxInfoBytes)
         return Outcome::failure(MsgId::kSaveFailed, {path, "the information text is too long"});
     std::string kept;
-    if (info.empty() && readFileInformation(path, kept)) info = kept;
+    if (info.empty() && empty == EmptyInfo::KeepExisting && readFileInformation(path, kept)) info = kept;
     std::string error;
     if (!writeFileAtomically(path, serialize(info, image), &error))
         return Outcome::failure(MsgId::kSaveFailed, {path, error});

@@ -46,12 +46,19 @@ public:
     bool setHeader(const CodeplugHeader& header);
     const CodeplugHeader& header() const { return header_; }
 
+    // What an empty information text means to write().
+    enum class EmptyInfo {
+        KeepExisting,  // keep the text of the file being replaced (Save)
+        WriteEmpty,    // write no text (a copy of a file that had none)
+    };
+
     // Writes the file. An empty `info` keeps the information text of the
-    // file already at `path`, when it has a readable one. On failure the
-    // outcome is message 803 with the path and the reason; the previous
-    // file is left as it was.
+    // file already at `path`, when it has a readable one, unless told to
+    // write it empty. On failure the outcome is message 803 with the path
+    // and the reason; the previous file is left as it was.
     Outcome write(const std::string& path, std::string_view info,
-                  std::span<const std::uint8_t, CodeplugFormat::kImageSize> image) const;
+                  std::span<const std::uint8_t, CodeplugFormat::kImageSize> image,
+                  EmptyInfo empty = EmptyInfo::KeepExisting) const;
 
     // The bytes write() puts in a file.
     std::string serialize(std::string_view info, std::span<const std::uint8_t, CodeplugFormat::kImageSize> image) const;

@@ -218,6 +218,8 @@ TEST_F(CodeplugFileTest, InformationTextRulesOfWrite)
     ASSERT_TRUE(file_.write(p, "second", image_));
     ASSERT_TRUE(CCodeplugFile::readFileInformation(p, info));
     EXPECT_EQ(info, "second");
+    ASSERT_TRUE(file_.write(p, "", image_, CCodeplugFile::EmptyInfo::WriteEmpty));
+    EXPECT_FALSE(CCodeplugFile::readFileInformation(p, info));
 }
 
 TEST_F(CodeplugFileTest, FailedWriteKeepsTheOldFileAndSaysWhy)
