@@ -12,6 +12,15 @@ void Record::check(Offset off, std::size_t len) const
                                 " outside a record of " + std::to_string(bytes_.size()) + " bytes");
 }
 
+Record& Record::operator=(const Record& other)
+{
+    if (other.bytes_.size() != bytes_.size())
+        throw std::length_error("record of " + std::to_string(other.bytes_.size()) + " bytes assigned to one of " +
+                                std::to_string(bytes_.size()));
+    std::copy(other.bytes_.begin(), other.bytes_.end(), bytes_.begin());
+    return *this;
+}
+
 void Record::fill(std::uint8_t value) { std::fill(bytes_.begin(), bytes_.end(), value); }
 
 bool Record::bit(Offset off, unsigned n) const { return bits(off, n, 1) != 0; }

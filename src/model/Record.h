@@ -20,6 +20,11 @@ using Offset = std::size_t;
 class Record {
 public:
     explicit Record(std::size_t size, std::uint8_t fill = 0xFF) : bytes_(size, fill) {}
+    Record(const Record&) = default;
+    // Assignment copies the bytes of a record of the same size and keeps
+    // this buffer, so pointers that editors hold stay valid; a record of
+    // another size is refused (std::length_error).
+    Record& operator=(const Record& other);
 
     std::size_t size() const { return bytes_.size(); }
     std::uint8_t* data() { return bytes_.data(); }
