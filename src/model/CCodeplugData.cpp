@@ -12,18 +12,14 @@
 
 #include <memory>
 
-namespace {
-
 // Items of one list kind get ids from their own counter.
 template <class Item>
-Item* appendTo(RecordList<Item>& list, std::size_t max, const Record& record, std::size_t size, int& counter)
+Item* CCodeplugData::appendTo(RecordList<Item>& list, std::size_t max, const Record& record, std::size_t size, int& counter)
 {
     if (list.size() >= max || record.size() != size) return nullptr;
     counter += 200;
     return &list.append(counter, record);
 }
-
-}  // namespace
 
 CCodeplugData::CCodeplugData()
     : radioInfo(RadioInfoField::kSize),

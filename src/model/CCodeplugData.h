@@ -101,6 +101,9 @@ public:
     void setStampSource(std::function<ProgrammingStamp()> source) { stampSource_ = std::move(source); }
 
 private:
+    template <class Item>
+    Item* appendTo(RecordList<Item>& list, std::size_t max, const Record& record, std::size_t size, int& counter);
+
     Image image_{};
     CCodeplugMapper mapper_;
     std::function<ProgrammingStamp()> stampSource_;
