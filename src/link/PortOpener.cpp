@@ -1,0 +1,15 @@
+#include "link/PortOpener.h"
+
+#include "link/PortList.h"
+#include "link/SerialPort.h"
+
+std::unique_ptr<ITransport> SerialPortOpener::open(const std::string& port)
+{
+    std::string device = port;
+    int number = 0;
+    if (PortList::parseNumber(port, number)) device = PortList::deviceOf(number);
+    if (device.empty()) return nullptr;
+    auto serial = std::make_unique<CSerialPort>();
+    if (!serial->open(device)) return nullptr;
+    return serial;
+}

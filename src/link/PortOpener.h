@@ -1,0 +1,21 @@
+#pragma once
+// Opens a port by the name the user gave: a number 1-16, a device path, or
+// whatever a substitute opener understands (the simulated radio's "sim").
+// The radio link asks it for every port it tries while looking for the radio.
+#include "link/Transport.h"
+
+#include <memory>
+#include <string>
+
+class IPortOpener {
+public:
+    virtual ~IPortOpener() = default;
+    // nullptr when the port does not exist or cannot be opened.
+    virtual std::unique_ptr<ITransport> open(const std::string& port) = 0;
+};
+
+// Real serial devices: numbers map through PortList, anything else is a path.
+class SerialPortOpener : public IPortOpener {
+public:
+    std::unique_ptr<ITransport> open(const std::string& port) override;
+};
