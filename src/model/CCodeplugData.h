@@ -99,6 +99,7 @@ public:
     // Where the factory values take the programming stamp from (the local
     // time unless a test sets a fixed one).
     void setStampSource(std::function<ProgrammingStamp()> source) { stampSource_ = std::move(source); }
+    ProgrammingStamp stampNow() const { return stampSource_(); }
 
 private:
     template <class Item>

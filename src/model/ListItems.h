@@ -11,47 +11,47 @@
 
 #include <array>
 
-struct ListItem {
-    ListItem(int id_, Record record_) : id(id_), record(std::move(record_)) {}
-    virtual ~ListItem() = default;
-    ListItem(const ListItem&) = delete;
-    ListItem& operator=(const ListItem&) = delete;
+struct SectionItem {
+    SectionItem(int id_, Record record_) : id(id_), record(std::move(record_)) {}
+    virtual ~SectionItem() = default;
+    SectionItem(const SectionItem&) = delete;
+    SectionItem& operator=(const SectionItem&) = delete;
 
     const int id;   // unique within the store, never reused
     Record record;  // fixed size, allocated with the item
 };
 
-struct ChannelItem : ListItem {
-    using ListItem::ListItem;
+struct ChannelItem : SectionItem {
+    using SectionItem::SectionItem;
     int personalityId = 0;  // personality at the index in byte 18
     int scanListId = 0;     // scan list numbered in byte 19
 };
 
-struct PersonalityItem : ListItem {
-    using ListItem::ListItem;
+struct PersonalityItem : SectionItem {
+    using SectionItem::SectionItem;
     int rxSystemId = 0;  // two-tone system chosen for receive signalling
     int txSystemId = 0;  // ... for transmit signalling
 };
 
-struct ScanItem : ListItem {
-    using ListItem::ListItem;
+struct ScanItem : SectionItem {
+    using SectionItem::SectionItem;
     std::array<int, ScanField::kMemberCount> memberIds{};
     int designatedId = 0;
     int priorityId = 0;
     int thirdId = 0;
 };
 
-struct AlertToneItem : ListItem {
-    using ListItem::ListItem;
+struct AlertToneItem : SectionItem {
+    using SectionItem::SectionItem;
 };
 
-struct TwoToneSystemItem : ListItem {
-    using ListItem::ListItem;
+struct TwoToneSystemItem : SectionItem {
+    using SectionItem::SectionItem;
     std::array<int, TwoToneSystemField::kDecodeCount> alertToneIds{};
 };
 
-struct TwoToneCallItem : ListItem {
-    using ListItem::ListItem;
+struct TwoToneCallItem : SectionItem {
+    using SectionItem::SectionItem;
     int systemId = 0;
     int channelId = 0;
 };
