@@ -149,7 +149,7 @@ bool CRadioLink::readItem(std::uint8_t item, std::size_t length, Proto::Bytes& d
     return true;
 }
 
-bool CRadioLink::readIdentity(const std::string& referenceVersion, RadioIdentity& out, std::size_t bandLength)
+bool CRadioLink::readIdentity(const std::string& referenceVersion, IdentityData& out, std::size_t bandLength)
 {
     Proto::Bytes data;
     if (readItem(Proto::Item::ModelName, Proto::Item::ModelNameLength, data)) {

@@ -6,7 +6,7 @@
 #include "link/LinkTiming.h"
 #include "link/PortOpener.h"
 #include "link/Protocol.h"
-#include "link/RadioIdentity.h"
+#include "link/IdentityData.h"
 
 #include <functional>
 #include <memory>
@@ -32,7 +32,7 @@ public:
     int setMode(std::uint16_t mode);
     // True when item 8 (version and product) was read; the other items
     // are filled only when their own query succeeded.
-    bool readIdentity(const std::string& referenceVersion, RadioIdentity& out,
+    bool readIdentity(const std::string& referenceVersion, IdentityData& out,
                       std::size_t bandLength = Proto::Item::BandLength);
     // The data is copied only from a full reply with a correct checksum.
     bool readBlock(std::uint32_t address, std::uint16_t length, std::uint8_t* destination);

@@ -3,13 +3,20 @@
 #include <algorithm>
 #include <thread>
 
-SimTransport::SimTransport(SimRadio* radio, std::string name, bool lineRate)
-    : m_radio(radio), m_name(std::move(name)), m_lineRate(lineRate)
+SimTransport::SimTransport(SimRadio* radio, std::string name, bool lineRate, std::shared_ptr<int> openCount)
+    : m_radio(radio), m_name(std::move(name)), m_lineRate(lineRate), m_openCount(std::move(openCount))
 {
+    if (m_openCount) ++*m_openCount;
+}
+
+SimTransport::~SimTransport()
+{
+    close();
 }
 
 bool SimTransport::close()
 {
+    if (m_open && m_openCount) --*m_openCount;
     m_open = false;
     m_rx.clear();
     return true;
@@ -71,7 +78,7 @@ SimPortOpener::SimPortOpener(SimRadio& radio, std::set<std::string> radioPorts, 
 std::unique_ptr<ITransport> SimPortOpener::open(const std::string& port)
 {
     m_opened.push_back(port);
-    if (m_radioPorts.count(port)) return std::make_unique<SimTransport>(&m_radio, port, m_lineRate);
-    if (m_emptyPorts.count(port)) return std::make_unique<SimTransport>(nullptr, port, m_lineRate);
+    if (m_radioPorts.count(port)) return std::make_unique<SimTransport>(&m_radio, port, m_lineRate, m_openCount);
+    if (m_emptyPorts.count(port)) return std::make_unique<SimTransport>(nullptr, port, m_lineRate, m_openCount);
     return nullptr;
 }

@@ -8,14 +8,17 @@
 
 #include <chrono>
 #include <deque>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 class SimTransport : public ITransport {
 public:
-    // `radio` may be null: a port with nothing connected.
-    SimTransport(SimRadio* radio, std::string name, bool lineRate = false);
+    // `radio` may be null: a port with nothing connected. `openCount`, when
+    // given, counts this port while it is open.
+    SimTransport(SimRadio* radio, std::string name, bool lineRate = false, std::shared_ptr<int> openCount = {});
+    ~SimTransport() override;
 
     std::string name() const override { return m_name; }
     bool isOpen() const override { return m_open; }
@@ -38,6 +41,7 @@ private:
     bool m_lineError = false;
     std::deque<std::uint8_t> m_rx;
     Clock::time_point m_readyAt{};
+    std::shared_ptr<int> m_openCount;
 };
 
 // Opens the simulated radio under the port names it was given; other names
@@ -50,6 +54,8 @@ public:
 
     // Every port asked for, in order.
     const std::vector<std::string>& opened() const { return m_opened; }
+    // Ports opened through this opener and not closed yet.
+    int openPorts() const { return *m_openCount; }
 
 private:
     SimRadio& m_radio;
@@ -57,4 +63,5 @@ private:
     std::set<std::string> m_emptyPorts;
     bool m_lineRate;
     std::vector<std::string> m_opened;
+    std::shared_ptr<int> m_openCount = std::make_shared<int>(0);
 };

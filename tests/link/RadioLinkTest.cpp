@@ -121,7 +121,7 @@ TEST(RadioLink, IdentityItemsAndVersionComparison)
     id.highEdge = 47000000;
     s.radio.setIdentity(id);
     ASSERT_TRUE(s.connect());
-    RadioIdentity r;
+    IdentityData r;
     ASSERT_TRUE(s.link.readIdentity("1.04.07", r));
     EXPECT_EQ(r.modelName, "QAV-100");
     EXPECT_EQ(r.firmwareVersion, "2.00.01");
@@ -150,7 +150,7 @@ TEST(RadioLink, IdentityFailsOnlyWhenItemEightFails)
         LinkOnSim s;
         ASSERT_TRUE(s.connect());
         s.fault(c.fault);
-        RadioIdentity r;
+        IdentityData r;
         EXPECT_EQ(s.link.readIdentity("1.04.07", r), c.ok) << c.fault;
         if (c.ok) {  // the band item alone was spoilt
             EXPECT_TRUE(r.haveModelName);

@@ -16,7 +16,7 @@ TEST(SimPtyLink, SerialPortTalksToTheRadioOnAPseudoTerminal)
     SerialPortOpener ports;
     CRadioLink link(ports);
     ASSERT_TRUE(link.connectTo(server.devicePath()));
-    RadioIdentity id;
+    IdentityData id;
     ASSERT_TRUE(link.readIdentity("1.04.07", id));
     EXPECT_EQ(id.productId, "QAV100");
     ASSERT_EQ(link.setMode(2), 1);

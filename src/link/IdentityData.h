@@ -1,10 +1,10 @@
 #pragma once
-// What the radio says about itself (identity items 3, 5, 7 and 8).
+// What the radio says about itself: identity items 3, 5, 7 and 8 as read.
 #include <cstdint>
 #include <string>
 #include <vector>
 
-struct RadioIdentity {
+struct IdentityData {
     std::string modelName;                 // item 3
     std::vector<std::uint8_t> bandBlock;   // item 5: option byte, low edge, high edge
     int optionByte = 0;                    // item 7

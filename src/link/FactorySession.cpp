@@ -1,0 +1,95 @@
+#include "link/TuningSessions.h"
+
+#include "link/SessionSteps.h"
+#include "link/TransferPlans.h"
+#include "model/FreqBcd.h"
+#include "settings/SettingsManager.h"
+#include "settings/TextIds.h"
+
+namespace {
+
+// The band edges in the radio information section: frequency words kept
+// low byte first.
+int edgeMHz(const RadioImage& image, std::size_t at)
+{
+    std::uint32_t word = image[at] | image[at + 1] << 8 | image[at + 2] << 16 | std::uint32_t(image[at + 3]) << 24;
+    return static_cast<int>(FreqBcd::toUnits(word) / FreqBcd::kUnitsPerMHz);
+}
+
+Outcome blockFailed(int message, std::uint32_t address)
+{
+    return Outcome::failure(message, {std::to_string(address)});
+}
+
+}  // namespace
+
+TransferResult factoryRead(CRadioLink& link, SessionContext& ctx, RadioImage& image, std::string& firmwareVersion)
+{
+    TransferResult r;
+    IdentityData identity;
+    r.outcome = SessionSteps::connectAndIdentify(link, ctx, identity);
+    r.port = link.portName();
+    if (!r.outcome) return r;
+    firmwareVersion = identity.firmwareVersion;
+    r.outcome = SessionSteps::enterMode(link, ctx, Proto::Mode::Read, Proto::PasswordKind::BeforeRead, false);
+    if (!r.outcome) return r;
+    RadioImage buffer = image;
+    for (const BlockSpan& b : Plans::factoryRead()) {
+        if (!link.readBlock(b.address, b.length, buffer.data() + b.address)) {
+            link.close();
+            r.outcome = blockFailed(MsgId::kRadioReadFailed, b.address);
+            return r;
+        }
+    }
+    image = buffer;
+    ctx.settings.setFreqRange(std::to_string(edgeMHz(image, 40)) + "-" + std::to_string(edgeMHz(image, 44)));
+    link.setMode(Proto::Mode::Leave);
+    link.close();
+    r.outcome = Outcome{true, MsgId::kRadioReadDone, {}};
+    return r;
+}
+
+TransferResult factoryWrite(CRadioLink& link, SessionContext& ctx, const RadioImage& image,
+                            std::string& firmwareVersion)
+{
+    TransferResult r;
+    IdentityData identity;
+    r.outcome = SessionSteps::connectAndIdentify(link, ctx, identity);
+    r.port = link.portName();
+    if (!r.outcome) return r;
+    firmwareVersion = identity.firmwareVersion;
+    r.outcome = SessionSteps::enterMode(link, ctx, Proto::Mode::Write, Proto::PasswordKind::BeforeWrite, false);
+    if (!r.outcome) return r;
+    for (const BlockSpan& b : Plans::factoryWrite()) {
+        if (!link.writeBlock(b.address, b.length, image.data() + b.address)) {
+            link.close();
+            r.outcome = blockFailed(MsgId::kRadioWriteFailed, b.address);
+            return r;
+        }
+    }
+    link.setMode(Proto::Mode::Leave);
+    link.close();
+    r.outcome = Outcome{true, MsgId::kRadioWriteDone, {}};
+    return r;
+}
+
+TransferResult writeTuneSwitch(CRadioLink& link, SessionContext& ctx, const RadioImage& image)
+{
+    TransferResult r;
+    r.port = link.connect(ctx.configuredPort());
+    if (r.port.empty()) {
+        r.outcome = Outcome::failure(MsgId::kNoRadio);
+        return r;
+    }
+    ctx.rememberPort(r.port);
+    // The radio takes this one byte in read mode.
+    r.outcome = SessionSteps::enterMode(link, ctx, Proto::Mode::Read, Proto::PasswordKind::BeforeRead, false);
+    if (!r.outcome) return r;
+    if (link.writeBlock(Plans::kTuneSwitch, 1, image.data() + Plans::kTuneSwitch))
+        r.outcome = Outcome{true, MsgId::kTuneDataWritten, {}};
+    else
+        r.outcome = blockFailed(MsgId::kRadioWriteFailed, Plans::kTuneSwitch);
+    link.setMode(Proto::Mode::Leave);
+    link.close();
+    return r;
+}
