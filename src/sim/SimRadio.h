@@ -15,13 +15,13 @@
 #include <vector>
 
 struct SimIdentity {
-    std::string modelName = "QAV-100";
+    std::string modelName = "QAV-410";
     std::uint8_t bandFlags = 0x80;      // band block byte 0
     std::uint32_t lowEdge = 13600000;   // 10 Hz units (136 MHz)
     std::uint32_t highEdge = 17400000;  // 10 Hz units (174 MHz)
     std::uint8_t optionByte = 0;        // item 7
     std::string firmwareVersion = "1.04.07";
-    std::string productId = "QAV100";
+    std::string productId = "QAV410";
 };
 
 // One request as the radio understood it, for tests to inspect.

@@ -112,9 +112,9 @@ TEST(RadioLink, IdentityItemsAndVersionComparison)
 {
     LinkOnSim s;
     SimIdentity id;
-    id.modelName = "QAV-100";
+    id.modelName = "QAV-410";
     id.firmwareVersion = "2.00.01";
-    id.productId = "QAV100";
+    id.productId = "QAV410";
     id.optionByte = 0x5A;
     id.bandFlags = 0x81;
     id.lowEdge = 40000000;
@@ -123,9 +123,9 @@ TEST(RadioLink, IdentityItemsAndVersionComparison)
     ASSERT_TRUE(s.connect());
     IdentityData r;
     ASSERT_TRUE(s.link.readIdentity("1.04.07", r));
-    EXPECT_EQ(r.modelName, "QAV-100");
+    EXPECT_EQ(r.modelName, "QAV-410");
     EXPECT_EQ(r.firmwareVersion, "2.00.01");
-    EXPECT_EQ(r.productId, "QAV100");
+    EXPECT_EQ(r.productId, "QAV410");
     EXPECT_EQ(r.optionByte, 0x5A);
     EXPECT_EQ(r.bandBlock, (std::vector<std::uint8_t>{0x81, 0x40, 0x00, 0x00, 0x00, 0x47, 0x00, 0x00, 0x00}));
     EXPECT_EQ(r.versionCompare, 1);

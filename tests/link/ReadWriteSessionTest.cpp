@@ -41,8 +41,8 @@ TEST(ReadSession, ReadsAllBlocksAndTakesOverTheRadio)
     EXPECT_EQ(r.band.low, 400);
     EXPECT_EQ(r.band.high, 470);
     EXPECT_EQ(r.band.flags, 0x05);
-    EXPECT_EQ(f.settings.modelId(), "QAV100");
-    EXPECT_EQ(f.settings.modelName(), "QAV-100");
+    EXPECT_EQ(f.settings.modelId(), "QAV410");
+    EXPECT_EQ(f.settings.modelName(), "QAV-410");
     EXPECT_EQ(f.settings.freqRange(), "400-470");
     EXPECT_EQ(f.settings.savedFreqRange(), "136-174");
     EXPECT_EQ(f.settings.firmwareVersion(), "1.07.00");
@@ -72,12 +72,12 @@ TEST(ReadSession, RefusedIdentitiesLeaveEverythingAsItWas)
         std::vector<std::string> args;
     };
     const Case cases[] = {
-        {"unknown product", "XYZ", "QAV-100", "1.04.07", "", MsgId::kRadioModelMismatch, {}},
-        {"same product, other name", "QAV100", "QAV-200", "1.04.07", "", MsgId::kRadioModelMismatch, {}},
-        {"newer major version", "QAV100", "QAV-100", "2.01.00", "", MsgId::kRadioRefused, {"2.01"}},
-        {"older major version", "QAV100", "QAV-100", "0.99.00", "", MsgId::kRadioRefused, {"0.99"}},
-        {"identity unreadable", "QAV100", "QAV-100", "1.04.07", "silence:Bb:3", MsgId::kRadioIdentityUnreadable, {}},
-        {"mode unanswered", "QAV100", "QAV-100", "1.04.07", "silence:Ma", MsgId::kNoRadio, {}},
+        {"unknown product", "XYZ", "QAV-410", "1.04.07", "", MsgId::kRadioModelMismatch, {}},
+        {"same product, other name", "QAV410", "QAV-200", "1.04.07", "", MsgId::kRadioModelMismatch, {}},
+        {"newer major version", "QAV410", "QAV-410", "2.01.00", "", MsgId::kRadioRefused, {"2.01"}},
+        {"older major version", "QAV410", "QAV-410", "0.99.00", "", MsgId::kRadioRefused, {"0.99"}},
+        {"identity unreadable", "QAV410", "QAV-410", "1.04.07", "silence:Bb:3", MsgId::kRadioIdentityUnreadable, {}},
+        {"mode unanswered", "QAV410", "QAV-410", "1.04.07", "silence:Ma", MsgId::kNoRadio, {}},
     };
     for (const auto& c : cases) {
         SessionFixture f;
@@ -259,8 +259,8 @@ TEST(WriteSession, RefusalsBeforeTheFirstBlockSendNothing)
         std::vector<std::string> args;
     };
     const Case cases[] = {
-        {"range below the band", "130-174", "QAV-100", MsgId::kRadioRangeOutside, {"136-174"}},
-        {"range above the band", "136-175", "QAV-100", MsgId::kRadioRangeOutside, {"136-174"}},
+        {"range below the band", "130-174", "QAV-410", MsgId::kRadioRangeOutside, {"136-174"}},
+        {"range above the band", "136-175", "QAV-410", MsgId::kRadioRangeOutside, {"136-174"}},
         {"other model name", "136-174", "QAV-900", MsgId::kRadioModelMismatch, {}},
     };
     for (const auto& c : cases) {

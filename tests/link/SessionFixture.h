@@ -40,11 +40,11 @@ public:
                 ("qav-link-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_ / "user");
-        std::ofstream(root_ / "Settings.ini") << "[Setting]\nModelID=QAV100\nModelName=QAV-100\nFreqRange=136-174\n"
+        std::ofstream(root_ / "Settings.ini") << "[Setting]\nModelID=QAV410\nModelName=QAV-410\nFreqRange=136-174\n"
                                                  "ComPort=1\nLanguage=0\n[User Mode]\nLevel="
                                               << accessCode << "\n";
         std::ofstream(root_ / "QAV_E.lng") << "[Setting]\nLanguage=English\nLanguageList=English\n"
-                                              "S0300610=QAV100\nS0300620=QAV100B\n";
+                                              "S0300610=QAV410\nS0300620=QAV420\n";
     }
     ~ProgramDir() { std::filesystem::remove_all(root_); }
     std::string path() const { return root_.string() + "/"; }

@@ -18,7 +18,7 @@ TEST(SimPtyLink, SerialPortTalksToTheRadioOnAPseudoTerminal)
     ASSERT_TRUE(link.connectTo(server.devicePath()));
     IdentityData id;
     ASSERT_TRUE(link.readIdentity("1.04.07", id));
-    EXPECT_EQ(id.productId, "QAV100");
+    EXPECT_EQ(id.productId, "QAV410");
     ASSERT_EQ(link.setMode(2), 1);
     std::uint8_t block[32];
     for (std::uint32_t a : {0u, 4080u, 8160u}) {
