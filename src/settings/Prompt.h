@@ -9,6 +9,17 @@
 
 enum class PromptButtons { OkCancel, YesNo };
 
+// What the save dialog shows about the codeplug, and what the user chose.
+struct FileIdentity {
+    std::string modelName;
+    std::string freqRange;  // "%d - %dMHz"
+    std::string firmware;
+};
+struct SaveTarget {
+    std::string path;
+    std::string info;  // file-information text; empty keeps an existing file's text
+};
+
 class IPrompt {
 public:
     virtual ~IPrompt() = default;
@@ -25,4 +36,14 @@ public:
     // (a refused password before the next attempt). The front end looks the
     // text up; the default shows nothing.
     virtual void inform(const Outcome& message) { (void)message; }
+
+    // Save As: asks for the file to write (starting at `currentPath`) and its
+    // information text; nullopt when the user cancels. Front ends without a
+    // way to ask keep this default, which cancels.
+    virtual std::optional<SaveTarget> askSaveTarget(const std::string& currentPath, const FileIdentity& shown)
+    {
+        (void)currentPath;
+        (void)shown;
+        return std::nullopt;
+    }
 };

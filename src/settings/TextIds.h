@@ -33,4 +33,22 @@ constexpr int kOpenTooNew = 1230;       // Open: firmware newer than supported
 
 namespace CapId {
 constexpr int kModelNameLabel = 1045;   // "Model Name:"
+constexpr int kPersonalityView = 2310;  // personality editor title
+constexpr int kPersonalitySignalPage = 2313; // personality "Signaling" tab
+constexpr int kPersonalityRxSignalling = 2402; // RX optional signalling box
+constexpr int kPersonalityRxSystemLabel = 2403; // "RX Signaling System"
+constexpr int kPersonalityTxSignalling = 2407; // TX optional signalling box
+constexpr int kPersonalityTxSystemLabel = 2408; // "TX Signaling System"
+constexpr int kChannelView = 3655;      // channel editor title
+constexpr int kChannelMiscPage = 3657;  // channel "Miscellaneous" tab
+constexpr int kChannelPersonalityInvalid = 3702; // invalid value: channel personality
+constexpr int kChannelPersonalityBox = 3703;     // channel personality box
+constexpr int kChannelScanInvalid = 3705;        // invalid value: channel scan list
+constexpr int kChannelScanBox = 3706;            // channel scan list box
+constexpr int kScanView = 3801;         // scan editor title
+constexpr int kScanChannelPage = 3803;  // scan "Channel list" tab
+constexpr int kScanMemberLabel1 = 3905; // scan member labels 3905-3920
+constexpr int kTwoToneSystemView = 5450; // two-tone system editor title
+constexpr int kTwoToneAlertInvalid = 5476; // invalid value: decode alert tone
+constexpr int kTwoToneAlertBox1 = 5503; // two-tone decode alert tone boxes 5503-5506
 }  // namespace CapId

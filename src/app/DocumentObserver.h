@@ -1,0 +1,26 @@
+#pragma once
+// What the document procedures need from the program around them: the
+// desktop program closes and commits its editor windows and refreshes the
+// navigation tree, status bar and title; the command-line tool and the tests
+// keep the defaults, which do nothing.
+#include <string>
+
+class IDocumentObserver {
+public:
+    virtual ~IDocumentObserver() = default;
+
+    // Close every editor window (their record pointers are about to go stale).
+    virtual void closeAllEditors() {}
+    // Let every open editor write its controls into its record.
+    virtual void commitEditors() {}
+    // The codeplug was replaced: bring the tree's numbered items to the list
+    // counts, refresh the status bar, the tree root and the window title.
+    virtual void codeplugReplaced(const std::string& path) { (void)path; }
+    // New kept the factory defaults: bring the tree to the list counts.
+    virtual void listCountsChanged() {}
+    virtual void statusChanged() {}
+    virtual void titleChanged(const std::string& path) { (void)path; }
+    // Validation found invalid values: show the invalid-value bar if hidden.
+    virtual void showInvalidValues() {}
+    virtual void recentFilesChanged() {}
+};

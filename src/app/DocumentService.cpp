@@ -1,0 +1,197 @@
+#include "app/DocumentService.h"
+
+#include "app/ReferenceChecks.h"
+#include "model/CCodeplugData.h"
+#include "model/CodeplugFile.h"
+#include "model/RadioInfoRecord.h"
+#include "settings/Prompt.h"
+#include "settings/SettingsManager.h"
+#include "settings/TextIds.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace {
+
+bool fileExists(const std::string& path)
+{
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+Outcome cancelled() { return Outcome{false, 0, {}}; }
+
+// Image offset of the programming stamp inside the radio information section.
+constexpr std::size_t kStampImageOffset = 16 + RadioInfoField::Stamp;
+
+}  // namespace
+
+DocumentService::DocumentService(CSettingsManager& settings, CCodeplugData& store, IPrompt& prompt,
+                                 IDocumentObserver& observer)
+    : settings_(settings),
+      store_(store),
+      prompt_(prompt),
+      observer_(observer),
+      recent_(settings.settingsPath(), settings.locations().writePath("Settings.ini")),
+      invalid_([&settings](int control) { return settings.modelFlag(control); })
+{
+}
+
+const std::string& DocumentService::firmwareVersion() const { return settings_.firmwareVersion(); }
+
+std::size_t DocumentService::validate()
+{
+    // Editors first write what the user typed, so the check sees it.
+    observer_.commitEditors();
+    const std::size_t count =
+        validateAll(store_, invalid_, [this](int id) { return settings_.caption(id); });
+    if (count != 0) observer_.showInvalidValues();
+    return count;
+}
+
+Outcome DocumentService::newDocument()
+{
+    if (firstNewDone_) {
+        if (!prompt_.confirm(MsgId::kNewConfirm, settings_.message(MsgId::kNewConfirm), PromptButtons::OkCancel))
+            return cancelled();
+    }
+    firstNewDone_ = true;
+    Outcome result = resetForModel();
+    invalid_.clear();
+    return result;
+}
+
+Outcome DocumentService::resetForModel()
+{
+    observer_.closeAllEditors();
+    const std::string defaultFile = settings_.defaultCodeplugPath();
+    settings_.setFirmwareVersion(kNewFirmware);
+    ranges_.load(settings_);  // also gives the model values the band flags of the range
+    currentPath_.clear();
+    observer_.statusChanged();
+
+    store_.clearLists();
+    store_.loadDefaults(settings_.model());
+
+    CCodeplugData::Image image = store_.image();
+    std::size_t count = 0;
+    if (CCodeplugFile::readImage(defaultFile, image, count)) {
+        observer_.closeAllEditors();
+        store_.image() = image;
+        const ProgrammingStamp stamp = store_.stampNow();
+        std::copy(stamp.begin(), stamp.end(), store_.image().begin() + kStampImageOffset);
+        store_.unpack();
+    } else {
+        observer_.listCountsChanged();  // no default file: the factory defaults stay
+    }
+    observer_.titleChanged(currentPath_);
+    return Outcome::success();
+}
+
+Outcome DocumentService::open(const std::string& path) { return openFile(path, false, 0); }
+
+Outcome DocumentService::openRecent(std::size_t index)
+{
+    const std::string path = recent_.at(index);
+    if (path.empty()) return Outcome::failure(MsgId::kRecentUnreadable, {path});
+    return openFile(path, true, index);
+}
+
+Outcome DocumentService::openFile(const std::string& path, bool fromRecent, std::size_t recentIndex)
+{
+    currentPath_ = path;
+    // Everything is read and checked before anything changes, so a refused
+    // file leaves the program describing the codeplug it still holds.
+    auto refuse = [&](int message, std::string reason) {
+        currentPath_.clear();
+        return Outcome::failure(message, {path, std::move(reason)});
+    };
+
+    CodeplugHeader header{};
+    std::string reason;
+    if (!CCodeplugFile::readHeader(path, header, &reason)) {
+        if (fromRecent) {
+            recent_.remove(recentIndex);
+            observer_.recentFilesChanged();
+        }
+        return refuse(fromRecent ? MsgId::kRecentUnreadable : MsgId::kOpenUnreadable, reason);
+    }
+    lastHeader_ = header;
+
+    const CodeplugHeaderFields fields = readHeaderFields(header);
+    const LanguageFile& language = settings_.language();
+    if (!language.isAcceptedIdentifier(fields.modelId) && !language.isSecondAcceptedIdentifier(fields.modelId))
+        return refuse(MsgId::kModelNotAccepted, "model " + fields.modelId + " is not supported");
+
+    if (compareFirmwarePrefix(header, "1.04") > 0)
+        return refuse(fromRecent ? MsgId::kRecentTooNew : MsgId::kOpenTooNew, "firmware " + fields.firmware);
+
+    CCodeplugData::Image image = store_.image();
+    std::size_t count = 0;
+    if (!CCodeplugFile::readImage(path, image, count, &reason)) return refuse(MsgId::kOpenUnreadable, reason);
+
+    // Accepted: the file's model becomes the current one.
+    applyHeaderToModel(header, settings_.model());
+    settings_.setFirmwareVersion(fields.firmware);
+    ranges_.load(settings_);
+
+    store_.image() = image;
+    observer_.closeAllEditors();
+    // Firmware before 1.02 left the DOS byte undefined.
+    if (compareFirmwarePrefix(header, "1.02") < 0) store_.image()[kDosByte] = 0;
+    store_.unpack();
+    observer_.codeplugReplaced(currentPath_);
+    if (!fromRecent) {
+        recent_.add(path);
+        observer_.recentFilesChanged();
+    }
+    return Outcome::success();
+}
+
+CodeplugHeader DocumentService::currentHeader()
+{
+    settings_.model().bandFlags = ranges_.bandFlags(settings_.freqRange());
+    return makeCodeplugHeader(settings_.model(), settings_.firmwareVersion());
+}
+
+Outcome DocumentService::save()
+{
+    if (validate() != 0) return Outcome::failure(MsgId::kInvalidValues);
+    if (!fileExists(currentPath_)) return saveAs();
+    observer_.commitEditors();
+    store_.pack();
+    return writeTo(currentPath_, "");
+}
+
+Outcome DocumentService::saveAs()
+{
+    if (validate() != 0) return Outcome::failure(MsgId::kInvalidValues);
+    const CodeplugHeaderFields shown = readHeaderFields(currentHeader());
+    const FileIdentity identity{shown.modelName,
+                                std::to_string(shown.lowMHz) + " - " + std::to_string(shown.highMHz) + "MHz",
+                                shown.firmware.substr(0, 7)};
+    const auto target = prompt_.askSaveTarget(currentPath_, identity);
+    if (!target || target->path.empty()) return cancelled();
+    return saveAs(target->path, target->info);
+}
+
+Outcome DocumentService::saveAs(const std::string& path, const std::string& info)
+{
+    if (validate() != 0) return Outcome::failure(MsgId::kInvalidValues);
+    observer_.commitEditors();
+    store_.pack();
+    currentPath_ = path;
+    Outcome result = writeTo(path, info);
+    if (!result) return result;
+    observer_.titleChanged(currentPath_);
+    recent_.add(path);
+    observer_.recentFilesChanged();
+    return result;
+}
+
+Outcome DocumentService::writeTo(const std::string& path, const std::string& info)
+{
+    CCodeplugFile file;
+    if (!file.setHeader(currentHeader())) return Outcome::failure(MsgId::kSaveFailed, {path, "the header was refused"});
+    return file.write(path, info, store_.image(), CCodeplugFile::EmptyInfo::KeepExisting);
+}

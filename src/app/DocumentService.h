@@ -1,0 +1,84 @@
+#pragma once
+// The document-level procedures both programs share: New, the model reset
+// after a change of model or language, Open, Open Recent, Save and Save As,
+// with the state they keep (current path, last header, recent files, the
+// frequency ranges of the current model and the invalid-value list).
+//
+// Every procedure returns an Outcome: success, a language message to show,
+// or "cancelled" (not ok, message 0) when the user backed out. Questions go
+// to the IPrompt, window work to the IDocumentObserver.
+#include "app/DocumentObserver.h"
+#include "app/InvalidValueList.h"
+#include "app/RecentFiles.h"
+#include "model/CodeplugFileHeader.h"
+#include "model/RangeList.h"
+#include "settings/Outcome.h"
+
+#include <string>
+
+class CCodeplugData;
+class CSettingsManager;
+class IPrompt;
+
+class DocumentService {
+public:
+    // The firmware version text a new codeplug gets.
+    static constexpr const char* kNewFirmware = "1.04.07";
+    // Byte of the DOS section that files of firmware before 1.02 carry
+    // uninitialised; Open clears it for them.
+    static constexpr std::size_t kDosByte = 260;
+
+    DocumentService(CSettingsManager& settings, CCodeplugData& store, IPrompt& prompt, IDocumentObserver& observer);
+
+    // Command New: the first call (at start-up) asks nothing, later ones ask
+    // message 800 first. Then the New procedure and an empty invalid list.
+    Outcome newDocument();
+    // The New procedure alone: the default codeplug of the current model
+    // (its default file when readable, the factory defaults otherwise).
+    // Also the reset after a change of model or language.
+    Outcome resetForModel();
+
+    // Open of a chosen file. On failure only the current path changes (it
+    // is emptied); model values, firmware text and codeplug stay.
+    Outcome open(const std::string& path);
+    // Open of recent entry `index` (0-3).
+    Outcome openRecent(std::size_t index);
+
+    // Save to the current path; asks for a file (Save As) when there is
+    // none or it no longer exists.
+    Outcome save();
+    // Save As, asking for the file and its information text.
+    Outcome saveAs();
+    // Save As to a file chosen already; an empty `info` keeps the text of a
+    // file being replaced.
+    Outcome saveAs(const std::string& path, const std::string& info);
+
+    // The check that guards every save and write: number of invalid values.
+    std::size_t validate();
+
+    const std::string& currentPath() const { return currentPath_; }
+    void clearCurrentPath() { currentPath_.clear(); }
+    const CodeplugHeader& lastHeader() const { return lastHeader_; }
+    const std::string& firmwareVersion() const;
+    RecentFiles& recentFiles() { return recent_; }
+    InvalidValueList& invalidValues() { return invalid_; }
+    RangeList& ranges() { return ranges_; }
+    // The header Save and Save As write for the current model.
+    CodeplugHeader currentHeader();
+
+private:
+    Outcome openFile(const std::string& path, bool fromRecent, std::size_t recentIndex);
+    Outcome writeTo(const std::string& path, const std::string& info);
+
+    CSettingsManager& settings_;
+    CCodeplugData& store_;
+    IPrompt& prompt_;
+    IDocumentObserver& observer_;
+
+    std::string currentPath_;
+    CodeplugHeader lastHeader_{};
+    RecentFiles recent_;
+    RangeList ranges_;
+    InvalidValueList invalid_;
+    bool firstNewDone_ = false;
+};
