@@ -6,6 +6,8 @@ namespace {
 constexpr std::string_view kSetting = "Setting";
 constexpr int kAcceptedId = 610;
 constexpr int kSecondAcceptedId = 620;
+constexpr int kDefaultPromptId = 57345;
+constexpr std::size_t kTooltipBuffer = 80;
 }  // namespace
 
 bool LanguageFile::load(const std::string& path)
@@ -92,4 +94,26 @@ bool LanguageFile::isSecondAcceptedIdentifier(std::string_view modelId) const
 {
     std::string accepted = identifier(kSecondAcceptedId);
     return !accepted.empty() && accepted == modelId;
+}
+
+std::string LanguageFile::tooltip(int id, int languageIndex) const
+{
+    std::string text = caption(id);
+    if (text.empty()) return {};
+    std::string tip;
+    if (languageIndex == 0) {
+        auto amp = text.find('&');
+        if (amp == std::string::npos) return {};
+        std::string rest = text.substr(amp + 1);
+        tip = rest.substr(0, rest.find('&'));
+    } else if (languageIndex == 1) {
+        tip = text.substr(0, text.find('('));
+    }
+    return truncateToBuffer(tip, kTooltipBuffer);
+}
+
+std::optional<std::string> LanguageFile::statusPrompt(int id) const
+{
+    if (auto text = findMessage(id)) return text->substr(0, text->find('&'));
+    return findMessage(kDefaultPromptId);
 }

@@ -52,6 +52,15 @@ public:
         return parseNumericEditParams(caption(id));
     }
 
+    // The tooltip of control or command `id`: with language index 0 the
+    // second "&"-separated field of its caption text, with index 1 the first
+    // "("-separated field, otherwise nothing. At most 79 bytes.
+    std::string tooltip(int id, int languageIndex) const;
+    // The status-bar prompt of command `id`: the part of its message text
+    // before the first "&", else message 57345 whole; nullopt when neither
+    // exists.
+    std::optional<std::string> statusPrompt(int id) const;
+
 private:
     ProfileFile file_;
     std::string path_;

@@ -71,6 +71,7 @@ ConfigLocations::ConfigLocations(std::string programDir, std::string userDir)
 
 bool ConfigLocations::programDirWritable() const
 {
+    if (writableOverride_ >= 0) return writableOverride_ == 1;
     return ::access((programDir_.empty() ? std::string(".") : programDir_).c_str(), W_OK) == 0;
 }
 

@@ -30,6 +30,9 @@ public:
     const std::string& programDir() const { return programDir_; }
     const std::string& userDir() const { return userDir_; }
     bool programDirWritable() const;
+    // Treat the program directory as writable or not whatever its
+    // permissions say (a read-only install simulated by tests run as root).
+    void assumeProgramDirWritable(bool writable) { writableOverride_ = writable ? 1 : 0; }
 
     // The file to read `name` from: the user's copy when the program
     // directory is not writable and the copy exists, else the program
@@ -43,4 +46,5 @@ public:
 private:
     std::string programDir_;
     std::string userDir_;
+    int writableOverride_ = -1;  // -1: ask the file system
 };

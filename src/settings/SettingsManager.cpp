@@ -54,7 +54,12 @@ CSettingsManager::CSettingsManager(const std::string& programDir)
 }
 
 CSettingsManager::CSettingsManager(const std::string& programDir, const std::string& userDir)
-    : locations_(programDir, userDir), decimalPoint_(userDecimalPoint())
+    : CSettingsManager(ConfigLocations(programDir, userDir))
+{
+}
+
+CSettingsManager::CSettingsManager(ConfigLocations locations)
+    : locations_(std::move(locations)), decimalPoint_(userDecimalPoint())
 {
     model_.freqRange.clear();
     model_.bandFlags = 0;

@@ -26,6 +26,7 @@ public:
     CSettingsManager();
     explicit CSettingsManager(const std::string& programDir);
     CSettingsManager(const std::string& programDir, const std::string& userDir);
+    explicit CSettingsManager(ConfigLocations locations);
     ~CSettingsManager();
     CSettingsManager(const CSettingsManager&) = delete;
     CSettingsManager& operator=(const CSettingsManager&) = delete;
