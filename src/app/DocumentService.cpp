@@ -61,7 +61,7 @@ Outcome DocumentService::newDocument()
     return result;
 }
 
-Outcome DocumentService::resetForModel()
+Outcome DocumentService::resetForModel(bool useDefaultFile)
 {
     observer_.closeAllEditors();
     const std::string defaultFile = settings_.defaultCodeplugPath();
@@ -75,7 +75,7 @@ Outcome DocumentService::resetForModel()
 
     CCodeplugData::Image image = store_.image();
     std::size_t count = 0;
-    if (CCodeplugFile::readImage(defaultFile, image, count)) {
+    if (useDefaultFile && CCodeplugFile::readImage(defaultFile, image, count)) {
         observer_.closeAllEditors();
         store_.image() = image;
         const ProgrammingStamp stamp = store_.stampNow();
@@ -84,6 +84,8 @@ Outcome DocumentService::resetForModel()
     } else {
         observer_.listCountsChanged();  // no default file: the factory defaults stay
     }
+    // Entries of the previous codeplug name records that no longer exist.
+    invalid_.clear();
     observer_.titleChanged(currentPath_);
     return Outcome::success();
 }

@@ -35,8 +35,10 @@ public:
     Outcome newDocument();
     // The New procedure alone: the default codeplug of the current model
     // (its default file when readable, the factory defaults otherwise).
-    // Also the reset after a change of model or language.
-    Outcome resetForModel();
+    // Also the reset after a change of model or language. With
+    // `useDefaultFile` false the factory defaults are kept even when a
+    // default file exists.
+    Outcome resetForModel(bool useDefaultFile = true);
 
     // Open of a chosen file. On failure only the current path changes (it
     // is emptied); model values, firmware text and codeplug stay.

@@ -266,3 +266,18 @@ TEST_F(DocumentTest, SavedFileRoundTripsThroughOpen)
     ASSERT_TRUE(doc_->saveAs(file("three.qav"), "info"));
     EXPECT_EQ(read(file("two.qav")), read(file("three.qav")));
 }
+
+TEST_F(DocumentTest, ModelResetFollowsTheNewModelAndRange)
+{
+    store_->deleteScanList(0);
+    EXPECT_NE(doc_->validate(), 0u);
+    settings_->setModelId("QAV420");
+    settings_->setModelName("QA-420");
+    settings_->setFreqRange("350-390");
+    ASSERT_TRUE(doc_->resetForModel());
+    EXPECT_TRUE(prompt_.asked.empty());  // the reset itself asks nothing
+    EXPECT_FALSE(doc_->invalidValues().hasEntries());
+    EXPECT_EQ(store_->channels[0].record.u32(4), 0x35032500u);
+    EXPECT_EQ(store_->radioInfo.u8(12), 5);
+    EXPECT_EQ(store_->radioInfo.text(0, 12), "QA-420");
+}
