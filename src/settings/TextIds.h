@@ -52,3 +52,65 @@ constexpr int kTwoToneSystemView = 5450; // two-tone system editor title
 constexpr int kTwoToneAlertInvalid = 5476; // invalid value: decode alert tone
 constexpr int kTwoToneAlertBox1 = 5503; // two-tone decode alert tone boxes 5503-5506
 }  // namespace CapId
+
+// Further texts that the shipped language files hold for the program's
+// procedures and windows.
+namespace MsgId {
+constexpr int kCloseSaveQuestion = 816;   // closing the main window: save first?
+constexpr int kMenuRelabelFailed = 1152;  // a menu item could not be relabelled
+constexpr int kTuneWriteFailed = 1155;    // tuning: register or volume write failed
+constexpr int kTuneReadFailed = 1156;     // tuning: register read failed
+constexpr int kTuneItemNoPoint = 1167;    // tuning: the item has no register
+constexpr int kTunePointNamesMissing = 1168; // tuning: no point names in caption text 7067
+constexpr int kPrintBoxCaption = 1173;    // print tree: caption of the warning box
+constexpr int kTabBarTitle = 1175;        // caption of the window tab bar
+constexpr int kFactoryModelNameEmpty = 1223; // factory mode: the model name is empty
+constexpr int kPrintCancelledNoSection = 1228; // print tree: fourth attempt without a section
+constexpr int kPrintSelectSection = 1229; // print tree: no section chosen
+constexpr int kComPortPane = 2231;        // status bar port pane (format: port number)
+constexpr int kReadyPrompt = 57345;       // default status-bar prompt
+}  // namespace MsgId
+
+namespace CapId {
+constexpr int kProgramTitle = 128;        // main window title
+constexpr int kNoneText = 807;            // "None": a channel without scan list (printout)
+constexpr int kLogBarTitle = 910;         // caption of the two log bars
+constexpr int kLanguageNames = 1039;      // languages offered by the Language dialog
+constexpr int kSignalingList = 1076;      // signalling values (Model Information, radio information)
+constexpr int kReadProgressTitle = 1601;  // progress dialog title for a read
+constexpr int kWriteProgressTitle = 1602; // progress dialog title for a write
+constexpr int kReadProgressFormat = 1604; // progress text while reading (format: percent)
+constexpr int kWriteProgressFormat = 1605; // progress text while writing (format: percent)
+constexpr int kPersonalityTitle = 2310;   // personality view, also a printed section
+constexpr int kChannelTitle = 3655;       // channel view, also a printed section
+constexpr int kChannelMiscTab = 3657;     // channel "Miscellaneous" tab
+constexpr int kSpacingList = 3661;        // channel spacing values
+constexpr int kPowerList = 3663;          // power level values
+constexpr int kPrintSpacingList = 3664;   // channel spacing values in the printout
+constexpr int kRxToneTypeList = 3668;     // receive tone types
+constexpr int kPrintPowerList = 3673;     // power level values in the printout
+constexpr int kTxToneTypeList = 3677;     // transmit tone types
+constexpr int kPersonalityLabel = 3702;   // "Personality List" (invalid-value entries)
+constexpr int kPersonalityChoices = 3703; // channel list grid: personality positions
+constexpr int kScanListLabel = 3705;      // "Scan List" (invalid-value entries)
+constexpr int kNoScanListItem = 3706;     // first scan-list choice: no scan list
+constexpr int kAutoStartScanChoices = 3708; // channel list grid: auto start scan off/on
+constexpr int kChannelListTitle = 3770;   // channel list view
+constexpr int kScanTitle = 3801;          // scan view, also a printed section
+constexpr int kScanMemberLabelFirst = 3905; // "Channel 1" .. "Channel 16": 3905 .. 3920
+constexpr int kTestFreqTitle = 4000;      // test frequency view, also a printed section
+constexpr int kBandFlagList = 4850;       // factory mode: U/V band flag
+constexpr int kNoRevertChannelItem = 5412; // first revert-channel choice: none
+constexpr int kTwoToneSystemTitle = 5450; // two-tone system view (invalid-value entries)
+constexpr int kAlertToneLabel = 5476;     // "Alert Tone" (invalid-value entries)
+constexpr int kTuningItemNames = 7053;    // tuning items: "id.name;..."
+constexpr int kTuningItemFlags = 7054;    // tuning items: "id,flags;..."
+constexpr int kTunePointNames = 7067;     // names of the five tuning points
+constexpr int kTuneValueLabel = 7080;     // text before the tuning value
+constexpr int kTuneVolumeLabel = 7084;    // text before the volume
+constexpr int kCarrierOnChecked = 7091;   // output button, carrier registers, checked
+constexpr int kCarrierOnUnchecked = 7092; // ... unchecked
+constexpr int kTxOnChecked = 7093;        // output button, transmit registers, checked
+constexpr int kTxOnUnchecked = 7094;      // ... unchecked
+constexpr int kMenuCaptionFirst = 32790;  // top-level menu at position p: 32790 + p
+}  // namespace CapId
