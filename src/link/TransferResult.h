@@ -8,8 +8,8 @@
 
 struct TransferResult {
     Outcome outcome;
-    // The identity check passed and `band` holds the radio's band (the
-    // caller offers it as a new range).
+    // The radio was accepted (identity and range checks passed) and `band`
+    // holds its band (the caller offers it as a new range).
     bool identityAccepted = false;
     FreqRangeEntry band{};
     // The port where the radio answered ("" when none did).

@@ -16,7 +16,6 @@ TuningConnection openTuningConnection(CRadioLink& link, SessionContext& ctx, std
     const IdentityMode check = mode == Proto::Mode::Write ? IdentityMode::KeepModel : IdentityMode::FreshRead;
     r.outcome = SessionSteps::checkIdentity(link, ctx, check, identity, r.band);
     if (!r.outcome) return tc;
-    r.identityAccepted = true;
 
     const std::string bandText = rangeText(r.band);
     tc.rangeChanged = bandText != ctx.settings.freqRange();
@@ -25,6 +24,7 @@ TuningConnection openTuningConnection(CRadioLink& link, SessionContext& ctx, std
         r.outcome = Outcome::failure(MsgId::kRadioRangeOutside, {bandText});
         return tc;
     }
+    r.identityAccepted = true;
     SessionSteps::adoptRadio(ctx, identity, bandText, false);
 
     // A radio that asks for its password gets it: without it every write

@@ -29,7 +29,6 @@ TransferResult writeToRadio(SessionContext& ctx, RadioImage& image)
     if (!result.outcome) return result;
     result.outcome = SessionSteps::checkIdentity(link, ctx, IdentityMode::KeepModel, identity, result.band);
     if (!result.outcome) return result;
-    result.identityAccepted = true;
 
     const ModelValues& model = ctx.settings.model();
     if (model.lowMHz() < result.band.low || model.highMHz() > result.band.high) {
@@ -37,6 +36,7 @@ TransferResult writeToRadio(SessionContext& ctx, RadioImage& image)
         result.outcome = Outcome::failure(MsgId::kRadioRangeOutside, {rangeText(result.band)});
         return result;
     }
+    result.identityAccepted = true;
 
     const ProgrammingStamp stamp = programmingStampNow();
     result.outcome = SessionSteps::enterMode(link, ctx, Proto::Mode::Write, Proto::PasswordKind::BeforeWrite);

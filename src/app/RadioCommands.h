@@ -1,0 +1,48 @@
+#pragma once
+// Read from Radio, Write to Radio and Write Tune Data: the radio sessions
+// wrapped with what the document does before and after them.
+//
+// Each command is split where a front end hands the session to a worker
+// thread: prepare (on the user-interface thread), the session (any thread),
+// finish (back on the user-interface thread). The run* helpers do all three
+// in turn, for the command-line tool and the tests.
+#include "app/DocumentObserver.h"
+#include "link/ImageSessions.h"
+#include "link/TuningSessions.h"
+#include "settings/Outcome.h"
+
+class CCodeplugData;
+class CSettingsManager;
+class DocumentService;
+class IPrompt;
+
+class RadioCommands {
+public:
+    RadioCommands(DocumentService& document, CCodeplugData& store, CSettingsManager& settings, IPrompt& prompt,
+                  IDocumentObserver& observer);
+
+    // Read from Radio. The store changes only when the whole image arrived:
+    // then the path is emptied, the radio's band is offered as a new range,
+    // the editors are closed and the image unpacked.
+    Outcome finishRead(const TransferResult& result, const RadioImage& image);
+    Outcome runRead(SessionContext& ctx);
+
+    // Write to Radio. prepareWrite validates (814 when values are invalid),
+    // commits the editors and packs; `image` is what the session sends.
+    Outcome prepareWrite(RadioImage& image);
+    // After a write that worked, the radio information section is read
+    // again from the image, which now holds the programming stamp.
+    Outcome finishWrite(const TransferResult& result, const RadioImage& image);
+    Outcome runWrite(SessionContext& ctx);
+
+    // Write Tune Data on the program's shared link: the tune-data section
+    // alone is copied into the image, then its 17 blocks are written.
+    Outcome runWriteTuneData(CRadioLink& link, SessionContext& ctx);
+
+private:
+    DocumentService& document_;
+    CCodeplugData& store_;
+    CSettingsManager& settings_;
+    IPrompt& prompt_;
+    IDocumentObserver& observer_;
+};
