@@ -1,5 +1,6 @@
 #include "link/RadioLink.h"
 
+#include "link/ExactPauses.h"
 #include "link/PortList.h"
 
 #include <algorithm>
@@ -39,7 +40,10 @@ CRadioLink::~CRadioLink()
 
 void CRadioLink::sleepMs(unsigned ms) const
 {
-    if (ms) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (!ms) return;
+    thread_local const bool requested = (requestExactPauses(), true);
+    (void)requested;
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 void CRadioLink::close()
