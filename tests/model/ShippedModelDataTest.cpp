@@ -196,7 +196,8 @@ TEST(ShippedModelData, EveryRangeHasItsDefaultCodeplug)
         EXPECT_EQ(h.modelId, m.id) << path;
         EXPECT_EQ(h.modelName, m.name) << path;
         EXPECT_EQ(h.freqRange(), rangeText(m.range)) << path;
-        EXPECT_EQ(h.bandFlags, m.range.flags) << path;
+        EXPECT_EQ(h.bandFlags, m.range.flags)
+            << path << ": `qav new --factory` must take the range's band flags from Model.dat";
 
         // New uses only the image: it must carry the range's band flags.
         std::array<std::uint8_t, CodeplugFormat::kImageSize> image{};
@@ -206,7 +207,7 @@ TEST(ShippedModelData, EveryRangeHasItsDefaultCodeplug)
         auto store = std::make_unique<CCodeplugData>();
         std::copy(image.begin(), image.end(), store->image().begin());
         store->unpack();
-        EXPECT_EQ(store->radioInfo.u8(12), m.range.flags) << path;
+        EXPECT_EQ(store->radioInfo.u8(12), m.range.flags) << path << ": radio information band flags";
         EXPECT_EQ(store->channels.size(), 16u) << path;
     }
 }
