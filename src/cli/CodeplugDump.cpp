@@ -1,0 +1,114 @@
+#include "cli/CodeplugDump.h"
+
+#include <algorithm>
+#include <iomanip>
+
+#include "cli/TextOut.h"
+#include "model/CCodeplugData.h"
+
+namespace {
+
+template <class List>
+std::vector<const Record*> recordsOf(const List& list)
+{
+    std::vector<const Record*> out;
+    for (const auto& item : list) out.push_back(&item.record);
+    return out;
+}
+
+bool isNumeric(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::Bits:
+    case FieldKind::U8:
+    case FieldKind::U16:
+    case FieldKind::U16BE:
+    case FieldKind::U32:
+    case FieldKind::ToneWord: return true;
+    default: return false;
+    }
+}
+
+nlohmann::ordered_json fieldJson(const Record& r, const FieldDesc& f)
+{
+    if (isNumeric(f.kind)) return fieldValue(r, f);
+    return fieldText(r, f);
+}
+
+}  // namespace
+
+std::vector<SectionRecords> storeSections(const CCodeplugData& s)
+{
+    auto one = [](RecordKind k, const Record& r) {
+        return SectionRecords{&recordKindInfo(k), {&r}};
+    };
+    auto many = [](RecordKind k, std::vector<const Record*> rs) {
+        return SectionRecords{&recordKindInfo(k), std::move(rs)};
+    };
+    return {
+        one(RecordKind::RadioInfo, s.radioInfo),
+        one(RecordKind::Keys, s.keys),
+        one(RecordKind::Misc, s.misc),
+        one(RecordKind::FactoryBlock, s.factoryBlock.own),
+        one(RecordKind::PttId, s.pttId),
+        one(RecordKind::Dos, s.dos),
+        one(RecordKind::Atis, s.atis),
+        many(RecordKind::AlertTone, recordsOf(s.alertTones)),
+        one(RecordKind::Password, s.password),
+        many(RecordKind::Channel, recordsOf(s.channels)),
+        many(RecordKind::Personality, recordsOf(s.personalities)),
+        many(RecordKind::TwoToneSystem, recordsOf(s.twoToneSystems)),
+        many(RecordKind::TwoToneCall, recordsOf(s.twoToneCalls)),
+        many(RecordKind::Scan, recordsOf(s.scanLists)),
+        one(RecordKind::TestFreq, s.testFreq),
+        one(RecordKind::EmbeddedMessage, s.embeddedMessage),
+        one(RecordKind::TuneData, s.tuneData),
+    };
+}
+
+void printDump(std::ostream& out, const CCodeplugData& store)
+{
+    for (const SectionRecords& sec : storeSections(store)) {
+        const auto fields = sec.kind->fields();
+        std::size_t width = 0;
+        for (const FieldDesc& f : fields) width = std::max(width, std::string_view(f.name).size());
+        for (std::size_t i = 0; i < sec.records.size(); ++i) {
+            const Record& r = *sec.records[i];
+            out << '[' << sec.kind->name;
+            if (sec.records.size() > 1 || sec.kind->kind == RecordKind::Channel) out << ' ' << i + 1;
+            out << "] " << r.size() << " bytes\n";
+            for (std::size_t off = 0; off < r.size(); off += 16)
+                out << "  " << std::setw(4) << off << ": " << hexBytes(r.bytes(off, std::min<std::size_t>(16, r.size() - off)))
+                    << '\n';
+            for (const FieldDesc& f : fields)
+                out << "  " << std::left << std::setw(static_cast<int>(width)) << f.name << std::right << " = "
+                    << printable(fieldText(r, f)) << '\n';
+        }
+    }
+}
+
+nlohmann::ordered_json codeplugJson(const CCodeplugData& store)
+{
+    nlohmann::ordered_json sections = nlohmann::ordered_json::array();
+    for (const SectionRecords& sec : storeSections(store)) {
+        nlohmann::ordered_json records = nlohmann::ordered_json::array();
+        for (std::size_t i = 0; i < sec.records.size(); ++i) {
+            const Record& r = *sec.records[i];
+            nlohmann::ordered_json fields = nlohmann::ordered_json::object();
+            for (const FieldDesc& f : sec.kind->fields()) fields[f.name] = fieldJson(r, f);
+            records.push_back({{"index", i}, {"raw", hexBytes(r.span())}, {"fields", std::move(fields)}});
+        }
+        sections.push_back({{"section", sec.kind->name}, {"records", std::move(records)}});
+    }
+    return nlohmann::ordered_json{{"sections", std::move(sections)}};
+}
+
+nlohmann::ordered_json headerJson(const CodeplugHeader& header)
+{
+    const CodeplugHeaderFields f = readHeaderFields(header);
+    return {{"model_id", f.modelId},   {"model_name", f.modelName},
+            {"freq_range", f.freqRange()}, {"low_mhz", f.lowMHz},
+            {"high_mhz", f.highMHz},   {"firmware", f.firmware},
+            {"format_version", f.formatVersion}, {"band_flags", f.bandFlags},
+            {"signal", f.signal}};
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Every section of the store, record by record: the raw bytes and each
+// named field, walked from the record kinds' field tables.
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <vector>
+
+#include "model/CodeplugFileHeader.h"
+#include "model/RecordKinds.h"
+
+class CCodeplugData;
+class Record;
+
+struct SectionRecords {
+    const RecordKindInfo* kind;
+    std::vector<const Record*> records;
+};
+
+// The sections in image order (a fixed section has one record).
+std::vector<SectionRecords> storeSections(const CCodeplugData& store);
+
+void printDump(std::ostream& out, const CCodeplugData& store);
+
+// {"sections": [{"section": name, "records": [{"index", "raw", "fields"}]}]}.
+// Numeric fields (option values included) are JSON numbers; frequencies are
+// their MHz text ("" for none); text, digit and byte fields are strings.
+nlohmann::ordered_json codeplugJson(const CCodeplugData& store);
+
+// The header's fields: model_id, model_name, freq_range, low_mhz, high_mhz,
+// firmware, format_version, band_flags, signal.
+nlohmann::ordered_json headerJson(const CodeplugHeader& header);

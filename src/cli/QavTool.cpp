@@ -1,0 +1,47 @@
+#include "cli/QavTool.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <unistd.h>
+
+#include "cli/CliContext.h"
+#include "cli/Verbs.h"
+
+int runQav(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::string& programDir)
+{
+    CliContext ctx{out, err, programDir};
+    if (const char* env = std::getenv("QAV_HOME"); env && *env) ctx.home = env;
+
+    CLI::App app{"qav: programming software for analogue hand-held radios, command-line tool", "qav"};
+    app.require_subcommand(1);
+    app.fallthrough();
+    app.add_option("--home", ctx.home, "program directory (data files, default codeplugs)");
+    addAllVerbs(app, ctx);
+
+    // CLI11 wants the arguments in reverse order, without the program name.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e, out, err);
+        return code == 0 ? ExitStatus::kOk : ExitStatus::kBadUsage;
+    } catch (const std::exception& e) {
+        // A fault of ours must still end with a message, not an abort.
+        err << "qav: internal error: " << e.what() << '\n';
+        return ExitStatus::kFailed;
+    }
+    return ctx.status;
+}
+
+std::string executableFolder()
+{
+    char buf[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return {};
+    std::string path(buf, static_cast<std::size_t>(n));
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string{} : path.substr(0, slash);
+}

@@ -1,0 +1,51 @@
+// qav dump FILE [--json]: every section and record of a codeplug file,
+// raw bytes and named fields.
+#include <CLI/CLI.hpp>
+#include <memory>
+
+#include "cli/CliContext.h"
+#include "cli/CodeplugDump.h"
+#include "cli/CodeplugLoad.h"
+#include "cli/TextOut.h"
+#include "cli/Verbs.h"
+#include "model/CCodeplugData.h"
+
+namespace {
+
+struct DumpOptions {
+    std::string file;
+    bool json = false;
+};
+
+void runDump(CliContext& ctx, const DumpOptions& opt)
+{
+    auto store = std::make_unique<CCodeplugData>();
+    LoadedCodeplug loaded;
+    std::string reason;
+    if (!loadCodeplugFile(opt.file, *store, loaded, reason)) {
+        ctx.fail("dump", opt.file + ": " + reason);
+        return;
+    }
+    if (opt.json) {
+        nlohmann::ordered_json j{{"file", opt.file}, {"header", headerJson(loaded.header)},
+                                 {"information", loaded.info}, {"image_bytes", loaded.imageBytes}};
+        j.update(codeplugJson(*store));
+        ctx.out << jsonText(j) << '\n';
+        return;
+    }
+    const CodeplugHeaderFields f = readHeaderFields(loaded.header);
+    ctx.out << "# " << printable(opt.file) << ": " << printable(f.modelName) << " (" << printable(f.modelId) << "), "
+            << f.lowMHz << " - " << f.highMHz << "MHz, firmware " << printable(f.firmware) << '\n';
+    printDump(ctx.out, *store);
+}
+
+}  // namespace
+
+void addDumpVerb(CLI::App& app, CliContext& ctx)
+{
+    auto opt = std::make_shared<DumpOptions>();
+    CLI::App* sub = app.add_subcommand("dump", "show every section of a codeplug file, record by record");
+    sub->add_option("FILE", opt->file, "codeplug file")->required();
+    sub->add_flag("--json", opt->json, "print the sections as JSON (option values as numbers)");
+    sub->callback([&ctx, opt] { runDump(ctx, *opt); });
+}

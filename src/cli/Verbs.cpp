@@ -1,0 +1,9 @@
+#include "cli/Verbs.h"
+
+void addAllVerbs(CLI::App& app, CliContext& ctx)
+{
+    addNewVerb(app, ctx);
+    addInfoVerb(app, ctx);
+    addDumpVerb(app, ctx);
+    addRepackVerb(app, ctx);
+}

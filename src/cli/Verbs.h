@@ -1,0 +1,15 @@
+#pragma once
+// The verbs of the command-line tool. Each lives in its own VerbXxx.cpp and
+// registers its subcommand here; a new verb adds one declaration below and
+// one line to addAllVerbs (Verbs.cpp).
+namespace CLI {
+class App;
+}
+struct CliContext;
+
+void addNewVerb(CLI::App& app, CliContext& ctx);
+void addInfoVerb(CLI::App& app, CliContext& ctx);
+void addDumpVerb(CLI::App& app, CliContext& ctx);
+void addRepackVerb(CLI::App& app, CliContext& ctx);
+
+void addAllVerbs(CLI::App& app, CliContext& ctx);
