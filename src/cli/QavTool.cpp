@@ -8,6 +8,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/Verbs.h"
+#include "settings/ProgramDirectory.h"
 
 int runQav(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const std::string& programDir)
@@ -18,7 +19,12 @@ int runQav(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App app{"qav: programming software for analogue hand-held radios, command-line tool", "qav"};
     app.require_subcommand(1);
     app.fallthrough();
-    app.add_option("--home", ctx.home, "program directory (data files, default codeplugs)");
+    CLI::Option* home = app.add_option("--home", ctx.home, "program directory (data files, default codeplugs)");
+    // Runs before the verb: whatever a verb reads through the settings then
+    // comes from the same program directory.
+    app.parse_complete_callback([&ctx, home] {
+        if (home->count() > 0) setProgramDirectoryOverride(ctx.home);
+    });
     addAllVerbs(app, ctx);
 
     // CLI11 wants the arguments in reverse order, without the program name.

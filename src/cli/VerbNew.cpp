@@ -14,7 +14,9 @@
 #include "model/ProgrammingStamp.h"
 #include "model/MemoryMap.h"
 #include "model/RadioInfoRecord.h"
+#include "model/RangeList.h"
 #include "settings/ModelValues.h"
+#include "settings/ProgramDirectory.h"
 
 namespace {
 
@@ -30,20 +32,21 @@ struct NewOptions {
     ModelValues model{kDefaultModelId, kDefaultModelName, kDefaultRange, 0};
 };
 
-std::string defaultFilePath(const std::string& home, const ModelValues& m)
+void runNew(CliContext& ctx, NewOptions opt)
 {
-    std::string dir = home.empty() ? "." : home;
-    if (dir.back() != '/') dir += '/';
-    return dir + m.modelId + m.freqRange + "DefaultSet.dat";
-}
+    // The band flags of the model's range, as the model database lists them
+    // (0 when the range is not listed; the default 136-174 entry, 0x80, when
+    // the model has no readable ranges).
+    const ConfigLocations where(withTrailingSlash(ctx.home.empty() ? "." : ctx.home), userConfigDirectory());
+    RangeList ranges;
+    ranges.load(where.readPath("Model.dat"), opt.model.modelId);
+    opt.model.bandFlags = ranges.bandFlags(opt.model.freqRange);
 
-void runNew(CliContext& ctx, const NewOptions& opt)
-{
     auto store = std::make_unique<CCodeplugData>();
     store->loadDefaults(opt.model);
     std::string source = "factory defaults";
     if (!opt.factory) {
-        const std::string path = defaultFilePath(ctx.home, opt.model);
+        const std::string path = where.programFile(opt.model.modelId + opt.model.freqRange + "DefaultSet.dat");
         std::size_t count = 0;
         if (CCodeplugFile::readImage(path, store->image(), count)) {
             const ProgrammingStamp stamp = programmingStampNow();

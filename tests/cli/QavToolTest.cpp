@@ -115,6 +115,28 @@ TEST_F(QavToolTest, NewForAnotherModelAndTheProgrammingStamp)
     EXPECT_LE(static_cast<unsigned char>(img[36]), 12);
 }
 
+TEST_F(QavToolTest, NewTakesTheBandFlagsFromTheModelDatabase)
+{
+    std::ofstream(path("Model.dat")) << "[Setting]\nModelID=QAV410\nQAV410=QAV-410\n\n"
+                                        "[QAV410]\nNumber=2\nFreq0=136, 174, 136, 174, 128\n"
+                                        "Freq1=400, 470, 400, 470, 1\n";
+    struct Case {
+        const char* id;
+        const char* range;
+        std::uint8_t flags;
+    };
+    const Case cases[] = {
+        {"QAV410", "400-470", 1}, {"QAV410", "136-174", 0x80}, {"QAV410", "450-520", 0},
+        {"OTHER", "136-174", 0x80},  // a model without ranges gets the default entry
+    };
+    for (const Case& c : cases) {
+        const std::string f = path(std::string(c.id) + c.range + ".qav");
+        ASSERT_EQ(qav({"new", "--factory", "-o", f, "--model-id", c.id, "--range", c.range}).status, 0);
+        EXPECT_EQ(readHeaderFields(headerOf(f)).bandFlags, c.flags) << c.id << ' ' << c.range;
+        EXPECT_EQ(static_cast<std::uint8_t>(imageOf(f)[16 + 12]), c.flags) << c.id << ' ' << c.range;
+    }
+}
+
 TEST_F(QavToolTest, NewReadsTheModelsDefaultFileUnlessFactory)
 {
     // A default codeplug in the program directory: its channels must come
