@@ -87,7 +87,8 @@ void printDump(std::ostream& out, const CCodeplugData& store)
     }
 }
 
-nlohmann::ordered_json codeplugJson(const CCodeplugData& store)
+nlohmann::ordered_json codeplugJson(const CCodeplugData& store,
+                                    const std::function<std::string(int listId, int value)>& option)
 {
     nlohmann::ordered_json sections = nlohmann::ordered_json::array();
     for (const SectionRecords& sec : storeSections(store)) {
@@ -95,8 +96,16 @@ nlohmann::ordered_json codeplugJson(const CCodeplugData& store)
         for (std::size_t i = 0; i < sec.records.size(); ++i) {
             const Record& r = *sec.records[i];
             nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-            for (const FieldDesc& f : sec.kind->fields()) fields[f.name] = fieldJson(r, f);
-            records.push_back({{"index", i}, {"raw", hexBytes(r.span())}, {"fields", std::move(fields)}});
+            nlohmann::ordered_json options = nlohmann::ordered_json::object();
+            for (const FieldDesc& f : sec.kind->fields()) {
+                fields[f.name] = fieldJson(r, f);
+                if (f.listId == 0 || !option || !isNumeric(f.kind)) continue;
+                const std::string text = option(f.listId, static_cast<int>(fieldValue(r, f)));
+                if (!text.empty()) options[f.name] = text;
+            }
+            nlohmann::ordered_json rec{{"index", i}, {"raw", hexBytes(r.span())}, {"fields", std::move(fields)}};
+            if (option) rec["options"] = std::move(options);
+            records.push_back(std::move(rec));
         }
         sections.push_back({{"section", sec.kind->name}, {"records", std::move(records)}});
     }

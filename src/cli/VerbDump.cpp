@@ -9,6 +9,8 @@
 #include "cli/TextOut.h"
 #include "cli/Verbs.h"
 #include "model/CCodeplugData.h"
+#include "settings/LanguageFile.h"
+#include "settings/ProgramDirectory.h"
 
 namespace {
 
@@ -29,7 +31,11 @@ void runDump(CliContext& ctx, const DumpOptions& opt)
     if (opt.json) {
         nlohmann::ordered_json j{{"file", opt.file}, {"header", headerJson(loaded.header)},
                                  {"information", loaded.info}, {"image_bytes", loaded.imageBytes}};
-        j.update(codeplugJson(*store));
+        // Option values are named with the English texts, whatever the
+        // program's language, so scripts can rely on them.
+        LanguageFile english;
+        english.load(withTrailingSlash(ctx.home.empty() ? programDirectory() : ctx.home) + "QAV_E.lng");
+        j.update(codeplugJson(*store, [&english](int list, int value) { return english.textForValue(list, value); }));
         ctx.out << jsonText(j) << '\n';
         return;
     }
@@ -46,6 +52,6 @@ void addDumpVerb(CLI::App& app, CliContext& ctx)
     auto opt = std::make_shared<DumpOptions>();
     CLI::App* sub = app.add_subcommand("dump", "show every section of a codeplug file, record by record");
     sub->add_option("FILE", opt->file, "codeplug file")->required();
-    sub->add_flag("--json", opt->json, "print the sections as JSON (option values as numbers)");
+    sub->add_flag("--json", opt->json, "print the sections as JSON (option values as numbers, with their English texts)");
     sub->callback([&ctx, opt] { runDump(ctx, *opt); });
 }

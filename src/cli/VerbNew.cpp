@@ -1,69 +1,71 @@
 // qav new [--factory] -o FILE [--model-id ID --model-name NAME --range LO-HI
-// --signal N]: a new codeplug for a model, saved to FILE. With --factory the
-// built-in factory defaults are used; otherwise the model's default codeplug
-// file in the program directory, when it can be read, as New does.
+// --signal N]: New for the current model (Settings.ini, overridden by the
+// options), saved to FILE with Save As. Without --factory the model's
+// default codeplug file is used when it can be read, as New does.
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "cli/CliContext.h"
+#include "cli/CliDocument.h"
 #include "cli/TextOut.h"
 #include "cli/Verbs.h"
-#include "model/CCodeplugData.h"
-#include "model/CodeplugFile.h"
-#include "model/ProgrammingStamp.h"
-#include "model/MemoryMap.h"
-#include "model/RadioInfoRecord.h"
-#include "model/RangeList.h"
-#include "settings/ModelValues.h"
-#include "settings/ProgramDirectory.h"
+#include "model/CodeplugFileHeader.h"
+#include "model/ModelFile.h"
 
 namespace {
 
-// The model a new codeplug is made for until the tool reads Settings.ini.
-constexpr const char* kDefaultModelId = "QAV-E";
-constexpr const char* kDefaultModelName = "QA-100";
-constexpr const char* kDefaultRange = "136-174";
-constexpr const char* kNewFirmware = "1.04.07";  // the firmware text New sets
+constexpr int kAcceptedModelId = 610;  // identifier text of the supported model
 
 struct NewOptions {
     bool factory = false;
     std::string out;
-    ModelValues model{kDefaultModelId, kDefaultModelName, kDefaultRange, 0};
+    std::optional<std::string> modelId, modelName, range;
+    std::optional<int> signal;
 };
 
-void runNew(CliContext& ctx, NewOptions opt)
+// The model to create for: Settings.ini's current one, each value replaced
+// by its option; a program directory without Settings.ini gives the model
+// the language file accepts, its first name and first range in Model.dat.
+void chooseModel(CliDocument& d, const NewOptions& opt)
 {
-    // The band flags of the model's range, as the model database lists them
-    // (0 when the range is not listed; the default 136-174 entry, 0x80, when
-    // the model has no readable ranges).
-    const ConfigLocations where(withTrailingSlash(ctx.home.empty() ? "." : ctx.home), userConfigDirectory());
-    RangeList ranges;
-    ranges.load(where.readPath("Model.dat"), opt.model.modelId);
-    opt.model.bandFlags = ranges.bandFlags(opt.model.freqRange);
-
-    auto store = std::make_unique<CCodeplugData>();
-    store->loadDefaults(opt.model);
-    std::string source = "factory defaults";
-    if (!opt.factory) {
-        const std::string path = where.programFile(opt.model.modelId + opt.model.freqRange + "DefaultSet.dat");
-        std::size_t count = 0;
-        if (CCodeplugFile::readImage(path, store->image(), count)) {
-            const ProgrammingStamp stamp = programmingStampNow();
-            const Offset at = mapEntry(Section::RadioInfo).image + RadioInfoField::Stamp;  // image 32-39
-            std::copy(stamp.begin(), stamp.end(), store->image().begin() + static_cast<std::ptrdiff_t>(at));
-            store->unpack();
-            source = path;
-        }
+    CSettingsManager& s = d.settings;
+    if (opt.modelId && *opt.modelId != s.modelId()) {
+        // Another model: its name and range come from the options or Model.dat.
+        s.setModelId(*opt.modelId);
+        s.setModelName("");
+        s.setFreqRange("");
     }
-    store->pack();
+    if (s.modelId().empty()) s.setModelId(s.identifier(kAcceptedModelId));
+    CModelFile models(s.modelDatPath(), s.modelId(), s.modelName(), s.freqRange(), s.signal());
+    if (opt.modelName) s.setModelName(*opt.modelName);
+    if (s.modelName().empty()) {
+        for (const auto& [id, name] : models.modelNames())
+            if (id == s.modelId()) {
+                s.setModelName(name);
+                break;
+            }
+        if (s.modelName().empty()) s.setModelName(s.modelId());
+    }
+    if (opt.range) s.setFreqRange(*opt.range);
+    if (s.freqRange().empty()) {
+        FreqRangeEntry first{};
+        s.setFreqRange(models.readEntry(0, first) ? std::to_string(first.low) + "-" + std::to_string(first.high)
+                                                  : std::string("136-174"));
+    }
+    if (opt.signal) s.setSignal(*opt.signal);
+}
 
-    CCodeplugFile file;
-    file.setHeader(makeCodeplugHeader(opt.model, kNewFirmware));
-    if (!ctx.check("new", file.write(opt.out, "", store->image(), CCodeplugFile::EmptyInfo::WriteEmpty))) return;
-    ctx.out << "wrote " << printable(opt.out) << ": " << printable(opt.model.modelName) << " ("
-            << printable(opt.model.modelId) << "), " << opt.model.freqRange << "MHz, from " << printable(source)
-            << '\n';
+void runNew(CliContext& ctx, const NewOptions& opt)
+{
+    auto d = std::make_unique<CliDocument>(ctx.home);
+    chooseModel(*d, opt);
+    if (!d->check(ctx, "new", d->doc.resetForModel(!opt.factory))) return;
+    if (!d->check(ctx, "new", d->doc.saveAs(opt.out, ""))) return;
+    const ModelValues& m = d->settings.model();
+    ctx.out << "wrote " << printable(opt.out) << ": " << printable(m.modelName) << " (" << printable(m.modelId)
+            << "), " << m.freqRange << "MHz\n";
 }
 
 // "LO-HI" in whole MHz with 0 < LO < HI < 1000 (frequencies stay below 1000 MHz).
@@ -87,12 +89,12 @@ std::string checkHeaderText(const std::string& text)
 void addNewVerb(CLI::App& app, CliContext& ctx)
 {
     auto opt = std::make_shared<NewOptions>();
-    CLI::App* sub = app.add_subcommand("new", "create a new codeplug file for a model");
+    CLI::App* sub = app.add_subcommand("new", "create a new codeplug file for the current model");
     sub->add_flag("--factory", opt->factory, "use the built-in factory defaults, not the model's default codeplug file");
     sub->add_option("-o,--output", opt->out, "codeplug file to write")->required();
-    sub->add_option("--model-id", opt->model.modelId, "model identifier")->check(checkHeaderText, "TEXT")->capture_default_str();
-    sub->add_option("--model-name", opt->model.modelName, "model name")->check(checkHeaderText, "TEXT")->capture_default_str();
-    sub->add_option("--range", opt->model.freqRange, "frequency range LO-HI in MHz")->check(checkRange, "LO-HI")->capture_default_str();
-    sub->add_option("--signal", opt->model.signal, "signalling value")->check(CLI::Range(0, 255))->capture_default_str();
+    sub->add_option("--model-id", opt->modelId, "model identifier (default: Settings.ini)")->check(checkHeaderText, "TEXT");
+    sub->add_option("--model-name", opt->modelName, "model name (default: Settings.ini)")->check(checkHeaderText, "TEXT");
+    sub->add_option("--range", opt->range, "frequency range LO-HI in MHz (default: Settings.ini)")->check(checkRange, "LO-HI");
+    sub->add_option("--signal", opt->signal, "signalling value (default: Settings.ini)")->check(CLI::Range(0, 255));
     sub->callback([&ctx, opt] { runNew(ctx, *opt); });
 }

@@ -1,14 +1,15 @@
-// qav repack FILE -o OUT: the round trip through the sections. The image is
-// unpacked and packed again and written with the same header and
-// information text.
+// qav repack FILE -o OUT: Open, then Save As to OUT: the round trip through
+// the sections. Open checks the model identifier and the firmware version
+// as the desktop program does; Save As validates, packs, rebuilds the
+// header from the model values the file brought and keeps its information
+// text.
 #include <CLI/CLI.hpp>
 #include <memory>
 
 #include "cli/CliContext.h"
-#include "cli/CodeplugLoad.h"
+#include "cli/CliDocument.h"
 #include "cli/TextOut.h"
 #include "cli/Verbs.h"
-#include "model/CCodeplugData.h"
 #include "model/CodeplugFile.h"
 
 namespace {
@@ -20,18 +21,11 @@ struct RepackOptions {
 
 void runRepack(CliContext& ctx, const RepackOptions& opt)
 {
-    auto store = std::make_unique<CCodeplugData>();
-    LoadedCodeplug loaded;
-    std::string reason;
-    if (!loadCodeplugFile(opt.file, *store, loaded, reason)) {
-        ctx.fail("repack", opt.file + ": " + reason);
-        return;
-    }
-    store->pack();
-    CCodeplugFile file;
-    file.setHeader(loaded.header);  // read with its tag checked, so accepted
-    if (!ctx.check("repack", file.write(opt.out, loaded.info, store->image(), CCodeplugFile::EmptyInfo::WriteEmpty)))
-        return;
+    auto d = std::make_unique<CliDocument>(ctx.home);
+    if (!d->check(ctx, "repack", d->doc.open(opt.file))) return;
+    std::string info;
+    CCodeplugFile::readFileInformation(opt.file, info);  // a file may have none
+    if (!d->check(ctx, "repack", d->doc.saveAs(opt.out, info))) return;
     ctx.out << "repacked " << printable(opt.file) << " to " << printable(opt.out) << '\n';
 }
 
@@ -40,7 +34,7 @@ void runRepack(CliContext& ctx, const RepackOptions& opt)
 void addRepackVerb(CLI::App& app, CliContext& ctx)
 {
     auto opt = std::make_shared<RepackOptions>();
-    CLI::App* sub = app.add_subcommand("repack", "unpack and pack a codeplug file, writing the result to OUT");
+    CLI::App* sub = app.add_subcommand("repack", "open a codeplug file and save it again as OUT");
     sub->add_option("FILE", opt->file, "codeplug file to read")->required();
     sub->add_option("-o,--output", opt->out, "codeplug file to write")->required();
     sub->callback([&ctx, opt] { runRepack(ctx, *opt); });

@@ -6,4 +6,6 @@ void addAllVerbs(CLI::App& app, CliContext& ctx)
     addInfoVerb(app, ctx);
     addDumpVerb(app, ctx);
     addRepackVerb(app, ctx);
+    addValidateVerb(app, ctx);
+    addDiffVerb(app, ctx);
 }

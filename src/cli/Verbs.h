@@ -11,5 +11,7 @@ void addNewVerb(CLI::App& app, CliContext& ctx);
 void addInfoVerb(CLI::App& app, CliContext& ctx);
 void addDumpVerb(CLI::App& app, CliContext& ctx);
 void addRepackVerb(CLI::App& app, CliContext& ctx);
+void addValidateVerb(CLI::App& app, CliContext& ctx);
+void addDiffVerb(CLI::App& app, CliContext& ctx);
 
 void addAllVerbs(CLI::App& app, CliContext& ctx);

@@ -29,6 +29,8 @@ protected:
         std::string tmpl = ::testing::TempDir() + "qavcliXXXXXX";
         ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
         dir_ = tmpl;
+        // Open accepts only the models the language file names.
+        ASSERT_EQ(std::system(("cp '" QAV_DATA_DIR "/QAV_E.lng' '" + dir_ + "/'").c_str()), 0);
     }
     void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
 
@@ -83,8 +85,8 @@ TEST_F(QavToolTest, NewThenRepackTwiceIsStable)
     EXPECT_EQ(slurp(f).size(), 8335u);
 
     const CodeplugHeaderFields hf = readHeaderFields(headerOf(f));
-    EXPECT_EQ(hf.modelId, "QAV-E");
-    EXPECT_EQ(hf.modelName, "QA-100");
+    EXPECT_EQ(hf.modelId, "QAV410");  // the accepted model, without Settings.ini and Model.dat
+    EXPECT_EQ(hf.modelName, "QAV410");
     EXPECT_EQ(hf.freqRange(), "136-174");
     EXPECT_EQ(hf.firmware, "1.04.07");
     EXPECT_EQ(hf.formatVersion, "1.04.07");
@@ -147,7 +149,7 @@ TEST_F(QavToolTest, NewReadsTheModelsDefaultFileUnlessFactory)
     const std::size_t imageAt = 143;   // L1 = 0
     bytes[imageAt + 645 + 4] = 0x55;   // first channel, a receive frequency byte
     bytes[imageAt + 32] = 0x77;        // a stale stamp byte
-    std::ofstream(path("QAV-E136-174DefaultSet.dat"), std::ios::binary) << bytes;
+    std::ofstream(path("QAV410136-174DefaultSet.dat"), std::ios::binary) << bytes;
 
     const std::string fromDefault = path("d.qav"), factory = path("fac.qav");
     ASSERT_EQ(qav({"new", "-o", fromDefault}).status, 0);
@@ -165,13 +167,13 @@ TEST_F(QavToolTest, InfoAndDump)
 
     QavRun r = qav({"info", f});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("QA-100"), std::string::npos);
+    EXPECT_NE(r.out.find("QAV410"), std::string::npos);
     EXPECT_NE(r.out.find("136 - 174MHz"), std::string::npos);
 
     r = qav({"info", f, "--json"});
     ASSERT_EQ(r.status, 0);
     const auto info = nlohmann::json::parse(r.out);
-    EXPECT_EQ(info["model_id"], "QAV-E");
+    EXPECT_EQ(info["model_id"], "QAV410");
     EXPECT_EQ(info["image_bytes"], 8192);
 
     r = qav({"dump", f});
