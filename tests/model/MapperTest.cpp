@@ -384,3 +384,26 @@ TEST(Store, GlobalAccessorReturnsOneStore)
 {
     EXPECT_EQ(&codeplugData(), &codeplugData());
 }
+
+// Images come from radios and files: any bytes must unpack and pack without
+// harm, and the packed image must read back to the same sections.
+TEST(Unpack, AnyImageUnpacksAndPacksStably)
+{
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 40; ++round) {
+        CCodeplugData s;
+        for (auto& b : s.image()) b = static_cast<std::uint8_t>(next() >> 16);
+        if (round % 4 == 0) s.image().fill(static_cast<std::uint8_t>(round));
+        s.unpack();
+        EXPECT_LE(s.channels.size(), 17u);
+        EXPECT_LE(s.twoToneCalls.size(), 16u);
+        s.pack();
+        const CCodeplugData::Image once = s.image();
+        s.unpack();
+        s.pack();
+        s.unpack();
+        s.pack();
+        EXPECT_EQ(s.image(), once) << "round " << round;
+    }
+}

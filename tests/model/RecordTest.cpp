@@ -100,3 +100,14 @@ TEST(Record, BcdDigitsInByteOrder)
     EXPECT_EQ(r.u8(1), 0x74);  // odd count leaves the trailing low nibble alone
     EXPECT_EQ(r.bcd(0, 3), 7);
 }
+
+TEST(Record, AssignmentKeepsTheBufferAndRefusesAnotherSize)
+{
+    Record a(4, 0x11);
+    const std::uint8_t* before = a.data();
+    a = Record(4, 0x22);
+    EXPECT_EQ(a.data(), before);
+    EXPECT_EQ(a.u8(3), 0x22);
+    EXPECT_THROW(a = Record(5), std::length_error);
+    EXPECT_EQ(a.size(), 4u);
+}
