@@ -1,0 +1,58 @@
+#include "frame/CChildFrame.h"
+
+#include "frame/CRecordNavBar.h"
+#include "frame/FrameIds.h"
+#include "frame/ViewBridge.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+CChildFrame::CChildFrame(int commandId, int recordLimit, QWidget* view, QWidget* parent)
+    : QMdiSubWindow(parent), m_commandId(commandId), m_recordLimit(recordLimit), m_view(view)
+{
+    setObjectName(QString("childFrame%1").arg(commandId));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* body = new QWidget;
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    if (!view) {
+        auto* note = new QLabel(tr("This editor is not part of this build yet."));
+        note->setAlignment(Qt::AlignCenter);
+        note->setMinimumSize(360, 160);
+        view = note;
+    }
+    scroll->setWidget(view);
+    column->addWidget(scroll, 1);
+    m_navBar = new CRecordNavBar;
+    m_navBar->setListAvailable(commandId == TreeId::kChannel);
+    column->addWidget(m_navBar);
+    setWidget(body);
+    setWindowIcon(QIcon());
+
+    connect(m_navBar, &CRecordNavBar::closeRequested, this, &QWidget::close);
+    connect(m_navBar, &CRecordNavBar::printRequested, this, [this] { emit printRequested(this); });
+    connect(m_navBar, &CRecordNavBar::helpRequested, this, [this] {
+        const int ctx = ViewBridge::helpContext(m_view);
+        emit helpRequested(ctx ? ctx : m_commandId);
+    });
+    connect(m_navBar, &CRecordNavBar::listRequested, this, [this] { ViewBridge::showList(m_view); });
+    connect(m_navBar, &CRecordNavBar::navigate, this, [this](int action) {
+        ViewBridge::navigate(m_view, action, 0);
+        emit navigated(this, action);
+    });
+    resize(640, 440);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    // The editor writes what it shows back before it goes, so closing a
+    // window never loses an edit.
+    ViewBridge::save(m_view);
+    emit closing(this);
+    QMdiSubWindow::closeEvent(event);
+}

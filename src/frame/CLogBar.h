@@ -1,0 +1,48 @@
+#pragma once
+// A docking bar with a report list: the "Log View" bar and the "Invalid
+// View" bar that lists the invalid values found by validation.
+#include <QDockWidget>
+
+class QTreeWidget;
+class IFrameHost;
+
+struct LogColumn {
+    int captionId;
+    const char* builtIn;
+    int width;
+};
+
+class CLogBar : public QDockWidget {
+    Q_OBJECT
+public:
+    CLogBar(const QString& objectName, std::initializer_list<LogColumn> columns, QWidget* parent = nullptr);
+
+    void applyTexts(const IFrameHost& host);
+
+    // Invalid-value list: an entry is one line keyed by the reporting
+    // record's key; the same key is listed once.
+    struct Entry {
+        int key = 0;
+        int controlId = 0;
+        QString label;
+        QString problem;
+    };
+    // Adds the entry unless its key is listed or the current model disables
+    // its control. Returns true when a line was added.
+    bool add(const Entry& entry, const IFrameHost& host);
+    void remove(int key);
+    void clear();
+    bool hasEntries() const;
+    int lineCount() const;
+    QStringList line(int index) const;
+
+    QTreeWidget* list() const { return m_list; }
+
+signals:
+    // Double-click on a line: the frame may show the control that holds it.
+    void lineActivated(int key, int controlId);
+
+private:
+    std::vector<LogColumn> m_columns;
+    QTreeWidget* m_list;
+};

@@ -1,0 +1,499 @@
+#include "frame/CMainFrame.h"
+
+#include "frame/CChildFrame.h"
+#include "frame/CFrameMenus.h"
+#include "frame/CNavigationTree.h"
+#include "frame/CRecordNavBar.h"
+#include "frame/CViewManager.h"
+#include "frame/FrameHost.h"
+#include "frame/FrameIds.h"
+#include "frame/LangText.h"
+#include "frame/NavBarState.h"
+#include "frame/NavigationTable.h"
+#include "frame/ViewBridge.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kPaneModel = 59143;
+constexpr int kPaneRange = 59144;
+constexpr int kPanePort = 59145;
+constexpr int kPaneClock = 59146;
+
+QLabel* makePane(int id, const QString& sizeText, QWidget* parent)
+{
+    auto* pane = new QLabel(parent);
+    pane->setObjectName(QString("pane%1").arg(id));
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(sizeText) + 12);
+    return pane;
+}
+
+bool isEditCommand(int id) { return id >= Cmd::kEditFirst && id <= Cmd::kEditLast; }
+
+}  // namespace
+
+CMainFrame::CMainFrame(IFrameHost& host, QWidget* parent) : QMainWindow(parent), m_host(host)
+{
+    setObjectName("mainFrame");
+    setProperty("controlId", FrameText::kMainTitle);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName("mdiArea");
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+
+    createStatusBar();
+    m_menus = new CFrameMenus(this);
+    createDocks();
+
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &CMainFrame::tick);
+    m_clock->start();
+    tick();
+
+    connect(m_menus, &CFrameMenus::triggered, this, &CMainFrame::onCommand);
+    connect(m_menus, &CFrameMenus::windowMenuAboutToShow, this, &CMainFrame::fillWindowMenu);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+
+    // Commands the frame answers itself.
+    auto own = [this](int id, std::function<void()> fn) { m_handlers.insert(id, std::move(fn)); };
+    own(Cmd::kToolBar, [this] { m_menus->toolBar()->setVisible(!m_menus->toolBar()->isVisible()); });
+    own(Cmd::kStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    own(Cmd::kTreeBar, [this] { m_treeDock->setVisible(!m_treeDock->isVisible()); });
+    own(Cmd::kTabView, [this] { m_tabs->setVisible(!m_tabs->isVisible()); });
+    own(Cmd::kLogView, [this] { m_log->setVisible(!m_log->isVisible()); });
+    own(Cmd::kInvalidView, [this] { m_invalid->setVisible(!m_invalid->isVisible()); });
+    own(Cmd::kCloseAll, [this] { closeAllWindows(); });
+    own(Cmd::kCloseAllButThis, [this] { closeAllButThis(); });
+    own(Cmd::kCascade, [this] { m_mdi->cascadeSubWindows(); });
+    own(Cmd::kTile, [this] { m_mdi->tileSubWindows(); });
+    own(Cmd::kArrange, [this] {
+        for (QMdiSubWindow* w : m_mdi->subWindowList())
+            if (w->isMinimized()) w->showMinimized();
+    });
+    own(Cmd::kTabClose, [this] { if (auto* w = m_mdi->currentSubWindow()) w->close(); });
+    own(Cmd::kTabRestore, [this] { if (auto* w = m_mdi->currentSubWindow()) w->showNormal(); });
+    own(Cmd::kTabMinimize, [this] { if (auto* w = m_mdi->currentSubWindow()) w->showMinimized(); });
+    own(Cmd::kTabMaximize, [this] { if (auto* w = m_mdi->currentSubWindow()) w->showMaximized(); });
+    own(Cmd::kExit, [this] { close(); });
+    own(Cmd::kHelpTopics, [this] { emit helpRequested(0); });
+
+    auto* tabMenu = new QMenu(this);
+    tabMenu->setObjectName("tabMenu");
+    for (int id : {Cmd::kTabClose, Cmd::kCloseAllButThis, Cmd::kPrint, Cmd::kTabRestore, Cmd::kTabMinimize,
+                   Cmd::kTabMaximize})
+        tabMenu->addAction(m_menus->action(id));
+    m_tabs->setTabMenu(tabMenu);
+    connect(m_tabs, &CViewManager::tabMenuRequested, this,
+            [tabMenu](CChildFrame*, const QPoint& pos) { tabMenu->popup(pos); });
+    connect(m_tabs, &CViewManager::activateRequested, this, [this](CChildFrame* f) {
+        if (f->isMinimized()) f->showNormal();
+        m_mdi->setActiveSubWindow(f);
+    });
+
+    resize(1024, 720);
+    updateTitle();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("statusBar");
+    m_paneModel = makePane(kPaneModel, "RADIO NAME", bar);
+    m_paneRange = makePane(kPaneRange, "  136 - 174MHz  ", bar);
+    m_panePort = makePane(kPanePort, " COM4 ", bar);
+    m_paneClock = makePane(kPaneClock, "2006-12-24 23:59:59", bar);
+    for (QLabel* pane : {m_paneModel, m_paneRange, m_panePort, m_paneClock}) bar->addPermanentWidget(pane);
+}
+
+void CMainFrame::createDocks()
+{
+    m_treeDock = new QDockWidget(this);
+    m_treeDock->setObjectName("treeBar");
+    m_treeDock->setProperty("controlId", 1016);
+    m_treeDock->setAllowedAreas(Qt::AllDockWidgetAreas);
+    m_tree = new CNavigationTree(m_treeDock);
+    m_tree->setMinimumWidth(180);
+    m_treeDock->setWidget(m_tree);
+    m_treeDock->resize(260, 100);
+    addDockWidget(Qt::LeftDockWidgetArea, m_treeDock);
+    resizeDocks({m_treeDock}, {260}, Qt::Horizontal);
+
+    m_log = new CLogBar("logViewBar", {{900, "Item", 200}, {901, "Value", 300}, {902, "Old", 200}, {903, "New", 200}}, this);
+    m_invalid = new CLogBar("invalidViewBar", {{915, "Item", 500}, {916, "Problem", 500}}, this);
+    m_log->setWindowTitle(tr("Log View"));
+    m_invalid->setWindowTitle(tr("Invalid View"));
+    for (CLogBar* bar : {m_log, m_invalid}) {
+        bar->setAllowedAreas(Qt::AllDockWidgetAreas);
+        addDockWidget(Qt::BottomDockWidgetArea, bar);
+        bar->hide();
+    }
+
+    m_tabs = new CViewManager(this);
+    addDockWidget(Qt::TopDockWidgetArea, m_tabs);
+
+    // The View menu's check marks follow the bars, however they were shown.
+    auto follow = [this](QWidget* bar, int id) {
+        QAction* a = m_menus->action(id);
+        if (auto* dock = qobject_cast<QDockWidget*>(bar))
+            connect(dock, &QDockWidget::visibilityChanged, a, [a, dock] { a->setChecked(dock->isVisible()); });
+        a->setChecked(!bar->isHidden());
+    };
+    follow(m_treeDock, Cmd::kTreeBar);
+    follow(m_tabs, Cmd::kTabView);
+    follow(m_log, Cmd::kLogView);
+    follow(m_invalid, Cmd::kInvalidView);
+    m_menus->action(Cmd::kToolBar)->setChecked(true);
+    m_menus->action(Cmd::kStatusBar)->setChecked(true);
+    connect(m_menus->toolBar(), &QToolBar::visibilityChanged, m_menus->action(Cmd::kToolBar), &QAction::setChecked);
+
+    connect(m_tree, &CNavigationTree::openRequested, this, &CMainFrame::onTreeOpen);
+    connect(m_tree, &CNavigationTree::helpRequested, this, &CMainFrame::helpRequested);
+}
+
+void CMainFrame::postStartInit() { refreshAll(); }
+
+void CMainFrame::refreshAll()
+{
+    m_tree->rebuild(m_host);
+    m_menus->rebuild(m_host);
+    m_log->applyTexts(m_host);
+    m_invalid->applyTexts(m_host);
+    m_tabs->setWindowTitle(LangText::message(m_host, FrameText::kTabBarCaption, tr("Windows")));
+    m_treeDock->setWindowTitle(QString());
+    for (CChildFrame* f : childFrames()) f->navBar()->applyTexts(m_host);
+    m_tabs->refreshTitles();
+    refreshStatusBar();
+    updateTitle();
+    updateCommandStates();
+}
+
+void CMainFrame::refreshTree()
+{
+    m_tree->syncNumberedItems(m_host);
+    m_tree->setRootText(QString::fromStdString(m_host.modelName()));
+    refreshStatusBar();
+}
+
+void CMainFrame::refreshStatusBar()
+{
+    m_paneModel->setText(QString::fromStdString(m_host.modelName()));
+    m_paneRange->setText(QString::fromStdString(m_host.freqRange()) + " MHz");
+    const QString device = QString::fromStdString(m_host.portDevice());
+    if (device == "sim")
+        m_panePort->setText(tr("SIM"));
+    else if (!device.isEmpty())
+        m_panePort->setText(device);
+    else
+        m_panePort->setText(LangText::format(LangText::message(m_host, FrameText::kPortPane, "COM%d"),
+                                             {QString::number(m_host.comPort())}));
+    tick();
+}
+
+QString CMainFrame::statusPaneText(int paneId) const
+{
+    switch (paneId) {
+    case kPaneModel: return m_paneModel->text();
+    case kPaneRange: return m_paneRange->text();
+    case kPanePort: return m_panePort->text();
+    case kPaneClock: return m_paneClock->text();
+    default: return statusBar()->currentMessage();
+    }
+}
+
+void CMainFrame::tick()
+{
+    m_paneClock->setText(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
+}
+
+void CMainFrame::setDocumentPath(const QString& path)
+{
+    m_path = path;
+    updateTitle();
+}
+
+void CMainFrame::updateTitle()
+{
+    const QString title = LangText::caption(m_host, FrameText::kMainTitle, tr("QAV Programming Software"));
+    setWindowTitle(m_path.isEmpty() ? title : QString("%1 [ %2 ]").arg(title, m_path));
+}
+
+void CMainFrame::setCommandHandler(int commandId, std::function<void()> handler)
+{
+    m_handlers.insert(commandId, std::move(handler));
+    updateCommandStates();
+}
+
+bool CMainFrame::hasCommandHandler(int commandId) const
+{
+    return m_handlers.contains(commandId) || isEditCommand(commandId);
+}
+
+void CMainFrame::runCommand(int commandId) { onCommand(commandId); }
+
+void CMainFrame::updateCommandStates()
+{
+    const bool anyChild = !m_mdi->subWindowList().isEmpty();
+    for (int id : m_menus->commandIds()) {
+        QAction* a = m_menus->action(id);
+        if (m_menus->isHidden(id)) {
+            a->setEnabled(false);
+            continue;
+        }
+        if (id >= Cmd::kRecentFirst && id < Cmd::kRecentFirst + Cmd::kRecentCount) {
+            a->setEnabled(a->isVisible() && m_handlers.contains(id));
+            continue;
+        }
+        bool enabled = hasCommandHandler(id);
+        if (id == Cmd::kCloseAll || id == Cmd::kCloseAllButThis || id == Cmd::kTabClose || id == Cmd::kTabRestore ||
+            id == Cmd::kTabMinimize || id == Cmd::kTabMaximize || id == Cmd::kCascade || id == Cmd::kTile ||
+            id == Cmd::kArrange)
+            enabled = enabled && anyChild;
+        a->setEnabled(enabled);
+    }
+    // An open editor shows a check mark at its "&Edit" entry.
+    for (int id : m_menus->commandIds()) {
+        if (!isEditCommand(id)) continue;
+        const int treeId = NavigationTable::treeIdForMenuCommand(id);
+        bool open = false;
+        for (const WindowNode& node : m_nodes) open = open || (node.commandId == treeId && node.frame);
+        QAction* a = m_menus->action(id);
+        a->setCheckable(open);
+        a->setChecked(open);
+    }
+}
+
+void CMainFrame::onCommand(int commandId)
+{
+    if (isEditCommand(commandId) && !m_handlers.contains(commandId)) {
+        QAction* a = m_menus->action(commandId);
+        openView(NavigationTable::treeIdForMenuCommand(commandId), a ? QString(a->text()).remove('&') : QString());
+        return;
+    }
+    auto it = m_handlers.find(commandId);
+    if (it != m_handlers.end() && *it) (*it)();
+    updateCommandStates();
+}
+
+void CMainFrame::onTreeOpen(int treeId, const QString& text, QTreeWidgetItem*)
+{
+    openView(treeId, text);
+}
+
+CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
+{
+    QWidget* view = ViewBridge::create(commandId, nullptr);
+    auto* frame = new CChildFrame(commandId, recordLimit, view);
+    frame->navBar()->applyTexts(m_host);
+    m_mdi->addSubWindow(frame);
+    connect(frame, &CChildFrame::closing, this, [this](CChildFrame* f) {
+        // The node forgets its window at once: the window is only deleted
+        // at the next turn of the event loop, too late for a reopen.
+        for (WindowNode& node : m_nodes)
+            if (node.frame == f) node.frame = nullptr;
+        m_tabs->removeFrame(f);
+        QTimer::singleShot(0, this, [this] { updateCommandStates(); });
+    });
+    connect(frame, &QObject::destroyed, m_tabs, [this, frame] { m_tabs->removeFrame(frame); });
+    connect(frame, &CChildFrame::navigated, this, &CMainFrame::onChildNavigated);
+    connect(frame, &CChildFrame::helpRequested, this, &CMainFrame::helpRequested);
+    connect(frame, &CChildFrame::printRequested, this, &CMainFrame::printRequested);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, [this, frame] { m_tabs->setActiveFrame(frame); });
+    frame->show();
+    m_tabs->addFrame(frame);
+    return frame;
+}
+
+CChildFrame* CMainFrame::openView(int commandId, const QString& itemText)
+{
+    CChildFrame* frame = nullptr;
+    for (WindowNode& node : m_nodes) {
+        if (node.commandId != commandId) continue;
+        if (node.frame) {
+            frame = node.frame;
+            if (frame->isMinimized() || frame->isHidden()) frame->showNormal();
+            m_mdi->setActiveSubWindow(frame);
+        } else {
+            frame = createChild(commandId, node.recordLimit);
+            node.frame = frame;
+        }
+        break;
+    }
+    if (!frame) {
+        const ViewTableRow* row = NavigationTable::viewFor(commandId);
+        if (!row) return nullptr;
+        frame = createChild(commandId, row->recordLimit);
+        m_nodes.push_back({commandId, frame, row->recordLimit});
+    }
+    frame->setWindowTitle(itemText);
+    m_tabs->refreshTitles();
+    updateNavBar(frame, itemText);
+    updateCommandStates();
+    return frame;
+}
+
+void CMainFrame::updateNavBar(CChildFrame* frame, const QString& itemText)
+{
+    const int id = frame->commandId();
+    const bool numberedKind = std::ranges::find(NavigationTable::numberedIds(), id) != NavigationTable::numberedIds().end();
+    const int n = numberedKind ? CNavigationTree::trailingNumber(itemText) : 0;
+    if (n > 0) {
+        const int count = static_cast<int>(m_tree->itemsWithId(id).size());
+        frame->navBar()->setMode(NavBarState::forNumbered(n, count, frame->recordLimit()));
+        frame->navBar()->setPosition(n, count);
+        frame->setProperty("recordNumber", n);
+        ViewBridge::navigate(frame->view(), NavAction::kGoTo, n);
+        m_tree->highlight(m_tree->numberedItem(id, n));
+    } else {
+        frame->navBar()->setMode(NavBarState::forPlain(id));
+        if (numberedKind) {
+            const int count = static_cast<int>(m_tree->itemsWithId(id).size());
+            frame->setProperty("recordNumber", 1);
+            frame->navBar()->setPosition(1, count);
+        }
+    }
+}
+
+void CMainFrame::onChildNavigated(CChildFrame* frame, int action)
+{
+    const int id = frame->commandId();
+    // New and delete change the list: the numbered entries follow it.
+    m_tree->syncNumberedItems(m_host);
+    const int count = static_cast<int>(m_tree->itemsWithId(id).size());
+    if (count == 0) return;
+    int n = frame->property("recordNumber").toInt();
+    if (n < 1) n = 1;
+    switch (action) {
+    case NavAction::kFirst: n = 1; break;
+    case NavAction::kPrevious: n = std::max(1, n - 1); break;
+    case NavAction::kNext: n = std::min(count, n + 1); break;
+    case NavAction::kLast:
+    case NavAction::kNew: n = count; break;
+    case NavAction::kDelete: n = std::min(n, count); break;
+    default: break;
+    }
+    frame->setProperty("recordNumber", n);
+    frame->navBar()->setPosition(n, count);
+    if (frame->navBar()->mode().kind != 9)
+        frame->navBar()->setMode(NavBarState::forNumbered(n, count, frame->recordLimit()));
+    m_tree->highlight(m_tree->numberedItem(id, n));
+}
+
+void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
+{
+    if (auto* f = qobject_cast<CChildFrame*>(window)) m_tabs->setActiveFrame(f);
+    updateCommandStates();
+}
+
+QList<CChildFrame*> CMainFrame::childFrames() const
+{
+    QList<CChildFrame*> out;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (auto* f = qobject_cast<CChildFrame*>(w)) out.push_back(f);
+    return out;
+}
+
+CChildFrame* CMainFrame::activeChildFrame() const
+{
+    return qobject_cast<CChildFrame*>(m_mdi->currentSubWindow());
+}
+
+QList<QWidget*> CMainFrame::openViews() const
+{
+    QList<QWidget*> out;
+    for (CChildFrame* f : childFrames())
+        if (f->view()) out.push_back(f->view());
+    return out;
+}
+
+void CMainFrame::closeAllWindows()
+{
+    for (CChildFrame* f : childFrames()) {
+        f->close();
+        delete f;  // at once, not at the next event loop turn: the caller may replace the records next
+    }
+    updateCommandStates();
+}
+
+void CMainFrame::closeAllButThis()
+{
+    CChildFrame* keep = activeChildFrame();
+    for (CChildFrame* f : childFrames()) {
+        if (f == keep) continue;
+        f->close();
+        delete f;
+    }
+    if (keep) m_mdi->setActiveSubWindow(keep);
+    updateCommandStates();
+}
+
+void CMainFrame::showInvalidViewIfNeeded()
+{
+    if (m_invalid->hasEntries() && !m_invalid->isVisible()) m_invalid->show();
+}
+
+void CMainFrame::fillWindowMenu(QMenu* menu)
+{
+    qDeleteAll(m_windowListActions);
+    m_windowListActions.clear();
+    const QList<CChildFrame*> frames = childFrames();
+    if (frames.isEmpty()) return;
+    m_windowListActions.push_back(menu->addSeparator());
+    int number = 1;
+    for (CChildFrame* f : frames) {
+        QAction* a = menu->addAction(QString("&%1 %2").arg(number++).arg(f->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(f == activeChildFrame());
+        connect(a, &QAction::triggered, this, [this, f = QPointer<CChildFrame>(f)] {
+            if (!f) return;
+            if (f->isMinimized()) f->showNormal();
+            m_mdi->setActiveSubWindow(f);
+        });
+        m_windowListActions.push_back(a);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_printPreview) {
+        QMessageBox box(QMessageBox::Question,
+                        LangText::caption(m_host, FrameText::kMainTitle, tr("QAV Programming Software")),
+                        LangText::message(m_host, FrameText::kCloseQuestion,
+                                          tr("Save the codeplug before closing?")),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+        box.setObjectName("closeQuestion");
+        const int answer = box.exec();
+        if (answer == QMessageBox::Cancel || answer == QMessageBox::Escape) {
+            event->ignore();
+            return;
+        }
+        // A save that failed or was cancelled keeps the program open, so
+        // the edits are not lost with it.
+        if (answer == QMessageBox::Yes && m_save && !m_save()) {
+            event->ignore();
+            return;
+        }
+    }
+    closeAllWindows();
+    m_clock->stop();
+    event->accept();
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The program's main window: menus and toolbar, the navigation tree on the
+// left, the tab bar above and the two log bars below the work area, the
+// status bar with model, range, port and clock, and one editor window per
+// tree entry in the work area.
+#include "frame/CLogBar.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class CChildFrame;
+class CFrameMenus;
+class CNavigationTree;
+class CViewManager;
+class IFrameHost;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+class QTreeWidgetItem;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(IFrameHost& host, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds the tree, the menus and the status bar for the current model;
+    // run once the program has loaded its first codeplug.
+    void postStartInit();
+    // Everything that follows the model, the language or the access level:
+    // tree, menus, hidden entries, status bar, title, tab texts.
+    void refreshAll();
+    // After the section lists changed: numbered entries, root text, status.
+    void refreshTree();
+    void refreshStatusBar();
+    void setDocumentPath(const QString& path);
+    QString documentPath() const { return m_path; }
+    void updateTitle();
+
+    // Commands handled elsewhere (document, radio, print, ...): a command
+    // without a handler is shown disabled.
+    void setCommandHandler(int commandId, std::function<void()> handler);
+    bool hasCommandHandler(int commandId) const;
+    // Runs a command as if it was chosen from the menu.
+    void runCommand(int commandId);
+    void updateCommandStates();
+
+    // Save before closing: returns true when the codeplug was saved.
+    void setSaveHandler(std::function<bool()> handler) { m_save = std::move(handler); }
+    void setPrintPreviewActive(bool active) { m_printPreview = active; }
+
+    // Opens (or activates) the editor of a tree entry.
+    CChildFrame* openView(int commandId, const QString& itemText);
+    void closeAllWindows();
+    void closeAllButThis();
+    QList<CChildFrame*> childFrames() const;
+    CChildFrame* activeChildFrame() const;
+
+    // The editors that are open, to save or reload them all.
+    QList<QWidget*> openViews() const;
+
+    CNavigationTree* tree() const { return m_tree; }
+    CFrameMenus* menus() const { return m_menus; }
+    CViewManager* viewManager() const { return m_tabs; }
+    CLogBar* invalidBar() const { return m_invalid; }
+    CLogBar* logBar() const { return m_log; }
+    QMdiArea* mdiArea() const { return m_mdi; }
+    IFrameHost& host() const { return m_host; }
+    QString statusPaneText(int paneId) const;
+
+    // Shows the "Invalid View" bar when it holds lines and is hidden.
+    void showInvalidViewIfNeeded();
+
+    struct WindowNode {
+        int commandId;
+        QPointer<CChildFrame> frame;
+        int recordLimit;
+    };
+    const std::vector<WindowNode>& openWindowList() const { return m_nodes; }
+
+signals:
+    void helpRequested(int contextId);
+    void printRequested(CChildFrame* frame);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createStatusBar();
+    void createDocks();
+    void onCommand(int commandId);
+    void onTreeOpen(int treeId, const QString& text, QTreeWidgetItem* item);
+    void onChildNavigated(CChildFrame* frame, int action);
+    void onSubWindowActivated(QMdiSubWindow* window);
+    void updateNavBar(CChildFrame* frame, const QString& itemText);
+    void fillWindowMenu(QMenu* menu);
+    void tick();
+    CChildFrame* createChild(int commandId, int recordLimit);
+
+    IFrameHost& m_host;
+    CFrameMenus* m_menus;
+    QMdiArea* m_mdi;
+    CNavigationTree* m_tree;
+    QDockWidget* m_treeDock;
+    CLogBar* m_log;
+    CLogBar* m_invalid;
+    CViewManager* m_tabs;
+    QLabel* m_paneModel;
+    QLabel* m_paneRange;
+    QLabel* m_panePort;
+    QLabel* m_paneClock;
+    QTimer* m_clock;
+    QString m_path;
+    bool m_printPreview = false;
+    std::function<bool()> m_save;
+    QHash<int, std::function<void()>> m_handlers;
+    std::vector<WindowNode> m_nodes;
+    QList<QAction*> m_windowListActions;
+};

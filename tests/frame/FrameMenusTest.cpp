@@ -1,0 +1,144 @@
+#include "FakeFrameHost.h"
+#include "frame/CFrameMenus.h"
+#include "frame/FrameIds.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+QList<int> ids(const QMenu* menu)
+{
+    QList<int> out;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            out << 0;
+        else if (a->menu())
+            out << -1;
+        else
+            out << a->data().toInt();
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(FrameMenus, TextsComeFromTheLanguageFileOrStayBuiltIn)
+{
+    FakeFrameHost host;
+    host.captions[Cmd::kReadRadio] = "读频(&R)";
+    host.captions[32790] = "文件(&F)";
+    host.captions[32800] = "Radio Info";
+    host.language = 1;
+    QMainWindow w;
+    CFrameMenus menus(&w);
+    menus.rebuild(host);
+    EXPECT_EQ(menus.action(Cmd::kReadRadio)->text(), "读频(&R)");
+    EXPECT_EQ(menus.action(Cmd::kReadRadio)->toolTip(), "读频");
+    EXPECT_EQ(menus.action(Cmd::kWriteRadio)->text(), "&Write to Radio");  // no text: built-in
+    EXPECT_EQ(menus.menu(0)->title(), "文件(&F)");
+    EXPECT_EQ(menus.menu(1)->title(), "&Model");
+    EXPECT_EQ(menus.action(TreeId::kRadio)->text(), "Radio Info");
+
+    // A language switch relabels; a text that vanished keeps the last
+    // built-in one rather than leaving an empty entry.
+    host.captions.erase(Cmd::kReadRadio);
+    host.language = 0;
+    menus.rebuild(host);
+    EXPECT_EQ(menus.action(Cmd::kReadRadio)->text(), "&Read from Radio");
+}
+
+TEST(FrameMenus, StatusPromptsAndToolTips)
+{
+    FakeFrameHost host;
+    host.messages[Cmd::kOpen] = "Open an existing codeplug file&Open";
+    host.messages[57345] = "Ready";
+    host.captions[Cmd::kSave] = "&Save\tCtrl+S";
+    QMainWindow w;
+    CFrameMenus menus(&w);
+    menus.rebuild(host);
+    EXPECT_EQ(menus.action(Cmd::kOpen)->statusTip(), "Open an existing codeplug file");
+    EXPECT_EQ(menus.action(Cmd::kNew)->statusTip(), "Ready");
+    EXPECT_EQ(menus.action(Cmd::kSave)->text(), "&Save");
+    EXPECT_EQ(menus.action(Cmd::kSave)->toolTip(), "Save");
+    EXPECT_EQ(menus.action(Cmd::kSave)->shortcut(), QKeySequence("Ctrl+S"));
+}
+
+TEST(FrameMenus, EveryMenuCommandHasAnAccelerator)
+{
+    FakeFrameHost host;
+    host.level = AccessCode::kFull;
+    QMainWindow w;
+    CFrameMenus menus(&w);
+    menus.rebuild(host);
+    QList<QKeySequence> seen;
+    for (QMenu* menu : w.menuBar()->findChildren<QMenu*>()) {
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator() || a->menu() || !a->isVisible()) continue;
+            const int id = a->data().toInt();
+            if (id == TreeId::kSettingsGroup) continue;
+            EXPECT_FALSE(a->shortcut().isEmpty()) << id << " " << a->text().toStdString();
+            if (a->shortcut().isEmpty()) continue;
+            EXPECT_FALSE(seen.contains(a->shortcut())) << a->shortcut().toString().toStdString();
+            seen << a->shortcut();
+        }
+    }
+}
+
+TEST(FrameMenus, AccessLevelHidesTheFactoryCommands)
+{
+    struct Case {
+        long level;
+        bool memoryUpdate, tuneData, factoryMode, dataWatch;
+    };
+    for (const Case c : {Case{0, false, false, false, false}, Case{AccessCode::kFactory, false, true, true, false},
+                         Case{AccessCode::kFull, true, true, true, true}}) {
+        FakeFrameHost host;
+        host.level = c.level;
+        QMainWindow w;
+        CFrameMenus menus(&w);
+        menus.rebuild(host);
+        const QList<int> program = ids(menus.menu(3));
+        const QList<int> edit = ids(menus.menu(2));
+        EXPECT_EQ(program.contains(Cmd::kMemoryUpdate), c.memoryUpdate) << c.level;
+        EXPECT_EQ(program.contains(Cmd::kWriteTuneData), c.tuneData) << c.level;
+        EXPECT_EQ(program.contains(Cmd::kFactoryMode), c.factoryMode) << c.level;
+        EXPECT_TRUE(program.contains(Cmd::kAdjustment));
+        EXPECT_EQ(edit.contains(TreeId::kDataWatch), c.dataWatch) << c.level;
+        // Withheld commands lose their accelerators too.
+        EXPECT_EQ(menus.action(Cmd::kMemoryUpdate)->isVisible(), c.memoryUpdate);
+        // No menu ends with, or doubles, a separator.
+        for (const QList<int>& m : {program, edit}) {
+            EXPECT_NE(m.back(), 0);
+            for (int i = 1; i < m.size(); ++i) EXPECT_FALSE(m[i] == 0 && m[i - 1] == 0);
+        }
+    }
+}
+
+TEST(FrameMenus, EditMenuFollowsTheTreeDefinition)
+{
+    FakeFrameHost host;
+    host.level = AccessCode::kFull;
+    QMainWindow w;
+    CFrameMenus menus(&w);
+    menus.rebuild(host);
+    EXPECT_EQ(ids(menus.menu(2)), (QList<int>{32800, 0, -1, 0, 32821, 32823, 0, 32883, 0, 32886, 32887, 0, 32888}));
+    QMenu* settings = menus.menu(2)->actions()[2]->menu();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(ids(settings), (QList<int>{32802, 32803, 32813}));
+}
+
+TEST(FrameMenus, RecentFilesShowOnlyUsedEntries)
+{
+    FakeFrameHost host;
+    QMainWindow w;
+    CFrameMenus menus(&w);
+    menus.rebuild(host);
+    menus.setRecentFiles({"/tmp/a.qav", "/tmp/dir/b.qav"});
+    EXPECT_TRUE(menus.action(Cmd::kRecentFirst)->isVisible());
+    EXPECT_EQ(menus.action(Cmd::kRecentFirst + 1)->text(), "&2 b.qav");
+    EXPECT_FALSE(menus.action(Cmd::kRecentFirst + 2)->isVisible());
+}

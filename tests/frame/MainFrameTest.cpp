@@ -1,0 +1,167 @@
+#include "FakeFrameHost.h"
+#include "frame/CChildFrame.h"
+#include "frame/CFrameMenus.h"
+#include "frame/CMainFrame.h"
+#include "frame/CNavigationTree.h"
+#include "frame/CRecordNavBar.h"
+#include "frame/CViewManager.h"
+#include "frame/FrameIds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MainFrameTest : ::testing::Test {
+    FakeFrameHost host;
+    std::unique_ptr<CMainFrame> frame;
+
+    void SetUp() override
+    {
+        host.giveTreeTexts();
+        host.captions[128] = "QAV CPS";
+        host.messages[2231] = "COM%d";
+        frame = std::make_unique<CMainFrame>(host);
+        frame->postStartInit();
+        frame->show();
+    }
+
+    // Answers the next message box with the given button.
+    static void answerNextBox(QMessageBox::StandardButton button)
+    {
+        QTimer::singleShot(0, [button] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->button(button)->click();
+        });
+    }
+};
+
+}  // namespace
+
+TEST_F(MainFrameTest, TitleAndStatusPanes)
+{
+    EXPECT_EQ(frame->windowTitle(), "QAV CPS");
+    frame->setDocumentPath("/tmp/x.qav");
+    EXPECT_EQ(frame->windowTitle(), "QAV CPS [ /tmp/x.qav ]");
+    EXPECT_EQ(frame->statusPaneText(59143), "QAV-1");
+    EXPECT_EQ(frame->statusPaneText(59144), "136-174 MHz");
+    EXPECT_EQ(frame->statusPaneText(59145), "COM4");
+    EXPECT_EQ(frame->statusPaneText(59146).size(), 19);
+    host.device = "sim";
+    frame->refreshStatusBar();
+    EXPECT_EQ(frame->statusPaneText(59145), "SIM");
+}
+
+TEST_F(MainFrameTest, OpeningAnEntryTwiceActivatesTheSameWindow)
+{
+    CChildFrame* a = frame->openView(TreeId::kRadio, "Radio Information");
+    ASSERT_NE(a, nullptr);
+    CChildFrame* b = frame->openView(TreeId::kRadio, "Radio Information");
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(frame->childFrames().size(), 1);
+    EXPECT_EQ(frame->viewManager()->count(), 1);
+    EXPECT_EQ(frame->viewManager()->tabText(0), "Radio Information");
+    EXPECT_EQ(frame->openWindowList().size(), 1u);
+    // Unknown ids open nothing.
+    EXPECT_EQ(frame->openView(32801, "Settings"), nullptr);
+}
+
+TEST_F(MainFrameTest, ClosedWindowReopensOnTheSameNode)
+{
+    CChildFrame* a = frame->openView(TreeId::kMisc, "Miscellaneous");
+    a->close();
+    QApplication::processEvents();
+    EXPECT_EQ(frame->viewManager()->count(), 0);
+    ASSERT_EQ(frame->openWindowList().size(), 1u);
+    EXPECT_TRUE(frame->openWindowList()[0].frame.isNull());
+    CChildFrame* b = frame->openView(TreeId::kMisc, "Miscellaneous");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(frame->openWindowList().size(), 1u);
+    EXPECT_EQ(frame->openWindowList()[0].frame.data(), b);
+}
+
+TEST_F(MainFrameTest, NumberedEntryDrivesTheNavigationBar)
+{
+    CChildFrame* f = frame->openView(TreeId::kChannel, "Channel3");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->navBar()->mode(), (NavBarMode{true, 3}));  // the last of three
+    EXPECT_EQ(f->navBar()->positionText(), "3 / 3");
+    emit f->navBar()->navigate(NavAction::kFirst);
+    EXPECT_EQ(f->navBar()->positionText(), "1 / 3");
+    EXPECT_EQ(frame->tree()->highlighted(), frame->tree()->numberedItem(TreeId::kChannel, 1));
+    host.counts[TreeId::kChannel] = 4;  // the view added a record
+    emit f->navBar()->navigate(NavAction::kNew);
+    EXPECT_EQ(f->navBar()->positionText(), "4 / 4");
+    EXPECT_EQ(frame->tree()->itemsWithId(TreeId::kChannel).size(), 4);
+    // Single-record editors show no record buttons.
+    CChildFrame* pw = frame->openView(TreeId::kPassword, "Password");
+    EXPECT_EQ(pw->navBar()->mode(), (NavBarMode{false, 1}));
+}
+
+TEST_F(MainFrameTest, EditMenuAndCloseAll)
+{
+    frame->runCommand(32821);  // "Channels" opens the channel editor
+    frame->runCommand(TreeId::kRadio);
+    EXPECT_EQ(frame->childFrames().size(), 2);
+    EXPECT_TRUE(frame->menus()->action(Cmd::kCloseAll)->isEnabled());
+    frame->runCommand(Cmd::kCloseAllButThis);
+    EXPECT_EQ(frame->childFrames().size(), 1);
+    frame->runCommand(Cmd::kCloseAll);
+    EXPECT_TRUE(frame->childFrames().isEmpty());
+    EXPECT_FALSE(frame->menus()->action(Cmd::kCloseAll)->isEnabled());
+}
+
+TEST_F(MainFrameTest, CommandsWithoutHandlerAreDisabled)
+{
+    EXPECT_FALSE(frame->menus()->action(Cmd::kReadRadio)->isEnabled());
+    int runs = 0;
+    frame->setCommandHandler(Cmd::kReadRadio, [&] { ++runs; });
+    EXPECT_TRUE(frame->menus()->action(Cmd::kReadRadio)->isEnabled());
+    frame->menus()->action(Cmd::kReadRadio)->trigger();
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(MainFrameTest, ClosingAsksAndCancelKeepsTheProgram)
+{
+    struct Case {
+        QMessageBox::StandardButton answer;
+        bool saveResult;
+        bool closes;
+        int saves;
+    };
+    for (const Case c : {Case{QMessageBox::Cancel, true, false, 0}, Case{QMessageBox::No, true, true, 0},
+                         Case{QMessageBox::Yes, true, true, 1}, Case{QMessageBox::Yes, false, false, 1}}) {
+        int saves = 0;
+        frame->setSaveHandler([&] {
+            ++saves;
+            return c.saveResult;
+        });
+        QCloseEvent event;
+        answerNextBox(c.answer);
+        QApplication::sendEvent(frame.get(), &event);
+        EXPECT_EQ(event.isAccepted(), c.closes) << c.answer;
+        EXPECT_EQ(saves, c.saves) << c.answer;
+    }
+}
+
+TEST_F(MainFrameTest, InvalidViewListsEachKeyOnceAndHonoursModelFlags)
+{
+    CLogBar* bar = frame->invalidBar();
+    host.flags[3001] = 1;
+    EXPECT_TRUE(bar->add({1, 2001, "Channel1 Rx", "out of range"}, host));
+    EXPECT_FALSE(bar->add({1, 2001, "Channel1 Rx", "out of range"}, host));
+    EXPECT_FALSE(bar->add({2, 3001, "disabled", "x"}, host));
+    EXPECT_TRUE(bar->add({3, 2002, "Channel2 Tx", "empty"}, host));
+    EXPECT_EQ(bar->lineCount(), 2);
+    bar->remove(1);
+    EXPECT_EQ(bar->line(0), (QStringList{"Channel2 Tx", "empty"}));
+    EXPECT_FALSE(bar->isVisible());
+    frame->show();
+    frame->showInvalidViewIfNeeded();
+    EXPECT_TRUE(bar->isVisible());
+}
