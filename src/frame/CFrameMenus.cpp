@@ -2,6 +2,7 @@
 
 #include "frame/FrameHost.h"
 #include "frame/FrameIds.h"
+#include "settings/AccessLevel.h"
 #include "frame/LangText.h"
 #include "frame/NavigationTable.h"
 
@@ -251,7 +252,7 @@ void CFrameMenus::rebuild(const IFrameHost& host)
     // Commands that the access level withholds: they leave the menus and
     // the toolbar, and their accelerators stop working.
     m_hidden.clear();
-    const long level = host.accessLevel();
+    const int level = host.accessCode();
     if (level != AccessCode::kFull) m_hidden << Cmd::kMemoryUpdate << TreeId::kDataWatch;
     if (level != AccessCode::kFull && level != AccessCode::kFactory)
         m_hidden << Cmd::kWriteTuneData << Cmd::kFactoryMode;

@@ -2,6 +2,7 @@
 
 #include "frame/FrameHost.h"
 #include "frame/FrameIds.h"
+#include "settings/AccessLevel.h"
 #include "frame/LangText.h"
 #include "frame/NavigationTable.h"
 
@@ -80,7 +81,7 @@ void CNavigationTree::rebuild(const IFrameHost& host)
     std::vector<QTreeWidgetItem*> lastAtDepth{root};
     for (const TreeRow& row : NavigationTable::tree()) {
         if (row.treeId == 0) continue;
-        if (row.treeId == TreeId::kDataWatch && host.accessLevel() != AccessCode::kFull) continue;
+        if (row.treeId == TreeId::kDataWatch && host.accessCode() != AccessCode::kFull) continue;
         const QString text = LangText::caption(host, row.treeId);
         if (text.isEmpty()) continue;
         QTreeWidgetItem* parent = root;

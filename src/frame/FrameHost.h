@@ -25,7 +25,7 @@ public:
     // A port named by device path, or "sim" for the simulated radio; "" when
     // the numbered port is used.
     virtual std::string portDevice() const { return {}; }
-    virtual long accessLevel() const = 0;
+    virtual int accessCode() const = 0;  // [User Mode] Level
 
     // Number of records of the list behind a numbered tree entry (channels,
     // personalities, scan lists); -1 when no list stands behind the id.

@@ -101,9 +101,3 @@ constexpr int kNew = 4;
 constexpr int kDelete = 5;
 constexpr int kGoTo = 6;
 }  // namespace NavAction
-
-// Access levels of the "User Mode" section.
-namespace AccessCode {
-constexpr long kFull = 52806273;
-constexpr long kFactory = 52718394;
-}  // namespace AccessCode

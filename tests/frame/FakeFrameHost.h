@@ -15,7 +15,7 @@ struct FakeFrameHost : IFrameHost {
     std::string range = "136-174";
     int port = 4;
     std::string device;
-    long level = 0;
+    int level = 0;
 
     std::string caption(int id) const override { return find(captions, id); }
     std::string message(int id) const override { return find(messages, id); }
@@ -29,7 +29,7 @@ struct FakeFrameHost : IFrameHost {
     std::string freqRange() const override { return range; }
     int comPort() const override { return port; }
     std::string portDevice() const override { return device; }
-    long accessLevel() const override { return level; }
+    int accessCode() const override { return level; }
     int listCount(int id) const override
     {
         auto it = counts.find(id);

@@ -1,6 +1,7 @@
 #include "FakeFrameHost.h"
 #include "frame/CFrameMenus.h"
 #include "frame/FrameIds.h"
+#include "settings/AccessLevel.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -91,7 +92,7 @@ TEST(FrameMenus, EveryMenuCommandHasAnAccelerator)
 TEST(FrameMenus, AccessLevelHidesTheFactoryCommands)
 {
     struct Case {
-        long level;
+        int level;
         bool memoryUpdate, tuneData, factoryMode, dataWatch;
     };
     for (const Case c : {Case{0, false, false, false, false}, Case{AccessCode::kFactory, false, true, true, false},

@@ -1,6 +1,7 @@
 #include "FakeFrameHost.h"
 #include "frame/CNavigationTree.h"
 #include "frame/FrameIds.h"
+#include "settings/AccessLevel.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ TEST(NavigationTree, BuildsTheDefinitionUnderTheModelName)
 TEST(NavigationTree, AccessLevelDecidesTheChangeLogEntry)
 {
     struct Case {
-        long level;
+        int level;
         bool dataWatch;
     };
     for (const Case c : {Case{0, false}, Case{AccessCode::kFactory, false}, Case{AccessCode::kFull, true},

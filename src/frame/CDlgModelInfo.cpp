@@ -1,0 +1,115 @@
+#include "frame/CDlgModelInfo.h"
+
+#include "frame/DialogTexts.h"
+#include "model/ModelFile.h"
+#include "settings/SettingsManager.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QLabel* label(const QString& text, int id, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    DialogTexts::setId(l, id);
+    return l;
+}
+
+}  // namespace
+
+CDlgModelInfo::CDlgModelInfo(const IFrameHost& host, const CSettingsManager& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings)
+{
+    setObjectName("dlgModelInfo");
+    setWindowTitle(tr("Model Information"));
+    m_choice = {settings.modelId(), settings.modelName(), settings.freqRange(), settings.signal()};
+    m_file = std::make_unique<CModelFile>(settings.modelDatPath(), settings.modelDatWritePath(), m_choice.modelId,
+                                          m_choice.modelName, m_choice.freqRange, m_choice.signal);
+
+    auto* column = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    m_names = new QComboBox(this);
+    m_ranges = new QComboBox(this);
+    m_signal = new QComboBox(this);
+    DialogTexts::setId(m_names, kNameCombo);
+    DialogTexts::setId(m_ranges, kRangeCombo);
+    DialogTexts::setId(m_signal, kSignalCombo);
+    form->addRow(label(tr("Model Name"), kNameCombo - 1, this), m_names);
+    form->addRow(label(tr("Frequency Range[MHz]"), kRangeCombo - 1, this), m_ranges);
+    form->addRow(label(tr("Signaling"), kSignalCombo - 1, this), m_signal);
+    column->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    DialogTexts::setId(buttons->button(QDialogButtonBox::Ok), 1);
+    DialogTexts::setId(buttons->button(QDialogButtonBox::Cancel), 2);
+    DialogTexts::setId(buttons->button(QDialogButtonBox::Help), 9);
+    column->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(kTemplate); });
+
+    DialogTexts::apply(this, kTemplate, host);
+
+    // Every name of every identifier, in the database's order.
+    for (const auto& [id, name] : m_file->modelNames()) m_names->addItem(qs(name), qs(id));
+    fillRanges(true);
+    for (const ListItem& item : settings.language().comboItems(kSignalCombo))
+        m_signal->addItem(qs(item.text), item.value);
+
+    m_names->setCurrentIndex(m_names->findText(qs(m_choice.modelName), Qt::MatchExactly));
+    m_ranges->setCurrentIndex(m_ranges->findText(qs(m_choice.freqRange), Qt::MatchExactly));
+    m_signal->setCurrentIndex(m_signal->findText(qs(settings.textForValue(kSignalCombo, m_choice.signal))));
+    m_signal->setEnabled(settings.modelFlagFor(m_choice.modelId, kSignalCombo) == 0);
+
+    connect(m_names, &QComboBox::currentIndexChanged, this, &CDlgModelInfo::onNameChanged);
+    connect(m_ranges, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0) m_choice.freqRange = m_ranges->itemText(i).toStdString();
+    });
+    connect(m_signal, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0) m_choice.signal = m_signal->itemData(i).toInt();
+    });
+}
+
+CDlgModelInfo::~CDlgModelInfo() = default;
+
+void CDlgModelInfo::fillRanges(bool withFlags)
+{
+    const QSignalBlocker block(m_ranges);
+    m_ranges->clear();
+    for (int i = 0; i < m_file->rangeCount(); ++i) {
+        FreqRangeEntry e;
+        if (!m_file->readEntry(i, e)) break;
+        const QString text = QString("%1-%2").arg(e.low).arg(e.high);
+        if (withFlags)
+            m_ranges->addItem(text, static_cast<int>(e.flags));
+        else
+            m_ranges->addItem(text);
+    }
+}
+
+void CDlgModelInfo::onNameChanged(int index)
+{
+    if (index < 0) return;
+    const std::string name = m_names->itemText(index).toStdString();
+    const std::string id = m_file->findIdentifier(name);
+    if (id != m_choice.modelId) {
+        m_choice.modelId = id;
+        m_choice.modelName = name;
+        m_file->setIdentifier(id);
+        fillRanges(false);
+        m_ranges->setCurrentIndex(m_ranges->count() > 0 ? 0 : -1);
+        m_choice.freqRange = m_ranges->count() > 0 ? m_ranges->itemText(0).toStdString() : std::string();
+    } else {
+        m_choice.modelName = name;
+    }
+    // The flag of the chosen identifier, without touching the program's
+    // current model.
+    m_signal->setEnabled(m_settings.modelFlagFor(m_choice.modelId, kSignalCombo) == 0);
+    if (m_signal->currentIndex() >= 0) m_choice.signal = m_signal->currentData().toInt();
+}
