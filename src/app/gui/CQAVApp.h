@@ -1,0 +1,81 @@
+#pragma once
+// The application object of the desktop program: starts the program in its
+// fixed order (language, help, main window, first codeplug, splash), owns
+// the document procedures and carries the commands that act on the whole
+// codeplug: New, Open, Open Recent, Save, Save As, Read from Radio, Write
+// to Radio, Write Tune Data, About, and the model, port and language
+// commands of the main window.
+#include "app/gui/AppOptions.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class CCodeplugData;
+class CFrameDocumentObserver;
+class CHelpViewer;
+class CMainFrame;
+class CSettingsManager;
+class CSplash;
+class DocumentService;
+class GuiPortOpener;
+class GuiPrompt;
+class HelpKeyFilter;
+class SettingsFrameHost;
+struct Outcome;
+
+class CQAVApp : public QObject {
+    Q_OBJECT
+public:
+    CQAVApp(CSettingsManager& settings, CCodeplugData& store, const AppOptions& options);
+    ~CQAVApp() override;
+
+    // Runs the start-up; false when the program cannot start.
+    bool start();
+
+    CMainFrame& frame() const { return *m_frame; }
+    DocumentService& document() const { return *m_document; }
+    SettingsFrameHost& host() const { return *m_host; }
+    GuiPortOpener& ports() const { return *m_ports; }
+    CHelpViewer& helpViewer();
+    CSplash* splash() const { return m_splash; }
+    QString splashPicture() const;
+    QString helpFolder() const;
+
+    // The commands (also reachable from the menus).
+    void newDocument();
+    void open();
+    void openRecent(int index);
+    bool save();
+    bool saveAs();
+    void readFromRadio();
+    void writeToRadio();
+    void writeTuneData();
+    void about();
+    void modelInformation();
+    void communicationPort();
+    void language();
+    void showHelp(const QList<int>& contextIds);
+
+    // The port a session tries first: the chosen device or "sim", else the
+    // configured number.
+    std::string sessionPort() const;
+
+private:
+    void connectCommands();
+    void show(const Outcome& outcome);
+    void afterModelChange();
+
+    CSettingsManager& m_settings;
+    CCodeplugData& m_store;
+    AppOptions m_options;
+    std::unique_ptr<SettingsFrameHost> m_host;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<CFrameDocumentObserver> m_observer;
+    std::unique_ptr<GuiPrompt> m_prompt;
+    std::unique_ptr<DocumentService> m_document;
+    std::unique_ptr<GuiPortOpener> m_ports;
+    std::unique_ptr<CHelpViewer> m_help;
+    HelpKeyFilter* m_helpKeys = nullptr;
+    QPointer<CSplash> m_splash;
+};

@@ -1,0 +1,19 @@
+#include "app/gui/GuiPortOpener.h"
+
+#include "sim/SimRadio.h"
+#include "sim/SimTransport.h"
+
+GuiPortOpener::GuiPortOpener() = default;
+GuiPortOpener::~GuiPortOpener() = default;
+
+SimRadio& GuiPortOpener::simulatedRadio()
+{
+    if (!m_sim) m_sim = std::make_unique<SimRadio>();
+    return *m_sim;
+}
+
+std::unique_ptr<ITransport> GuiPortOpener::open(const std::string& port)
+{
+    if (port == "sim") return std::make_unique<SimTransport>(&simulatedRadio(), "sim");
+    return m_serial.open(port);
+}

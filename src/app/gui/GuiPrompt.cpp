@@ -1,0 +1,82 @@
+#include "app/gui/GuiPrompt.h"
+
+#include "frame/CDlgFile.h"
+#include "frame/CDlgInputPassword.h"
+#include "frame/FrameHost.h"
+#include "frame/FrameIds.h"
+#include "frame/LangText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QThread>
+
+GuiPrompt::GuiPrompt(const IFrameHost& host, QWidget* parent) : m_host(host), m_parent(parent) {}
+
+template <class Fn>
+auto GuiPrompt::onUiThread(Fn fn) -> decltype(fn())
+{
+    if (QThread::currentThread() == qApp->thread()) return fn();
+    decltype(fn()) result{};
+    QMetaObject::invokeMethod(qApp, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
+    return result;
+}
+
+QString GuiPrompt::text(const Outcome& outcome) const
+{
+    QStringList args;
+    for (const std::string& a : outcome.args) args << QString::fromStdString(a);
+    const QString pattern = LangText::message(m_host, outcome.message);
+    if (pattern.isEmpty()) return QString("Message %1 %2").arg(outcome.message).arg(args.join(' ')).trimmed();
+    return LangText::format(pattern, args);
+}
+
+void GuiPrompt::show(const Outcome& outcome)
+{
+    if (outcome.message == 0) return;
+    const QString body = text(outcome);
+    onUiThread([&] {
+        QMessageBox box(outcome.ok ? QMessageBox::Information : QMessageBox::Warning,
+                        LangText::caption(m_host, FrameText::kMainTitle, "QAV"), body, QMessageBox::Ok, m_parent);
+        box.setObjectName("outcomeMessage");
+        box.exec();
+        return 0;
+    });
+}
+
+bool GuiPrompt::confirm(int, const std::string& text, PromptButtons buttons)
+{
+    return onUiThread([&] {
+        const bool yesNo = buttons == PromptButtons::YesNo;
+        QMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::Warning,
+                        LangText::caption(m_host, FrameText::kMainTitle, "QAV"), QString::fromStdString(text),
+                        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok | QMessageBox::Cancel, m_parent);
+        box.setObjectName("confirmMessage");
+        const int answer = box.exec();
+        return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
+    });
+}
+
+std::optional<std::string> GuiPrompt::askPassword(int)
+{
+    return onUiThread([&]() -> std::optional<std::string> {
+        CDlgInputPassword dlg(m_host, m_parent);
+        if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+        return dlg.password().toStdString();
+    });
+}
+
+void GuiPrompt::inform(const Outcome& message) { show(message); }
+
+std::optional<SaveTarget> GuiPrompt::askSaveTarget(const std::string& currentPath, const FileIdentity& shown)
+{
+    return onUiThread([&]() -> std::optional<SaveTarget> {
+        CDlgFile dlg(m_host, CDlgFile::Mode::Save, QString::fromStdString(currentPath), nullptr, m_parent);
+        dlg.field(CDlgFile::kModelName)->setText(QString::fromStdString(shown.modelName));
+        dlg.field(CDlgFile::kRange)->setText(QString::fromStdString(shown.freqRange));
+        dlg.field(CDlgFile::kFirmware)->setText(QString::fromStdString(shown.firmware));
+        if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+        const QString path = dlg.chosenPath();
+        if (path.isEmpty()) return std::nullopt;
+        return SaveTarget{path.toStdString(), dlg.informationText().toStdString()};
+    });
+}

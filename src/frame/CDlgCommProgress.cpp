@@ -1,0 +1,143 @@
+#include "frame/CDlgCommProgress.h"
+
+#include "frame/DialogTexts.h"
+#include "frame/FrameHost.h"
+#include "frame/LangText.h"
+#include "link/TransferWorker.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kNoRadio = 1143;
+}
+
+CDlgCommProgress::CDlgCommProgress(const IFrameHost& host, Mode mode, Session session, QWidget* parent)
+    : QDialog(parent), m_host(host), m_mode(mode), m_session(std::move(session)),
+      m_worker(std::make_unique<TransferWorker>())
+{
+    setObjectName("dlgCommProgress");
+    auto* column = new QVBoxLayout(this);
+    m_text = new QLabel(tr("Press OK to start."), this);
+    DialogTexts::setId(m_text, kText);
+    m_bar = new QProgressBar(this);
+    DialogTexts::setId(m_bar, kProgress);
+    m_bar->setRange(0, 100);
+    m_bar->setValue(0);
+    m_bar->setMinimumWidth(320);
+    column->addWidget(m_text);
+    column->addWidget(m_bar);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_cancel = buttons->button(QDialogButtonBox::Cancel);
+    DialogTexts::setId(m_ok, 1);
+    DialogTexts::setId(m_cancel, 2);
+    column->addWidget(buttons);
+    connect(m_ok, &QPushButton::clicked, this, &CDlgCommProgress::start);
+    connect(m_cancel, &QPushButton::clicked, this, &CDlgCommProgress::reject);
+    DialogTexts::apply(this, kTemplate, host);
+    const int titleId = mode == Mode::Read ? 1601 : 1602;
+    setWindowTitle(LangText::caption(host, titleId, mode == Mode::Read ? tr("Read from Radio") : tr("Write to Radio")));
+}
+
+CDlgCommProgress::~CDlgCommProgress()
+{
+    // The worker calls back into this dialog; it must be gone first.
+    m_worker->join();
+}
+
+int CDlgCommProgress::percent() const { return m_bar->value(); }
+
+QString CDlgCommProgress::statusText() const { return m_text->text(); }
+
+void CDlgCommProgress::start()
+{
+    if (m_running) return;
+    m_running = true;
+    m_ok->setEnabled(false);
+    m_cancel->setEnabled(false);
+    setCursor(Qt::WaitCursor);
+    QPointer<CDlgCommProgress> self(this);
+    auto progress = [self](int percent) {
+        QMetaObject::invokeMethod(self, [self, percent] { if (self) self->onProgress(percent); },
+                                  Qt::QueuedConnection);
+    };
+    const bool started = m_worker->start([session = m_session, progress] { return session(progress); },
+                                         [self](const TransferResult& result) {
+                                             QMetaObject::invokeMethod(
+                                                 self, [self, result] { if (self) self->onFinished(result); },
+                                                 Qt::QueuedConnection);
+                                         });
+    if (!started) {
+        m_running = false;
+        m_ok->setEnabled(true);
+        m_cancel->setEnabled(true);
+        unsetCursor();
+    }
+}
+
+void CDlgCommProgress::onProgress(int percent)
+{
+    percent = std::clamp(percent, 0, 100);
+    const int textId = m_mode == Mode::Read ? 1604 : 1605;
+    const QString pattern = LangText::caption(m_host, textId, m_mode == Mode::Read ? "Reading... %d" : "Writing... %d");
+    m_text->setText(LangText::format(pattern, {QString::number(percent)}) + "%");
+    m_bar->setValue(percent);
+}
+
+QString CDlgCommProgress::messageText(const Outcome& outcome) const
+{
+    QStringList args;
+    for (const std::string& a : outcome.args) args << QString::fromStdString(a);
+    return LangText::format(LangText::message(m_host, outcome.message), args);
+}
+
+void CDlgCommProgress::onFinished(const TransferResult& result)
+{
+    m_worker->join();
+    m_running = false;
+    unsetCursor();
+    m_result = result;
+    const Outcome& o = result.outcome;
+    const QString text = o.message ? messageText(o) : QString();
+    if (o.message) {
+        emit messageShown(o.message, text);
+        QMessageBox box(o.ok ? QMessageBox::Information : QMessageBox::Warning, windowTitle(),
+                        text.isEmpty() ? QString::number(o.message) : text, QMessageBox::Ok, this);
+        box.setObjectName("commMessage");
+        box.exec();
+    }
+    if (o.ok) {
+        accept();
+        return;
+    }
+    // No radio answered on any port: the dialog stays open to try again
+    // (after checking the cable or choosing another port).
+    if (o.message == kNoRadio && result.port.empty()) {
+        m_ok->setEnabled(true);
+        m_cancel->setEnabled(true);
+        return;
+    }
+    QDialog::reject();
+}
+
+void CDlgCommProgress::reject()
+{
+    if (m_running) return;
+    QDialog::reject();
+}
+
+void CDlgCommProgress::closeEvent(QCloseEvent* event)
+{
+    if (m_running) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}

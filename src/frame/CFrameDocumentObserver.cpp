@@ -1,0 +1,61 @@
+#include "frame/CFrameDocumentObserver.h"
+
+#include "app/InvalidValueList.h"
+#include "app/RecentFiles.h"
+#include "frame/CFrameMenus.h"
+#include "frame/CMainFrame.h"
+#include "frame/ViewBridge.h"
+
+#include <QApplication>
+#include <QWidget>
+
+CFrameDocumentObserver::CFrameDocumentObserver(CMainFrame& frame) : m_frame(frame) {}
+
+void CFrameDocumentObserver::closeAllEditors() { m_frame.closeAllWindows(); }
+
+void CFrameDocumentObserver::commitEditors()
+{
+    // The focused control finishes its edit first, then every editor
+    // writes what it shows back to its record.
+    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+    for (QWidget* view : m_frame.openViews()) ViewBridge::save(view);
+}
+
+void CFrameDocumentObserver::codeplugReplaced(const std::string& path)
+{
+    m_frame.refreshTree();
+    m_frame.setDocumentPath(QString::fromStdString(path));
+}
+
+void CFrameDocumentObserver::listCountsChanged() { m_frame.refreshTree(); }
+
+void CFrameDocumentObserver::statusChanged() { m_frame.refreshStatusBar(); }
+
+void CFrameDocumentObserver::titleChanged(const std::string& path)
+{
+    m_frame.setDocumentPath(QString::fromStdString(path));
+}
+
+void CFrameDocumentObserver::showInvalidValues()
+{
+    refreshInvalidView();
+    m_frame.showInvalidViewIfNeeded();
+}
+
+void CFrameDocumentObserver::recentFilesChanged()
+{
+    if (!m_recent) return;
+    QStringList paths;
+    for (const std::string& p : m_recent->entries()) paths << QString::fromStdString(p);
+    m_frame.menus()->setRecentFiles(paths);
+    m_frame.updateCommandStates();
+}
+
+void CFrameDocumentObserver::refreshInvalidView()
+{
+    if (!m_invalid) return;
+    CLogBar* bar = m_frame.invalidBar();
+    bar->clear();
+    for (const InvalidEntry& e : m_invalid->entries())
+        bar->add({e.key, e.controlId, QString::fromStdString(e.label), QString::fromStdString(e.place)}, m_frame.host());
+}
