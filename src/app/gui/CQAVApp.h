@@ -6,6 +6,7 @@
 // to Radio, Write Tune Data, About, and the model, port and language
 // commands of the main window.
 #include "app/gui/AppOptions.h"
+#include "app/gui/CSplash.h"
 
 #include <QObject>
 #include <QPointer>

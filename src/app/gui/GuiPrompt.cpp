@@ -7,6 +7,7 @@
 #include "frame/LangText.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QThread>
 
