@@ -1,0 +1,107 @@
+#pragma once
+// The desktop program started on a temporary program directory holding the
+// shipped data files, with its own settings and store, and a driver that
+// answers the modal dialogs a command opens.
+#include "app/DocumentService.h"
+#include "app/gui/CQAVApp.h"
+#include "app/gui/GuiPortOpener.h"
+#include "app/gui/SettingsFrameHost.h"
+#include "frame/CDlgCommProgress.h"
+#include "model/CCodeplugData.h"
+#include "settings/SettingsManager.h"
+#include "sim/SimRadio.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Answers whatever modal dialog is up: starts a progress dialog, answers
+// message boxes (Yes/OK unless told to say No) and records their texts.
+class ModalDriver : public QObject {
+public:
+    QStringList messages;
+    bool answerNo = false;
+
+    ModalDriver()
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poke(); });
+        m_timer.start();
+    }
+
+private:
+    void poke()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) return;
+        if (auto* progress = qobject_cast<CDlgCommProgress*>(w)) {
+            if (!progress->running() && progress->property("started").isNull()) {
+                progress->setProperty("started", true);
+                progress->start();
+            }
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            messages << box->text();
+            QAbstractButton* b = nullptr;
+            if (answerNo) b = box->button(QMessageBox::No);
+            if (!b) b = box->button(QMessageBox::Yes);
+            if (!b) b = box->button(QMessageBox::Ok);
+            if (b) b->click();
+        }
+    }
+
+    QTimer m_timer;
+};
+
+struct GuiFixture : ::testing::Test {
+    QTemporaryDir dir;
+    std::unique_ptr<CSettingsManager> settings;
+    std::unique_ptr<CCodeplugData> store;
+    std::unique_ptr<CQAVApp> app;
+
+    static void copyData(const QString& to)
+    {
+        const QDir from(QAV_DATA_DIR);
+        for (const char* name : {"Model.dat", "Settings.ini", "QAV_E.lng", "QAV_S.lng", "volume.ini",
+                                    "splash_E.jpg", "splash_S.jpg"})
+            QFile::copy(from.filePath(name), QDir(to).filePath(name));
+    }
+
+    // Starts the program; `editLanguage` may change the copied language files first.
+    void startProgram(const std::function<void(const QString&)>& editData = {})
+    {
+        ASSERT_TRUE(dir.isValid());
+        copyData(dir.path());
+        if (editData) editData(dir.path());
+        const std::string home = dir.path().toStdString() + "/";
+        settings = std::make_unique<CSettingsManager>(home, home + "user/");
+        store = std::make_unique<CCodeplugData>();
+        AppOptions options;
+        options.splash = false;
+        app = std::make_unique<CQAVApp>(*settings, *store, options);
+        ASSERT_TRUE(app->start());
+    }
+
+    void TearDown() override { app.reset(); }
+
+    // The simulated radio of the program, answering as the current model.
+    SimRadio& radio()
+    {
+        SimRadio& r = app->ports().simulatedRadio();
+        SimIdentity id = r.identity();
+        id.productId = settings->modelId();
+        id.modelName = settings->modelName();
+        id.lowEdge = static_cast<std::uint32_t>(settings->model().lowMHz()) * 100000u;
+        id.highEdge = static_cast<std::uint32_t>(settings->model().highMHz()) * 100000u;
+        r.setIdentity(id);
+        app->host().setPortDevice("sim");
+        return r;
+    }
+};
