@@ -14,6 +14,7 @@ class QRadioButton;
 struct PortChoice {
     int number = 0;       // 1-16; 0 when a device or the simulated radio is chosen, or nothing
     std::string device;   // a device path, "sim", or "" for a numbered port
+    bool operator==(const PortChoice&) const = default;
 };
 
 class CDlgComPort : public QDialog {

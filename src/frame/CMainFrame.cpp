@@ -361,7 +361,7 @@ void CMainFrame::updateNavBar(CChildFrame* frame, const QString& itemText)
         frame->navBar()->setMode(NavBarState::forNumbered(n, count, frame->recordLimit()));
         frame->navBar()->setPosition(n, count);
         frame->setProperty("recordNumber", n);
-        ViewBridge::navigate(frame->view(), NavAction::kGoTo, n);
+        ViewBridge::navigate(frame->view(), NavBarAction::kGoTo, n);
         m_tree->highlight(m_tree->numberedItem(id, n));
     } else {
         frame->navBar()->setMode(NavBarState::forPlain(id));
@@ -383,12 +383,12 @@ void CMainFrame::onChildNavigated(CChildFrame* frame, int action)
     int n = frame->property("recordNumber").toInt();
     if (n < 1) n = 1;
     switch (action) {
-    case NavAction::kFirst: n = 1; break;
-    case NavAction::kPrevious: n = std::max(1, n - 1); break;
-    case NavAction::kNext: n = std::min(count, n + 1); break;
-    case NavAction::kLast:
-    case NavAction::kNew: n = count; break;
-    case NavAction::kDelete: n = std::min(n, count); break;
+    case NavBarAction::kFirst: n = 1; break;
+    case NavBarAction::kPrevious: n = std::max(1, n - 1); break;
+    case NavBarAction::kNext: n = std::min(count, n + 1); break;
+    case NavBarAction::kLast:
+    case NavBarAction::kNew: n = count; break;
+    case NavBarAction::kDelete: n = std::min(n, count); break;
     default: break;
     }
     frame->setProperty("recordNumber", n);

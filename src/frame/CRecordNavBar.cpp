@@ -64,7 +64,7 @@ CRecordNavBar::CRecordNavBar(QWidget* parent) : QWidget(parent)
     connect(button(NavBarId::kPrint), &QPushButton::clicked, this, &CRecordNavBar::printRequested);
     connect(button(NavBarId::kHelp), &QPushButton::clicked, this, &CRecordNavBar::helpRequested);
     connect(button(NavBarId::kList), &QPushButton::clicked, this, &CRecordNavBar::listRequested);
-    for (int action = NavAction::kFirst; action <= NavAction::kDelete; ++action)
+    for (int action = NavBarAction::kFirst; action <= NavBarAction::kDelete; ++action)
         connect(button(NavBarId::kFirst + action), &QPushButton::clicked, this,
                 [this, action] { emit navigate(action); });
     setMode({false, 0});

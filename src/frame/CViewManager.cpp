@@ -20,7 +20,9 @@ CViewManager::CViewManager(QWidget* parent) : QDockWidget(parent)
     m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
     setWidget(m_tabs);
     // The tabs are their own title: no caption row above them.
-    setTitleBarWidget(new QWidget(this));
+    auto* noTitle = new QWidget(this);
+    noTitle->setFixedHeight(0);
+    setTitleBarWidget(noTitle);
     connect(m_tabs, &QTabBar::tabBarClicked, this, [this](int index) {
         if (index < 0) return;
         if (auto* f = m_tabs->tabData(index).value<CChildFrame*>()) emit activateRequested(f);

@@ -92,7 +92,7 @@ constexpr int kList = 1060;
 }  // namespace NavBarId
 
 // Record navigation actions carried from the bar to the view and the frame.
-namespace NavAction {
+namespace NavBarAction {
 constexpr int kFirst = 0;
 constexpr int kPrevious = 1;
 constexpr int kNext = 2;
@@ -100,4 +100,4 @@ constexpr int kLast = 3;
 constexpr int kNew = 4;
 constexpr int kDelete = 5;
 constexpr int kGoTo = 6;
-}  // namespace NavAction
+}  // namespace NavBarAction

@@ -91,11 +91,11 @@ TEST_F(MainFrameTest, NumberedEntryDrivesTheNavigationBar)
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->navBar()->mode(), (NavBarMode{true, 3}));  // the last of three
     EXPECT_EQ(f->navBar()->positionText(), "3 / 3");
-    emit f->navBar()->navigate(NavAction::kFirst);
+    emit f->navBar()->navigate(NavBarAction::kFirst);
     EXPECT_EQ(f->navBar()->positionText(), "1 / 3");
     EXPECT_EQ(frame->tree()->highlighted(), frame->tree()->numberedItem(TreeId::kChannel, 1));
     host.counts[TreeId::kChannel] = 4;  // the view added a record
-    emit f->navBar()->navigate(NavAction::kNew);
+    emit f->navBar()->navigate(NavBarAction::kNew);
     EXPECT_EQ(f->navBar()->positionText(), "4 / 4");
     EXPECT_EQ(frame->tree()->itemsWithId(TreeId::kChannel).size(), 4);
     // Single-record editors show no record buttons.

@@ -1,0 +1,98 @@
+#include "FakeFrameHost.h"
+#include "frame/CDlgComPort.h"
+#include "frame/CDlgFile.h"
+#include "frame/CDlgInputPassword.h"
+#include "frame/CDlgLanguage.h"
+#include "model/CodeplugFile.h"
+#include "settings/ModelValues.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(DlgComPort, OffersOpenablePortsADeviceAndTheSimulatedRadio)
+{
+    FakeFrameHost host;
+    host.captions[1021] = "Port 1";
+    CDlgComPort::Ports ports;
+    ports.available = [](int n) { return n == 1 || n == 3; };
+    ports.deviceOf = [](int n) { return n <= 3 ? "/dev/ttyUSB" + std::to_string(n - 1) : std::string(); };
+    {
+        // The configured port 2 cannot be opened: nothing is selected.
+        CDlgComPort dlg(host, ports, {2, {}});
+        EXPECT_EQ(dlg.selectedIndex(), -1);
+        EXPECT_EQ(dlg.choice(), (PortChoice{0, {}}));
+        auto buttons = dlg.findChildren<QRadioButton*>();
+        EXPECT_EQ(buttons.front()->text(), "Port 1");
+        EXPECT_FALSE(buttons[1]->isEnabled());
+    }
+    {
+        CDlgComPort dlg(host, ports, {3, {}});
+        EXPECT_EQ(dlg.selectedIndex(), 2);
+        EXPECT_EQ(dlg.choice(), (PortChoice{3, {}}));
+    }
+    {
+        CDlgComPort dlg(host, ports, {1, "sim"});
+        EXPECT_EQ(dlg.choice(), (PortChoice{0, "sim"}));
+    }
+    {
+        CDlgComPort dlg(host, ports, {1, {}});
+        auto* edit = dlg.findChild<QLineEdit*>("ctl1063");
+        ASSERT_NE(edit, nullptr);
+        QTest::keyClicks(edit, "/dev/ttyACM0");
+        EXPECT_EQ(dlg.choice(), (PortChoice{0, "/dev/ttyACM0"}));
+    }
+}
+
+TEST(DlgInputPassword, AcceptsOnlyEightDigits)
+{
+    FakeFrameHost host;
+    CDlgInputPassword dlg(host);
+    QTest::keyClicks(dlg.edit(), "12a34b5678999");
+    EXPECT_EQ(dlg.password(), "12345678");
+}
+
+TEST(DlgLanguage, SelectsTheCurrentLanguage)
+{
+    FakeFrameHost host;
+    host.language = 1;
+    host.captions[1037] = "语言";
+    CDlgLanguage dlg(host, {"English", "简体中文"});
+    EXPECT_EQ(dlg.selectedIndex(), 1);
+    EXPECT_EQ(dlg.windowTitle(), "语言");
+    host.language = 5;  // an index without a language selects nothing
+    CDlgLanguage none(host, {"English"});
+    EXPECT_EQ(none.selectedIndex(), -1);
+}
+
+TEST(DlgFile, PreviewShowsTheHeaderAndTheInformationText)
+{
+    QTemporaryDir dir;
+    ModelValues model;
+    model.modelId = "QAV410";
+    model.modelName = "QAV-410";
+    model.freqRange = "400-470";
+    CCodeplugFile file;
+    ASSERT_TRUE(file.setHeader(makeCodeplugHeader(model, "1.04.07")));
+    std::array<std::uint8_t, 8192> image{};
+    const std::string path = dir.filePath("a.qav").toStdString();
+    ASSERT_TRUE(file.write(path, "site 7 spare radio", image).ok);
+
+    FakeFrameHost host;
+    CDlgFile dlg(host, CDlgFile::Mode::Open, {});
+    dlg.preview(QString::fromStdString(path));
+    EXPECT_EQ(dlg.field(CDlgFile::kModelName)->text(), "QAV-410");
+    EXPECT_EQ(dlg.field(CDlgFile::kRange)->text(), "400 - 470MHz");
+    EXPECT_EQ(dlg.field(CDlgFile::kFirmware)->text(), "1.04.07");
+    EXPECT_EQ(dlg.infoEdit()->toPlainText(), "site 7 spare radio");
+    EXPECT_TRUE(dlg.infoEdit()->isReadOnly());
+    // A file that is no codeplug empties the panel.
+    dlg.preview(dir.filePath("missing.qav"));
+    EXPECT_TRUE(dlg.field(CDlgFile::kModelName)->text().isEmpty());
+    EXPECT_TRUE(dlg.infoEdit()->toPlainText().isEmpty());
+}
