@@ -112,7 +112,17 @@ CMainFrame::CMainFrame(IFrameHost& host, QWidget* parent) : QMainWindow(parent),
     updateTitle();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The work area and the bars outlive this object's own part of the
+    // destruction: none of their signals may reach it any more.
+    m_clock->stop();
+    m_mdi->disconnect(this);
+    m_tree->disconnect(this);
+    m_tabs->disconnect(this);
+    m_menus->disconnect(this);
+    for (CChildFrame* f : childFrames()) f->disconnect(this);
+}
 
 void CMainFrame::createStatusBar()
 {
@@ -313,7 +323,8 @@ CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
         m_tabs->removeFrame(f);
         QTimer::singleShot(0, this, [this] { updateCommandStates(); });
     });
-    connect(frame, &QObject::destroyed, m_tabs, [this, frame] { m_tabs->removeFrame(frame); });
+    CViewManager* tabs = m_tabs;  // not through `this`: frames also die after the main window's own part
+    connect(frame, &QObject::destroyed, tabs, [tabs, frame] { tabs->removeFrame(frame); });
     connect(frame, &CChildFrame::navigated, this, &CMainFrame::onChildNavigated);
     connect(frame, &CChildFrame::helpRequested, this, &CMainFrame::helpRequested);
     connect(frame, &CChildFrame::printRequested, this, &CMainFrame::printRequested);
