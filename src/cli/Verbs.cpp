@@ -8,4 +8,9 @@ void addAllVerbs(CLI::App& app, CliContext& ctx)
     addRepackVerb(app, ctx);
     addValidateVerb(app, ctx);
     addDiffVerb(app, ctx);
+    addDetectVerb(app, ctx);
+    addReadVerb(app, ctx);
+    addWriteVerb(app, ctx);
+    addWriteTuneVerb(app, ctx);
+    addSimVerb(app, ctx);
 }

@@ -13,5 +13,10 @@ void addDumpVerb(CLI::App& app, CliContext& ctx);
 void addRepackVerb(CLI::App& app, CliContext& ctx);
 void addValidateVerb(CLI::App& app, CliContext& ctx);
 void addDiffVerb(CLI::App& app, CliContext& ctx);
+void addDetectVerb(CLI::App& app, CliContext& ctx);
+void addReadVerb(CLI::App& app, CliContext& ctx);
+void addWriteVerb(CLI::App& app, CliContext& ctx);
+void addWriteTuneVerb(CLI::App& app, CliContext& ctx);
+void addSimVerb(CLI::App& app, CliContext& ctx);
 
 void addAllVerbs(CLI::App& app, CliContext& ctx);

@@ -1,0 +1,101 @@
+#pragma once
+// What the radio verbs (detect, read, write, write-tune) share: the --port,
+// --password and --trace options, the settings of the program directory,
+// the terminal prompt, the progress bar, and the radio's messages in the
+// user's language.
+#include "app/DocumentService.h"
+#include "app/RadioCommands.h"
+#include "link/LinkTiming.h"
+#include "link/PortOpener.h"
+#include "link/SessionContext.h"
+#include "link/Trace.h"
+#include "settings/Outcome.h"
+#include "settings/Prompt.h"
+#include "settings/SettingsManager.h"
+#include "sim/SimRadio.h"
+#include "sim/SimTransport.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace CLI {
+class App;
+}
+struct CliContext;
+
+struct RadioOptions {
+    std::string port;      // number, device path or "sim"; empty: the configured port
+    std::string password;  // answers the radio's password question
+    std::string trace;     // file for the byte trace
+};
+
+// Adds --port, --password and --trace to a radio verb.
+void addRadioOptions(CLI::App& sub, RadioOptions& opt);
+
+// Asks on the terminal, or answers from the command line.
+class CliPrompt : public IPrompt {
+public:
+    CliPrompt(std::string password, const CSettingsManager& settings, std::ostream& err);
+    bool confirm(int messageId, const std::string& text, PromptButtons buttons) override;
+    std::optional<std::string> askPassword(int attempt) override;
+    void inform(const Outcome& message) override;
+    // The radio asked for a password that could not be asked for.
+    bool passwordUnavailable() const { return m_unavailable; }
+
+private:
+    std::string m_password;
+    const CSettingsManager& m_settings;
+    std::ostream& m_err;
+    bool m_unavailable = false;
+};
+
+// Everything a radio session needs, built from the options. With --port sim
+// the simulated radio runs in this process.
+class RadioCliSession {
+public:
+    RadioCliSession(CliContext& ctx, const RadioOptions& opt);
+    ~RadioCliSession();
+
+    // False (with the failure reported) when the trace file cannot be written.
+    bool ready(const std::string& verb);
+    CSettingsManager& settings() { return *m_settings; }
+    SessionContext& context() { return *m_session; }
+    CliPrompt& prompt() { return *m_prompt; }
+    // The document procedures on a store of this session's own.
+    CCodeplugData& store() { return *m_store; }
+    DocumentService& document() { return *m_document; }
+    RadioCommands& commands() { return *m_commands; }
+    // Prints the invalid values the last validation found.
+    void listInvalidValues(const std::string& verb);
+    // The in-process simulated radio of --port sim, or null.
+    SimRadio* simulatedRadio() { return m_sim.get(); }
+    // Makes the in-process simulated radio the current model, when the
+    // current model is one a radio may be (so a file of it can be written).
+    void simulateCurrentModel();
+    // Ends the progress line.
+    void endProgress();
+    // Reports a failed outcome in the user's language; true on success.
+    bool check(const std::string& verb, const Outcome& outcome);
+    std::string text(const Outcome& outcome) const;
+
+private:
+    CliContext& m_ctx;
+    RadioOptions m_opt;
+    std::unique_ptr<CSettingsManager> m_settings;
+    std::unique_ptr<SimRadio> m_sim;
+    std::unique_ptr<IPortOpener> m_ports;
+    std::unique_ptr<TraceLog> m_trace;
+    std::unique_ptr<TracingOpener> m_traced;
+    std::unique_ptr<CliPrompt> m_prompt;
+    std::unique_ptr<SessionContext> m_session;
+    std::unique_ptr<CCodeplugData> m_store;
+    IDocumentObserver m_observer;
+    std::unique_ptr<DocumentService> m_document;
+    std::unique_ptr<RadioCommands> m_commands;
+    bool m_progressShown = false;
+};
+
+// The factory image of the current model, what the simulated radio holds
+// when it is given no codeplug file.
+SimRadio::Memory factoryMemory(const ModelValues& model);

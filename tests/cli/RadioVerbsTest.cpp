@@ -1,0 +1,152 @@
+// The radio verbs, in process against the built-in simulated radio, and
+// the real program against `qav sim` on a pseudo-terminal.
+#include "cli/QavTool.h"
+#include "model/CodeplugFile.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct QavRun {
+    int status;
+    std::string out, err;
+};
+
+class RadioVerbsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string tmpl = ::testing::TempDir() + "qavradioXXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+        dir_ = tmpl + "/";
+        ASSERT_EQ(std::system(("cp '" QAV_DATA_DIR "/QAV_E.lng' '" + dir_ + "'").c_str()), 0);
+        std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nComPort=1\n";
+    }
+    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+
+    QavRun qav(std::vector<std::string> args) const
+    {
+        args.insert(args.begin(), {"--home", dir_});
+        std::ostringstream out, err;
+        const int status = runQav(args, out, err, dir_);
+        return {status, out.str(), err.str()};
+    }
+    std::string path(const std::string& name) const { return dir_ + name; }
+
+    std::string dir_;
+};
+
+}  // namespace
+
+TEST_F(RadioVerbsTest, DetectReadWriteAndWriteTuneAgainstTheSimulatedRadio)
+{
+    QavRun r = qav({"detect", "--port", "sim"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("QAV410"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("136-174 MHz"), std::string::npos) << r.out;
+
+    r = qav({"read", "--port", "sim", "-o", path("r.qav"), "--trace", path("trace.txt")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    CodeplugHeader header{};
+    ASSERT_TRUE(CCodeplugFile::readHeader(path("r.qav"), header));
+    EXPECT_EQ(readHeaderFields(header).modelId, "QAV410");
+    std::ifstream trace(path("trace.txt"));
+    std::string line;
+    int sent = 0, received = 0;
+    while (std::getline(trace, line)) {
+        sent += line.find(" >> ") != std::string::npos;
+        received += line.find(" << ") != std::string::npos;
+    }
+    EXPECT_GE(sent, 256 + 6);
+    EXPECT_EQ(sent, received);
+
+    r = qav({"write", "--port", "sim", path("r.qav")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = qav({"write-tune", "--port", "sim", path("r.qav")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Tune data written"), std::string::npos) << r.out;
+}
+
+TEST_F(RadioVerbsTest, FailuresExitWithOneAndTheMessage)
+{
+    QavRun r = qav({"read", "--port", "sim", "-o", path("r.qav")});
+    ASSERT_EQ(r.status, 0);
+    // A file whose model this program does not accept.
+    std::string bytes;
+    {
+        std::ifstream in(path("r.qav"), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::string other = bytes;
+    auto at = other.find("QAV410");
+    ASSERT_NE(at, std::string::npos);
+    other.replace(at, 6, "ZZZ999");
+    std::ofstream(path("other.qav"), std::ios::binary) << other;
+    r = qav({"write", "--port", "sim", path("other.qav")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("ZZZ999"), std::string::npos) << r.err;
+
+    r = qav({"write", "--port", "sim", path("missing.qav")});
+    EXPECT_EQ(r.status, 1);
+    r = qav({"read", "--port", "sim", "-o", path("r.qav"), "--password", "12a"});
+    EXPECT_EQ(r.status, 2);
+    r = qav({"read", "--port", "sim", "-o", path("x.qav"), "--trace", path("no/such/dir/t.txt")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(std::ifstream(path("x.qav")).good());
+}
+
+TEST_F(RadioVerbsTest, RealProgramAgainstTheSimulatorOnAPseudoTerminal)
+{
+    // qav sim in a child process; its first output line is the device.
+    int pipefd[2];
+    ASSERT_EQ(::pipe(pipefd), 0);
+    const std::string qav = QAV_BIN_DIR "/qav";
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::dup2(pipefd[1], STDOUT_FILENO);
+        ::close(pipefd[0]);
+        ::execl(qav.c_str(), "qav", "--home", dir_.c_str(), "sim", "--password", "2468", "--fault", "silent-after:2",
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(pipefd[1]);
+    std::string device;
+    char c;
+    while (::read(pipefd[0], &c, 1) == 1 && c != '\n') device += c;
+    ::close(pipefd[0]);
+    ASSERT_FALSE(device.empty());
+
+    // Without the password and without a terminal: a clear failure.
+    std::string cmd = "'" + qav + "' --home '" + dir_ + "' read --port '" + device + "' -o '" + path("p.qav") +
+                      "' </dev/null 2>'" + path("err.txt") + "'";
+    int status = std::system(cmd.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream err(path("err.txt"));
+    std::string text((std::istreambuf_iterator<char>(err)), {});
+    EXPECT_NE(text.find("--password"), std::string::npos) << text;
+
+    // With it, the radio falls silent after two blocks: the read fails at 64.
+    cmd = "'" + qav + "' --home '" + dir_ + "' read --port '" + device + "' --password 2468 -o '" + path("p.qav") +
+          "' </dev/null 2>'" + path("err.txt") + "'";
+    status = std::system(cmd.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream err2(path("err.txt"));
+    text.assign(std::istreambuf_iterator<char>(err2), {});
+    EXPECT_NE(text.find("64"), std::string::npos) << text;
+    EXPECT_FALSE(std::ifstream(path("p.qav")).good());
+
+    ::kill(child, SIGTERM);
+    int childStatus = 0;
+    ::waitpid(child, &childStatus, 0);
+    EXPECT_TRUE(WIFEXITED(childStatus)) << "qav sim ends cleanly on SIGTERM";
+}
