@@ -26,6 +26,7 @@ constexpr int kTuneDataWritten = 1153;  // Write Tune Data finished
 constexpr int kRadioWrongPassword = 1176; // the radio refused the password
 constexpr int kRadioModelMismatch = 1172; // radio identity: another model
 constexpr int kFreqOutOfBand = 1164;    // frequency edits: value clamped to the model band
+constexpr int kOffWord = 1174;          // range edits: the word shown for a value that is off
 constexpr int kFileDefaultExt = 1211;   // file dialogs: default extension
 constexpr int kFileFilter = 1212;       // file dialogs: filter
 constexpr int kOpenTooNew = 1230;       // Open: firmware newer than supported

@@ -1,0 +1,48 @@
+#include "views/DlgPasswordEntry.h"
+
+#include "controls/CharFilterEdit.h"
+#include "controls/ControlId.h"
+#include "controls/LanguageApply.h"
+#include "views/ViewIds.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPasswordEdit = 6361;
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+}  // namespace
+
+CDlgPasswordEntry::CDlgPasswordEntry(const LanguageSource& language, int limit, QWidget* parent)
+    : QDialog(parent), edit_(new CCharFilterEdit(kDecimalDigits, this)), limit_(limit == 5 ? 5 : 8)
+{
+    setWindowTitle(QStringLiteral("Password"));
+    edit_->setMaxLength(limit_);
+    edit_->setEchoMode(QLineEdit::Password);
+    setControlId(edit_, kPasswordEdit);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    setControlId(buttons->button(QDialogButtonBox::Ok), kOk);
+    setControlId(buttons->button(QDialogButtonBox::Cancel), kCancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgPasswordEntry::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgPasswordEntry::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(edit_);
+    layout->addWidget(buttons);
+    applyLanguage(this, FormId::kPasswordEntry, language);
+}
+
+QString CDlgPasswordEntry::password() const { return edit_->text(); }
+
+void CDlgPasswordEntry::accept()
+{
+    if (limit_ == 5 && edit_->text().size() != 5) {
+        edit_->clear();
+        edit_->setFocus();
+        return;
+    }
+    QDialog::accept();
+}

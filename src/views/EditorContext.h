@@ -1,0 +1,54 @@
+#pragma once
+// What an editor needs from the rest of the program: the language texts,
+// the current model, the sections of the store and the way to hand a change
+// notice to the store's record objects. The desktop program implements it
+// on the settings manager and the section store; tests on plain records.
+// The context outlives every view created with it.
+#include "views/ChangeNotice.h"
+
+#include <string>
+
+class LanguageSource;
+class Record;
+struct ModelValues;
+
+// The sections the editors work on.
+enum class SectionId {
+    RadioInfo,
+    Password,
+    Misc,
+    Keys,
+    Channels,
+    Personalities,
+    ScanLists,
+    AlertTones,
+    TwoToneSystems,
+    TwoToneCalls,
+};
+
+// One section of the store as an editor sees it: a fixed section is a list
+// of exactly one record.
+class SectionAccess {
+public:
+    virtual ~SectionAccess() = default;
+    virtual int count() const = 0;
+    // The record at `index`; nullptr when out of range.
+    virtual Record* at(int index) = 0;
+    // Appends a default record; false when the section is fixed or full.
+    virtual bool append() = 0;
+    // Removes the record at `index`; false when refused.
+    virtual bool remove(int index) = 0;
+};
+
+class EditorContext {
+public:
+    virtual ~EditorContext() = default;
+    virtual const LanguageSource& language() const = 0;
+    virtual const ModelValues& model() const = 0;
+    // The firmware version text of the opened file or the read radio.
+    virtual std::string firmwareVersion() const = 0;
+    // nullptr when the store has no such section.
+    virtual SectionAccess* section(SectionId id) = 0;
+    // Passes a notice to every record object of the store.
+    virtual void notifyRecords(const ChangeNotice& notice) = 0;
+};

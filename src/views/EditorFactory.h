@@ -1,0 +1,12 @@
+#pragma once
+// Creates the editor view for an entry of the view table, by the command
+// id the navigation tree and the Edit menu use, and runs its initial
+// update. Entries whose editor is not part of the program yet give nullptr.
+#include <QString>
+
+class CCustomFormView;
+class EditorContext;
+class QWidget;
+
+bool hasEditorView(int commandId);
+CCustomFormView* createEditorView(int commandId, EditorContext& context, QWidget* parent = nullptr);

@@ -1,0 +1,75 @@
+#pragma once
+// A tab of an editor's property sheet. It edits the record its view hands
+// it (no record: the page does nothing), writes its controls back when an
+// edit is finished, and announces the edit with a change notice carrying
+// the control's label and the page's caption.
+#include "views/ChangeNotice.h"
+
+#include <QWidget>
+
+class CommitWatcher;
+class LanguageSource;
+class Record;
+
+class CQAVPropertyPage : public QWidget {
+    Q_OBJECT
+public:
+    CQAVPropertyPage(int templateId, const LanguageSource& language, QWidget* parent = nullptr);
+    ~CQAVPropertyPage() override;
+
+    int templateId() const { return templateId_; }
+    const LanguageSource& language() const { return language_; }
+
+    // Builds the controls, applies the language, runs the page's own set-up
+    // and loads. Runs once.
+    void initDialog();
+    bool isInitialised() const { return initialised_; }
+
+    void setRecord(Record* record);
+    Record* record() const { return record_; }
+    // Record to controls / controls to record; nothing without a record.
+    void load();
+    void save();
+    // Reacts to another editor's change; the default does nothing.
+    virtual void notify(const ChangeNotice&) {}
+
+    // The page's caption (its tab title).
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption) { caption_ = caption; }
+
+    // 1 when the last notice came from a finished edit, 0 when from a control gaining focus.
+    int committedFlag() const { return committed_; }
+    const ChangeNotice& lastNotice() const { return notice_; }
+
+signals:
+    // A finished edit, already written to the record.
+    void changed(const ChangeNotice& notice);
+    // A language string to show in a message box.
+    void pageMessage(int stringId);
+
+protected:
+    virtual void buildPage() = 0;
+    // Text limits, edit set-up, lists filled from the document.
+    virtual void setupPage() {}
+    virtual void loadControls(Record& record) = 0;
+    virtual void saveControls(Record& record) = 0;
+    // The page's own reaction to a finished edit, before the write-back.
+    virtual void beforeCommit(int /*controlId*/) {}
+    // Whether a control gaining focus also writes back and announces (the
+    // channel Basic page does); the default only notes it.
+    virtual bool commitsOnFocus() const { return false; }
+
+    void commit(int controlId, int committedFlag);
+    CommitWatcher* watcher() const { return watcher_; }
+
+private:
+    const int templateId_;
+    const LanguageSource& language_;
+    CommitWatcher* watcher_;
+    Record* record_ = nullptr;
+    QString caption_;
+    ChangeNotice notice_;
+    int committed_ = 0;
+    bool initialised_ = false;
+    bool loading_ = false;
+};
