@@ -2,6 +2,7 @@
 
 #include "controls/ControlId.h"
 #include "controls/LanguageSource.h"
+#include "model/MiscRecord.h"
 #include "views/ViewIds.h"
 
 #include <QCheckBox>
@@ -12,22 +13,21 @@ namespace {
 constexpr int kBatterySave = 1410;
 constexpr int kBatterySaveMode = 1412;
 
-// Miscellaneous record: bytes 0-35 are image 145-180, bytes 36-72 image 217-253.
 constexpr FormControl kTable[] = {
     {1405, FormKind::Label, "VOX Gain Level"},
-    {1406, FormKind::Combo, "", 5, 0, 3},
+    {1406, FormKind::Combo, "", MiscField::Vox, MiscField::VoxGainLo, MiscField::VoxGainBits},
     {1407, FormKind::Label, "VOX Delay Time"},
-    {1408, FormKind::Combo, "", 6, 0, 8},
-    {1409, FormKind::Check, "VOX Inhibit On Receive", 5, 3, 1},
+    {1408, FormKind::Combo, "", MiscField::VoxDelay, 0, 8},
+    {1409, FormKind::Check, "VOX Inhibit On Receive", MiscField::Vox, MiscField::VoxInhibitBit, 1},
     {1403, FormKind::Label, "Carrier Squelch Level"},
-    {1404, FormKind::Combo, "", 8, 0, 8},
+    {1404, FormKind::Combo, "", MiscField::CarrierSquelch, 0, 8},
     {1401, FormKind::Label, "CTCSS tail revert option"},
-    {1402, FormKind::Combo, "", 36, 1, 1},
-    {kBatterySave, FormKind::Check, "Battery Save", 36, 0, 1},
+    {1402, FormKind::Combo, "", MiscField::Battery, MiscField::TailRevertBit, 1},
+    {kBatterySave, FormKind::Check, "Battery Save", MiscField::Battery, MiscField::BatterySaveBit, 1},
     {1411, FormKind::Label, "Battery Save Mode"},
-    {kBatterySaveMode, FormKind::Combo, "", 40, 0, 3},
+    {kBatterySaveMode, FormKind::Combo, "", MiscField::BatterySaveMode, 0, 3},
     {1413, FormKind::Label, "Low Power Alert Gap Time[s]"},
-    {1414, FormKind::Combo, "", 37, 0, 8},
+    {1414, FormKind::Combo, "", MiscField::LowPowerAlertGap, 0, 8},
 };
 
 }  // namespace

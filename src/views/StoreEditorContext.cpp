@@ -1,0 +1,103 @@
+#include "views/StoreEditorContext.h"
+
+#include "app/ReferenceChecks.h"
+#include "model/CCodeplugData.h"
+#include "settings/SettingsManager.h"
+
+#include <functional>
+
+namespace {
+
+// A fixed section: exactly one record, never added to or removed from.
+class FixedSection : public SectionAccess {
+public:
+    explicit FixedSection(Record& record) : record_(record) {}
+    int count() const override { return 1; }
+    Record* at(int index) override { return index == 0 ? &record_ : nullptr; }
+    bool append() override { return false; }
+    bool remove(int) override { return false; }
+
+private:
+    Record& record_;
+};
+
+// A record list of the store; records are made and destroyed by the store only.
+template <class Item>
+class ListSection : public SectionAccess {
+public:
+    ListSection(RecordList<Item>& list, std::size_t limit, std::function<Item*()> add,
+                std::function<bool(std::size_t)> remove)
+        : list_(list), limit_(limit), add_(std::move(add)), remove_(std::move(remove))
+    {
+    }
+    int count() const override { return static_cast<int>(list_.size()); }
+    Record* at(int index) override
+    {
+        return index >= 0 && index < count() ? &list_[static_cast<std::size_t>(index)].record : nullptr;
+    }
+    bool append() override { return list_.size() < limit_ && add_() != nullptr; }
+    bool remove(int index) override { return index >= 0 && remove_(static_cast<std::size_t>(index)); }
+
+private:
+    RecordList<Item>& list_;
+    std::size_t limit_;
+    std::function<Item*()> add_;
+    std::function<bool(std::size_t)> remove_;
+};
+
+template <class Item>
+std::unique_ptr<SectionAccess> listSection(RecordList<Item>& list, std::size_t limit, std::function<Item*()> add,
+                                           std::function<bool(std::size_t)> remove)
+{
+    return std::make_unique<ListSection<Item>>(list, limit, std::move(add), std::move(remove));
+}
+
+}  // namespace
+
+StoreEditorContext::StoreEditorContext(CCodeplugData& store, CSettingsManager& settings, InvalidValueList* invalid)
+    : store_(store), settings_(settings), invalid_(invalid), language_(settings)
+{
+    CCodeplugData& s = store_;
+    sections_[SectionId::RadioInfo] = std::make_unique<FixedSection>(s.radioInfo);
+    sections_[SectionId::Password] = std::make_unique<FixedSection>(s.password);
+    sections_[SectionId::Misc] = std::make_unique<FixedSection>(s.misc);
+    sections_[SectionId::Keys] = std::make_unique<FixedSection>(s.keys);
+    sections_[SectionId::Channels] = listSection<ChannelItem>(
+        s.channels, CCodeplugData::kEditorChannelLimit, [&s, this] { return s.addChannel(settings_.model()); },
+        [&s](std::size_t i) { return s.deleteChannel(i); });
+    sections_[SectionId::Personalities] = listSection<PersonalityItem>(
+        s.personalities, CCodeplugData::kMaxPersonalities, [&s] { return s.addPersonality(); },
+        [&s](std::size_t i) { return s.deletePersonality(i); });
+    sections_[SectionId::ScanLists] = listSection<ScanItem>(
+        s.scanLists, CCodeplugData::kMaxScanLists, [&s] { return s.addScanList(); },
+        [&s](std::size_t i) { return s.deleteScanList(i); });
+    sections_[SectionId::AlertTones] = listSection<AlertToneItem>(
+        s.alertTones, CCodeplugData::kMaxAlertTones, [&s] { return s.addAlertTone(); },
+        [&s](std::size_t i) { return s.deleteAlertTone(i); });
+    sections_[SectionId::TwoToneSystems] = listSection<TwoToneSystemItem>(
+        s.twoToneSystems, CCodeplugData::kMaxTwoToneSystems, [&s] { return s.addTwoToneSystem(); },
+        [&s](std::size_t i) { return s.deleteTwoToneSystem(i); });
+    sections_[SectionId::TwoToneCalls] = listSection<TwoToneCallItem>(
+        s.twoToneCalls, CCodeplugData::kMaxTwoToneCalls, [&s] { return s.addTwoToneCall(); },
+        [&s](std::size_t i) { return s.deleteTwoToneCall(i); });
+}
+
+StoreEditorContext::~StoreEditorContext() = default;
+
+const ModelValues& StoreEditorContext::model() const { return settings_.model(); }
+
+std::string StoreEditorContext::firmwareVersion() const { return settings_.firmwareVersion(); }
+
+SectionAccess* StoreEditorContext::section(SectionId id)
+{
+    auto it = sections_.find(id);
+    return it == sections_.end() ? nullptr : it->second.get();
+}
+
+void StoreEditorContext::notifyRecords(const ChangeNotice& notice)
+{
+    // Records only react to deletions: a reference to the deleted record
+    // now leads nowhere and is listed as invalid.
+    if (notice.action != NoticeAction::kDeleted || !invalid_) return;
+    checkReferences(store_, *invalid_, [this](int id) { return settings_.caption(id); });
+}

@@ -1,0 +1,107 @@
+#include "views/ViewRadio.h"
+
+#include "controls/ControlId.h"
+#include "controls/LanguageSource.h"
+#include "model/RadioInfoRecord.h"
+#include "settings/ModelValues.h"
+#include "views/FormTable.h"
+#include "views/ViewIds.h"
+
+#include <QLineEdit>
+
+namespace {
+
+namespace Ctl {
+constexpr int kModelName = 1111;
+constexpr int kFreqRange = 1113;
+constexpr int kSerial = 1115;
+constexpr int kFirmware = 1117;
+constexpr int kSignalling = 1119;
+constexpr int kLastProgrammed = 1121;
+}  // namespace Ctl
+
+constexpr int kSignallingList = 1076;
+
+constexpr FormControl kTable[] = {
+    {1110, FormKind::Label, "Model Name"},
+    {Ctl::kModelName, FormKind::Display},
+    {1112, FormKind::Label, "Frequency Range[MHz]"},
+    {Ctl::kFreqRange, FormKind::Display},
+    {1114, FormKind::Label, "Serial Number"},
+    {Ctl::kSerial, FormKind::Display},
+    {1116, FormKind::Label, "Firmware Version"},
+    {Ctl::kFirmware, FormKind::Display},
+    {1118, FormKind::Label, "Signaling Type"},
+    {Ctl::kSignalling, FormKind::Display},
+    {1120, FormKind::Label, "Last Programmed Date"},
+    {Ctl::kLastProgrammed, FormKind::Display},
+};
+
+// Record text up to the first zero byte. Bytes are shown one character
+// each, so an unreadable byte stays visible instead of cutting the text.
+QString zeroEndedText(const Record& r, Offset off, std::size_t len)
+{
+    QString text;
+    for (std::uint8_t b : r.bytes(off, len)) {
+        if (b == 0) break;
+        text += QChar(b);
+    }
+    return text;
+}
+
+}  // namespace
+
+CViewRadio::CViewRadio(EditorContext& context, QWidget* parent)
+    : CCustomFormView(FormId::kRadio, ViewCommand::kRadio, SectionId::RadioInfo, context, parent)
+{
+}
+
+CViewRadio::~CViewRadio() = default;
+
+void CViewRadio::buildForm(QWidget* form)
+{
+    buildFormControls(form, kTable);
+    form->setWindowTitle(QStringLiteral("Radio Information"));
+}
+
+QString CViewRadio::stampText(const std::array<std::uint8_t, 8>& s)
+{
+    const int second = s[0] < 60 ? s[0] : 59;
+    const int minute = s[1] < 60 ? s[1] : 59;
+    const int hour = s[2] < 24 ? s[2] : 0;
+    const int day = s[3] < 32 ? s[3] : 31;
+    const int month = s[4] < 13 ? s[4] : 12;
+    const int year = s[5] < 38 ? 2000 + s[5] : 2037;
+    // Month or day 0 is no date; it is shown as stored rather than guessed.
+    return QStringLiteral("%1-%2-%3 %4:%5:%6")
+        .arg(year, 4, 10, QLatin1Char('0'))
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'))
+        .arg(hour, 2, 10, QLatin1Char('0'))
+        .arg(minute, 2, 10, QLatin1Char('0'))
+        .arg(second, 2, 10, QLatin1Char('0'));
+}
+
+void CViewRadio::loadControls(Record* record)
+{
+    auto show = [this](int id, const QString& text) {
+        if (auto* edit = findControlAs<QLineEdit>(form(), id)) edit->setText(text);
+    };
+    const ModelValues& model = context().model();
+    show(Ctl::kFreqRange, QStringLiteral("%1-%2").arg(model.lowMHz()).arg(model.highMHz()));
+    show(Ctl::kFirmware, QStringLiteral("V") + QString::fromStdString(context().firmwareVersion()).left(7));
+    show(Ctl::kSignalling,
+         QString::fromStdString(context().language().textForValue(kSignallingList, model.signal)));
+    if (!record) {
+        show(Ctl::kModelName, {});
+        show(Ctl::kSerial, {});
+        show(Ctl::kLastProgrammed, {});
+        return;
+    }
+    show(Ctl::kModelName, zeroEndedText(*record, RadioInfoField::ModelName, RadioInfoField::kModelNameLength));
+    show(Ctl::kSerial, zeroEndedText(*record, RadioInfoField::Serial, RadioInfoField::kSerialLength));
+    std::array<std::uint8_t, 8> stamp{};
+    const auto bytes = record->bytes(RadioInfoField::Stamp, stamp.size());
+    std::copy(bytes.begin(), bytes.end(), stamp.begin());
+    show(Ctl::kLastProgrammed, stampText(stamp));
+}
