@@ -5,9 +5,16 @@
 // view as a plain widget.
 #include <QString>
 
+class EditorContext;
+class NoticeRelay;
 class QWidget;
 
 namespace ViewBridge {
+
+// The editors' view of the store and the settings, and the relay that
+// passes every change notice to every open editor. Both outlive the views;
+// until they are set, no editor is created.
+void setEditorContext(EditorContext* context, NoticeRelay* relay);
 
 // Creates the editor of a view-table entry as a child of `parent`;
 // nullptr when this build has no editor for it.

@@ -26,6 +26,8 @@
 #include "model/NewRangeOffer.h"
 #include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
+#include "views/NoticeRelay.h"
+#include "views/StoreEditorContext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,6 +60,8 @@ CQAVApp::~CQAVApp()
     if (m_helpKeys) qApp->removeEventFilter(m_helpKeys);
     // Editors write back into the store before it and the frame go.
     if (m_frame) m_frame->closeAllWindows();
+    // No editor may be created against the context that goes with us.
+    ViewBridge::setEditorContext(nullptr, nullptr);
 }
 
 bool CQAVApp::start()
@@ -79,6 +83,9 @@ bool CQAVApp::start()
     m_observer->setInvalidValues(&m_document->invalidValues());
     m_observer->setRecentFiles(&m_document->recentFiles());
     m_document->invalidValues().setOnChanged([this] { m_observer->refreshInvalidView(); });
+    m_editorContext = std::make_unique<StoreEditorContext>(m_store, m_settings, &m_document->invalidValues());
+    m_relay = new NoticeRelay(this);
+    ViewBridge::setEditorContext(m_editorContext.get(), m_relay);
     m_ports = std::make_unique<GuiPortOpener>();
     connectCommands();
 

@@ -22,6 +22,8 @@ class DocumentService;
 class GuiPortOpener;
 class GuiPrompt;
 class HelpKeyFilter;
+class NoticeRelay;
+class StoreEditorContext;
 class SettingsFrameHost;
 struct Outcome;
 
@@ -75,6 +77,8 @@ private:
     std::unique_ptr<CFrameDocumentObserver> m_observer;
     std::unique_ptr<GuiPrompt> m_prompt;
     std::unique_ptr<DocumentService> m_document;
+    std::unique_ptr<StoreEditorContext> m_editorContext;
+    NoticeRelay* m_relay = nullptr;
     std::unique_ptr<GuiPortOpener> m_ports;
     std::unique_ptr<CHelpViewer> m_help;
     HelpKeyFilter* m_helpKeys = nullptr;
