@@ -49,12 +49,12 @@ void addRadioOptions(CLI::App& sub, RadioOptions& opt)
     sub.add_option("--trace", opt.trace, "write a timestamped hex trace of every byte sent and received to FILE");
 }
 
-CliPrompt::CliPrompt(std::string password, const CSettingsManager& settings, std::ostream& err)
+RadioCliPrompt::RadioCliPrompt(std::string password, const CSettingsManager& settings, std::ostream& err)
     : m_password(std::move(password)), m_settings(settings), m_err(err)
 {
 }
 
-bool CliPrompt::confirm(int, const std::string& text, PromptButtons)
+bool RadioCliPrompt::confirm(int, const std::string& text, PromptButtons)
 {
     if (!isatty(STDIN_FILENO)) {
         m_err << text << " - no (standard input is not a terminal)\n";
@@ -66,7 +66,7 @@ bool CliPrompt::confirm(int, const std::string& text, PromptButtons)
     return !line.empty() && (line[0] == 'y' || line[0] == 'Y');
 }
 
-std::optional<std::string> CliPrompt::askPassword(int attempt)
+std::optional<std::string> RadioCliPrompt::askPassword(int attempt)
 {
     if (!m_password.empty()) {
         // The same digits again would only be refused again.
@@ -85,7 +85,7 @@ std::optional<std::string> CliPrompt::askPassword(int attempt)
     }
 }
 
-void CliPrompt::inform(const Outcome& message)
+void RadioCliPrompt::inform(const Outcome& message)
 {
     std::string text = m_settings.message(message.message);
     if (text.empty()) text = "message " + std::to_string(message.message);
@@ -115,7 +115,7 @@ RadioCliSession::RadioCliSession(CliContext& ctx, const RadioOptions& opt) : m_c
         m_traced = std::make_unique<TracingOpener>(*m_ports, *m_trace);
         ports = m_traced.get();
     }
-    m_prompt = std::make_unique<CliPrompt>(opt.password, *m_settings, ctx.err);
+    m_prompt = std::make_unique<RadioCliPrompt>(opt.password, *m_settings, ctx.err);
     m_session = std::make_unique<SessionContext>(SessionContext{*ports, *m_settings, *m_prompt, opt.port, timing, {}});
     m_store = std::make_unique<CCodeplugData>();
     m_document = std::make_unique<DocumentService>(*m_settings, *m_store, *m_prompt, m_observer);

@@ -34,9 +34,9 @@ struct RadioOptions {
 void addRadioOptions(CLI::App& sub, RadioOptions& opt);
 
 // Asks on the terminal, or answers from the command line.
-class CliPrompt : public IPrompt {
+class RadioCliPrompt : public IPrompt {
 public:
-    CliPrompt(std::string password, const CSettingsManager& settings, std::ostream& err);
+    RadioCliPrompt(std::string password, const CSettingsManager& settings, std::ostream& err);
     bool confirm(int messageId, const std::string& text, PromptButtons buttons) override;
     std::optional<std::string> askPassword(int attempt) override;
     void inform(const Outcome& message) override;
@@ -61,7 +61,7 @@ public:
     bool ready(const std::string& verb);
     CSettingsManager& settings() { return *m_settings; }
     SessionContext& context() { return *m_session; }
-    CliPrompt& prompt() { return *m_prompt; }
+    RadioCliPrompt& prompt() { return *m_prompt; }
     // The document procedures on a store of this session's own.
     CCodeplugData& store() { return *m_store; }
     DocumentService& document() { return *m_document; }
@@ -87,7 +87,7 @@ private:
     std::unique_ptr<IPortOpener> m_ports;
     std::unique_ptr<TraceLog> m_trace;
     std::unique_ptr<TracingOpener> m_traced;
-    std::unique_ptr<CliPrompt> m_prompt;
+    std::unique_ptr<RadioCliPrompt> m_prompt;
     std::unique_ptr<SessionContext> m_session;
     std::unique_ptr<CCodeplugData> m_store;
     IDocumentObserver m_observer;
