@@ -26,7 +26,13 @@ CSheetFormView::~CSheetFormView()
     rememberPage();
     // Pages write back before they go, so closing never loses an edit.
     if (sheet_) {
-        for (CQAVPropertyPage* page : sheet_->pages()) page->save();
+        for (CQAVPropertyPage* page : sheet_->pages()) {
+            page->save();
+            // Tearing the widgets down moves the focus, which a page takes
+            // as a finished edit; its notice must not reach this view once
+            // it is no longer a view.
+            disconnect(page, nullptr, this, nullptr);
+        }
     }
 }
 
