@@ -3,6 +3,8 @@
 // the keys of the texts in the language file (menu texts, tool tips, status
 // prompts) and as the help context numbers, so they are fixed numbers.
 
+#include "views/ViewIds.h"
+
 namespace Cmd {
 // File
 constexpr int kNew = 57600;
@@ -52,21 +54,23 @@ constexpr int kEditLast = 32950;
 }  // namespace Cmd
 
 namespace TreeId {
-constexpr int kRadio = 32800;
+// Entries that open an editor share the editor table's command ids; the
+// group entries are the tree's own.
+constexpr int kRadio = ViewCommand::kRadio;
 constexpr int kSettingsGroup = 32801;
-constexpr int kKeys = 32802;
-constexpr int kMisc = 32803;
-constexpr int kPassword = 32813;
+constexpr int kKeys = ViewCommand::kKeys;
+constexpr int kMisc = ViewCommand::kMisc;
+constexpr int kPassword = ViewCommand::kPassword;
 constexpr int kChannelGroup = 32821;
-constexpr int kChannel = 32822;
+constexpr int kChannel = ViewCommand::kChannel;
 constexpr int kPersonalityGroup = 32823;
-constexpr int kPersonality = 32824;
+constexpr int kPersonality = ViewCommand::kPersonality;
 constexpr int kScanGroup = 32883;
-constexpr int kScan = 32884;
-constexpr int kEmbedded = 32886;
-constexpr int kTestFreq = 32887;
-constexpr int kDataWatch = 32888;
-constexpr int kChannelList = 32895;
+constexpr int kScan = ViewCommand::kScan;
+constexpr int kEmbedded = ViewCommand::kEmbedded;
+constexpr int kTestFreq = ViewCommand::kTestFreq;
+constexpr int kDataWatch = ViewCommand::kDataWatch;
+constexpr int kChannelList = ViewCommand::kChannelList;
 }  // namespace TreeId
 
 // Texts of the main window that are not command texts.
