@@ -36,15 +36,16 @@ CChildFrame::CChildFrame(int commandId, int recordLimit, QWidget* view, QWidget*
 
     connect(m_navBar, &CRecordNavBar::closeRequested, this, &QWidget::close);
     connect(m_navBar, &CRecordNavBar::printRequested, this, [this] { emit printRequested(this); });
+    // The editor answers help and navigation itself; the window passes its
+    // answers on to the main window.
+    ViewBridge::onHelp(m_view, this, [this](const QList<int>& ids) { emit helpRequested(ids); });
+    ViewBridge::onNavigated(m_view, this,
+                            [this](int action, int number, int count) { emit navigated(this, action, number, count); });
     connect(m_navBar, &CRecordNavBar::helpRequested, this, [this] {
-        const int ctx = ViewBridge::helpContext(m_view);
-        emit helpRequested(ctx ? ctx : m_commandId);
+        if (!ViewBridge::requestHelp(m_view)) emit helpRequested({m_commandId});
     });
     connect(m_navBar, &CRecordNavBar::listRequested, this, [this] { ViewBridge::showList(m_view); });
-    connect(m_navBar, &CRecordNavBar::navigate, this, [this](int action) {
-        ViewBridge::navigate(m_view, action, 0);
-        emit navigated(this, action);
-    });
+    connect(m_navBar, &CRecordNavBar::navigate, this, [this](int action) { ViewBridge::navigate(m_view, action, 0); });
     resize(640, 440);
 }
 

@@ -22,8 +22,11 @@ public:
 signals:
     // Asked by the bar: the frame prints, shows help, moves the tree.
     void printRequested(CChildFrame* frame);
-    void helpRequested(int contextId);
-    void navigated(CChildFrame* frame, int action);
+    // The context ids to try, best first.
+    void helpRequested(const QList<int>& contextIds);
+    // The view moved to another record: the action done, the one-based
+    // current number (0 for none) and the record count.
+    void navigated(CChildFrame* frame, int action, int number, int count);
     void closing(CChildFrame* frame);
 
 protected:

@@ -1,6 +1,8 @@
 #include "frame/CDlgComPort.h"
 
-#include "frame/DialogTexts.h"
+#include "controls/ControlId.h"
+#include "controls/LanguageApply.h"
+#include "frame/FrameHost.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -19,7 +21,7 @@ CDlgComPort::CDlgComPort(const IFrameHost& host, const Ports& ports, const PortC
     auto* column = new QVBoxLayout(this);
 
     auto* box = new QGroupBox(tr("Port"), this);
-    DialogTexts::setId(box, 1020);
+    setControlId(box, 1020);
     auto* grid = new QGridLayout(box);
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
@@ -27,7 +29,7 @@ CDlgComPort::CDlgComPort(const IFrameHost& host, const Ports& ports, const PortC
         QString text = QString("COM%1").arg(n);
         const std::string device = ports.deviceOf ? ports.deviceOf(n) : std::string();
         auto* b = new QRadioButton(text, box);
-        DialogTexts::setId(b, kFirstPortButton + n - 1);
+        setControlId(b, kFirstPortButton + n - 1);
         if (!device.empty()) b->setToolTip(QString::fromStdString(device));
         const bool ok = ports.available && ports.available(n);
         b->setEnabled(ok);
@@ -37,11 +39,12 @@ CDlgComPort::CDlgComPort(const IFrameHost& host, const Ports& ports, const PortC
     column->addWidget(box);
 
     m_sim = new QRadioButton(tr("Simulated radio (built in)"), this);
-    DialogTexts::setId(m_sim, kSimulated);
+    setControlId(m_sim, kSimulated);
     m_path = new QRadioButton(tr("Serial device:"), this);
-    DialogTexts::setId(m_path, kDevicePath);
+    setControlId(m_path, kDevicePath);
     m_device = new QLineEdit(this);
-    DialogTexts::setId(m_device, kDeviceEdit);
+    m_device->setObjectName("dlgComPortDevice");
+    setControlId(m_device, kDeviceEdit);
     m_device->setPlaceholderText("/dev/ttyUSB0");
     m_group->addButton(m_sim, 100);
     m_group->addButton(m_path, 101);
@@ -52,16 +55,16 @@ CDlgComPort::CDlgComPort(const IFrameHost& host, const Ports& ports, const PortC
     column->addLayout(pathRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Ok), 1);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Cancel), 2);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Help), 9);
+    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
+    setControlId(buttons->button(QDialogButtonBox::Help), 9);
     column->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(kTemplate); });
     connect(m_device, &QLineEdit::textEdited, this, [this] { m_path->setChecked(true); });
 
-    DialogTexts::apply(this, kTemplate, host);
+    applyLanguage(this, kTemplate, host);
 
     // The current port is selected when it can still be opened.
     if (current.device == "sim") {

@@ -2,6 +2,8 @@
 // The Communication Port dialog: sixteen numbered ports (those that cannot
 // be opened are greyed), any serial device by its path, or the simulated
 // radio built into the program.
+#include "settings/TextIds.h"
+
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -22,8 +24,8 @@ class CDlgComPort : public QDialog {
 public:
     static constexpr int kTemplate = 150;
     static constexpr int kFirstPortButton = 1021;
-    static constexpr int kSimulated = 1061;
-    static constexpr int kDevicePath = 1062;
+    static constexpr int kSimulated = CapId::kSimulatedRadioPort;
+    static constexpr int kDevicePath = CapId::kDevicePathPort;
     static constexpr int kDeviceEdit = 1063;
 
     struct Ports {

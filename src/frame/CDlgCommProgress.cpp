@@ -1,6 +1,7 @@
 #include "frame/CDlgCommProgress.h"
 
-#include "frame/DialogTexts.h"
+#include "controls/ControlId.h"
+#include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 #include "frame/LangText.h"
 #include "link/TransferWorker.h"
@@ -25,9 +26,9 @@ CDlgCommProgress::CDlgCommProgress(const IFrameHost& host, Mode mode, Session se
     setObjectName("dlgCommProgress");
     auto* column = new QVBoxLayout(this);
     m_text = new QLabel(tr("Press OK to start."), this);
-    DialogTexts::setId(m_text, kText);
+    setControlId(m_text, kText);
     m_bar = new QProgressBar(this);
-    DialogTexts::setId(m_bar, kProgress);
+    setControlId(m_bar, kProgress);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setMinimumWidth(320);
@@ -36,12 +37,12 @@ CDlgCommProgress::CDlgCommProgress(const IFrameHost& host, Mode mode, Session se
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_cancel = buttons->button(QDialogButtonBox::Cancel);
-    DialogTexts::setId(m_ok, 1);
-    DialogTexts::setId(m_cancel, 2);
+    setControlId(m_ok, 1);
+    setControlId(m_cancel, 2);
     column->addWidget(buttons);
     connect(m_ok, &QPushButton::clicked, this, &CDlgCommProgress::start);
     connect(m_cancel, &QPushButton::clicked, this, &CDlgCommProgress::reject);
-    DialogTexts::apply(this, kTemplate, host);
+    applyLanguage(this, kTemplate, host);
     const int titleId = mode == Mode::Read ? 1601 : 1602;
     setWindowTitle(LangText::caption(host, titleId, mode == Mode::Read ? tr("Read from Radio") : tr("Write to Radio")));
 }

@@ -1,6 +1,7 @@
 #include "frame/CDlgFile.h"
 
-#include "frame/DialogTexts.h"
+#include "controls/ControlId.h"
+#include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 #include "frame/LangText.h"
 #include "model/CodeplugFile.h"
@@ -66,27 +67,27 @@ CDlgFile::CDlgFile(const IFrameHost& host, Mode mode, const QString& path, const
     const char* labels[] = {"Model Name:", "Frequency Range:", "Firmware Version:", "File Information:"};
     for (int i = 0; i < 4; ++i) {
         auto* l = new QLabel(tr(labels[i]), panel);
-        DialogTexts::setId(l, 1045 + i);
+        setControlId(l, 1045 + i);
         grid->addWidget(l, i, 0, i == 3 ? Qt::AlignTop : Qt::Alignment());
     }
     for (int i = 0; i < 3; ++i) {
         m_fields[i] = new QLineEdit(panel);
-        DialogTexts::setId(m_fields[i], kModelName + i);
+        setControlId(m_fields[i], kModelName + i);
         m_fields[i]->setReadOnly(true);
         grid->addWidget(m_fields[i], i, 1);
     }
     auto* picture = new QLabel(panel);
-    DialogTexts::setId(picture, 1049);
+    setControlId(picture, 1049);
     picture->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(32, 32));
     grid->addWidget(picture, 0, 2, 3, 1, Qt::AlignCenter);
     m_info = new QPlainTextEdit(panel);
-    DialogTexts::setId(m_info, kInfo);
+    setControlId(m_info, kInfo);
     m_info->setReadOnly(mode == Mode::Open);
     m_info->setFixedHeight(70);
     grid->addWidget(m_info, 3, 1, 1, 2);
     if (auto* main = qobject_cast<QGridLayout*>(layout()))
         main->addWidget(panel, main->rowCount(), 0, 1, main->columnCount());
-    DialogTexts::apply(this, kTemplate, host);
+    applyLanguage(this, kTemplate, host);
 
     if (mode == Mode::Save) {
         showHeader(header);

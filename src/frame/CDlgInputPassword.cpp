@@ -1,6 +1,8 @@
 #include "frame/CDlgInputPassword.h"
 
-#include "frame/DialogTexts.h"
+#include "controls/ControlId.h"
+#include "controls/LanguageApply.h"
+#include "frame/FrameHost.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -15,9 +17,9 @@ CDlgInputPassword::CDlgInputPassword(const IFrameHost& host, QWidget* parent) : 
     setWindowTitle(tr("Password"));
     auto* column = new QVBoxLayout(this);
     auto* label = new QLabel(tr("Radio password:"), this);
-    DialogTexts::setId(label, kEdit - 1);
+    setControlId(label, kEdit - 1);
     m_edit = new QLineEdit(this);
-    DialogTexts::setId(m_edit, kEdit);
+    setControlId(m_edit, kEdit);
     m_edit->setEchoMode(QLineEdit::Password);
     m_edit->setMaxLength(8);
     // Only the digits 0 to 9 reach the radio's password command.
@@ -26,12 +28,12 @@ CDlgInputPassword::CDlgInputPassword(const IFrameHost& host, QWidget* parent) : 
     column->addWidget(label);
     column->addWidget(m_edit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Ok), 1);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Cancel), 2);
+    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
     column->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    DialogTexts::apply(this, kTemplate, host);
+    applyLanguage(this, kTemplate, host);
 }
 
 QString CDlgInputPassword::password() const { return m_edit->text(); }

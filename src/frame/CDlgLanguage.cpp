@@ -1,6 +1,7 @@
 #include "frame/CDlgLanguage.h"
 
-#include "frame/DialogTexts.h"
+#include "controls/ControlId.h"
+#include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 
 #include <QComboBox>
@@ -16,9 +17,9 @@ CDlgLanguage::CDlgLanguage(const IFrameHost& host, const std::vector<std::string
     setWindowTitle(tr("Language"));
     auto* column = new QVBoxLayout(this);
     auto* label = new QLabel(tr("Language:"), this);
-    DialogTexts::setId(label, kCombo - 1);
+    setControlId(label, kCombo - 1);
     m_combo = new QComboBox(this);
-    DialogTexts::setId(m_combo, kCombo);
+    setControlId(m_combo, kCombo);
     for (const std::string& n : names) m_combo->addItem(QString::fromStdString(n));
     const int current = host.languageIndex();
     m_combo->setCurrentIndex(current >= 0 && current < m_combo->count() ? current : -1);
@@ -26,14 +27,14 @@ CDlgLanguage::CDlgLanguage(const IFrameHost& host, const std::vector<std::string
     column->addWidget(label);
     column->addWidget(m_combo);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Ok), 1);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Cancel), 2);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Help), 9);
+    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
+    setControlId(buttons->button(QDialogButtonBox::Help), 9);
     column->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(kTemplate); });
-    DialogTexts::apply(this, kTemplate, host);
+    applyLanguage(this, kTemplate, host);
 }
 
 int CDlgLanguage::selectedIndex() const { return m_combo->currentIndex(); }

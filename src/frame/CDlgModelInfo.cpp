@@ -1,6 +1,8 @@
 #include "frame/CDlgModelInfo.h"
 
-#include "frame/DialogTexts.h"
+#include "controls/ControlId.h"
+#include "controls/LanguageApply.h"
+#include "frame/FrameHost.h"
 #include "model/ModelFile.h"
 #include "settings/SettingsManager.h"
 
@@ -18,7 +20,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 QLabel* label(const QString& text, int id, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);
-    DialogTexts::setId(l, id);
+    setControlId(l, id);
     return l;
 }
 
@@ -38,29 +40,27 @@ CDlgModelInfo::CDlgModelInfo(const IFrameHost& host, const CSettingsManager& set
     m_names = new QComboBox(this);
     m_ranges = new QComboBox(this);
     m_signal = new QComboBox(this);
-    DialogTexts::setId(m_names, kNameCombo);
-    DialogTexts::setId(m_ranges, kRangeCombo);
-    DialogTexts::setId(m_signal, kSignalCombo);
+    setControlId(m_names, kNameCombo);
+    setControlId(m_ranges, kRangeCombo);
+    setControlId(m_signal, kSignalCombo);
     form->addRow(label(tr("Model Name"), kNameCombo - 1, this), m_names);
     form->addRow(label(tr("Frequency Range[MHz]"), kRangeCombo - 1, this), m_ranges);
     form->addRow(label(tr("Signaling"), kSignalCombo - 1, this), m_signal);
     column->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Ok), 1);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Cancel), 2);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Help), 9);
+    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
+    setControlId(buttons->button(QDialogButtonBox::Help), 9);
     column->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(kTemplate); });
 
-    DialogTexts::apply(this, kTemplate, host);
+    applyLanguage(this, kTemplate, host);
 
     // Every name of every identifier, in the database's order.
     for (const auto& [id, name] : m_file->modelNames()) m_names->addItem(qs(name), qs(id));
     fillRanges(true);
-    for (const ListItem& item : settings.language().comboItems(kSignalCombo))
-        m_signal->addItem(qs(item.text), item.value);
 
     m_names->setCurrentIndex(m_names->findText(qs(m_choice.modelName), Qt::MatchExactly));
     m_ranges->setCurrentIndex(m_ranges->findText(qs(m_choice.freqRange), Qt::MatchExactly));

@@ -93,7 +93,7 @@ CMainFrame::CMainFrame(IFrameHost& host, QWidget* parent) : QMainWindow(parent),
     own(Cmd::kTabMinimize, [this] { if (auto* w = m_mdi->currentSubWindow()) w->showMinimized(); });
     own(Cmd::kTabMaximize, [this] { if (auto* w = m_mdi->currentSubWindow()) w->showMaximized(); });
     own(Cmd::kExit, [this] { close(); });
-    own(Cmd::kHelpTopics, [this] { emit helpRequested(0); });
+    own(Cmd::kHelpTopics, [this] { emit helpRequested({0}); });
 
     auto* tabMenu = new QMenu(this);
     tabMenu->setObjectName("tabMenu");
@@ -177,7 +177,7 @@ void CMainFrame::createDocks()
     connect(m_menus->toolBar(), &QToolBar::visibilityChanged, m_menus->action(Cmd::kToolBar), &QAction::setChecked);
 
     connect(m_tree, &CNavigationTree::openRequested, this, &CMainFrame::onTreeOpen);
-    connect(m_tree, &CNavigationTree::helpRequested, this, &CMainFrame::helpRequested);
+    connect(m_tree, &CNavigationTree::helpRequested, this, [this](int id) { emit helpRequested({id}); });
 }
 
 void CMainFrame::postStartInit() { refreshAll(); }
@@ -384,29 +384,19 @@ void CMainFrame::updateNavBar(CChildFrame* frame, const QString& itemText)
     }
 }
 
-void CMainFrame::onChildNavigated(CChildFrame* frame, int action)
+void CMainFrame::onChildNavigated(CChildFrame* frame, int action, int number, int count)
 {
-    const int id = frame->commandId();
     // New and delete change the list: the numbered entries follow it.
-    m_tree->syncNumberedItems(m_host);
-    const int count = static_cast<int>(m_tree->itemsWithId(id).size());
-    if (count == 0) return;
-    int n = frame->property("recordNumber").toInt();
-    if (n < 1) n = 1;
-    switch (action) {
-    case NavBarAction::kFirst: n = 1; break;
-    case NavBarAction::kPrevious: n = std::max(1, n - 1); break;
-    case NavBarAction::kNext: n = std::min(count, n + 1); break;
-    case NavBarAction::kLast:
-    case NavBarAction::kNew: n = count; break;
-    case NavBarAction::kDelete: n = std::min(n, count); break;
-    default: break;
-    }
-    frame->setProperty("recordNumber", n);
-    frame->navBar()->setPosition(n, count);
-    if (frame->navBar()->mode().kind != 9)
-        frame->navBar()->setMode(NavBarState::forNumbered(n, count, frame->recordLimit()));
-    m_tree->highlight(m_tree->numberedItem(id, n));
+    if (action == NavBarAction::kNew || action == NavBarAction::kDelete) m_tree->syncNumberedItems(m_host);
+    // The view knows where it stands; the bar and the tree show that. A
+    // number out of range leaves the view without a record: nothing is
+    // highlighted then.
+    frame->setProperty("recordNumber", number);
+    if (count <= 0) return;
+    frame->navBar()->setPosition(number, count);
+    if (number >= 1 && frame->navBar()->mode().kind != 9)
+        frame->navBar()->setMode(NavBarState::forNumbered(number, count, frame->recordLimit()));
+    m_tree->highlight(number >= 1 ? m_tree->numberedItem(frame->commandId(), number) : nullptr);
 }
 
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)

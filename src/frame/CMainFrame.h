@@ -82,7 +82,8 @@ public:
     const std::vector<WindowNode>& openWindowList() const { return m_nodes; }
 
 signals:
-    void helpRequested(int contextId);
+    // Help on the first of these context ids that has a topic.
+    void helpRequested(const QList<int>& contextIds);
     void printRequested(CChildFrame* frame);
 
 protected:
@@ -93,7 +94,7 @@ private:
     void createDocks();
     void onCommand(int commandId);
     void onTreeOpen(int treeId, const QString& text, QTreeWidgetItem* item);
-    void onChildNavigated(CChildFrame* frame, int action);
+    void onChildNavigated(CChildFrame* frame, int action, int number, int count);
     void onSubWindowActivated(QMdiSubWindow* window);
     void updateNavBar(CChildFrame* frame, const QString& itemText);
     void fillWindowMenu(QMenu* menu);

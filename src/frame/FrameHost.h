@@ -4,20 +4,17 @@
 // record counts of the numbered tree entries. The application implements it
 // on the settings manager and the section store; tests implement it on
 // plain values.
+//
+// The language texts come through the same interface the editors use
+// (caption, message and the per-model flags), so the frame's dialogs apply
+// their texts with the one applyLanguage the editors use.
+#include "controls/LanguageSource.h"
+
 #include <string>
 
-class IFrameHost {
+class IFrameHost : public LanguageSource {
 public:
-    virtual ~IFrameHost() = default;
-
-    // Caption text (S02) and message text (S01); "" when the language file
-    // has none.
-    virtual std::string caption(int id) const = 0;
-    virtual std::string message(int id) const = 0;
     virtual int languageIndex() const = 0;
-    // Per-model flag of a control (S00 in the current model's section);
-    // non-zero disables the control and hides invalid values it holds.
-    virtual int modelFlag(int controlId) const = 0;
 
     virtual std::string modelName() const = 0;
     virtual std::string freqRange() const = 0;   // "low-high" in MHz

@@ -14,6 +14,7 @@ namespace ViewBridge {
 namespace {
 EditorContext* g_context = nullptr;
 NoticeRelay* g_relay = nullptr;
+ViewMaker g_maker;
 
 CCustomFormView* asView(QWidget* w) { return qobject_cast<CCustomFormView*>(w); }
 }  // namespace
@@ -24,10 +25,14 @@ void setEditorContext(EditorContext* context, NoticeRelay* relay)
     g_relay = relay;
 }
 
+void setViewMaker(ViewMaker maker) { g_maker = std::move(maker); }
+
 QWidget* create(int commandId, QWidget* parent)
 {
-    if (!g_context || !hasEditorView(commandId)) return nullptr;
-    CCustomFormView* view = createEditorView(commandId, *g_context, parent);
+    if (!g_context) return nullptr;
+    CCustomFormView* view = nullptr;
+    if (g_maker) view = g_maker(commandId, *g_context, parent);
+    else if (hasEditorView(commandId)) view = createEditorView(commandId, *g_context, parent);
     if (!view) return nullptr;
     // Every change notice reaches every open editor through the relay.
     if (g_relay) g_relay->add(view);
@@ -59,10 +64,30 @@ void showList(QWidget* view)
     if (CCustomFormView* v = asView(view)) v->switchEditor();
 }
 
-int helpContext(const QWidget* view)
+bool requestHelp(QWidget* view)
 {
-    if (const auto* v = qobject_cast<const CCustomFormView*>(view)) return v->templateId();
-    return view ? view->property("templateId").toInt() : 0;
+    CCustomFormView* v = asView(view);
+    if (!v) return false;
+    v->requestHelp();
+    return true;
+}
+
+void onNavigated(QWidget* view, QObject* receiver, std::function<void(int, int, int)> callback)
+{
+    if (CCustomFormView* v = asView(view))
+        QObject::connect(v, &CCustomFormView::navigated, receiver, std::move(callback));
+}
+
+void onHelp(QWidget* view, QObject* receiver, std::function<void(const QList<int>&)> callback)
+{
+    CCustomFormView* v = asView(view);
+    if (!v) return;
+    QObject::connect(v, &CCustomFormView::helpRequested, receiver,
+                     [callback = std::move(callback)](int contextId, int fallbackId) {
+                         QList<int> ids{contextId};
+                         if (fallbackId != contextId) ids << fallbackId;
+                         callback(ids);
+                     });
 }
 
 }  // namespace ViewBridge

@@ -3,10 +3,15 @@
 // of a tree entry and passing it the frame's requests (load, save,
 // navigate, show the companion list). Everything else in the frame treats a
 // view as a plain widget.
+#include <QList>
 #include <QString>
 
+#include <functional>
+
+class CCustomFormView;
 class EditorContext;
 class NoticeRelay;
+class QObject;
 class QWidget;
 
 namespace ViewBridge {
@@ -15,6 +20,12 @@ namespace ViewBridge {
 // passes every change notice to every open editor. Both outlive the views;
 // until they are set, no editor is created.
 void setEditorContext(EditorContext* context, NoticeRelay* relay);
+
+// Makes the editor of a command id, initial update done; nullptr when there
+// is none. Tests put small editors of their own in place of the program's;
+// an empty maker restores the program's editors.
+using ViewMaker = std::function<CCustomFormView*(int commandId, EditorContext& context, QWidget* parent)>;
+void setViewMaker(ViewMaker maker);
 
 // Creates the editor of a view-table entry as a child of `parent`;
 // nullptr when this build has no editor for it.
@@ -30,7 +41,17 @@ void navigate(QWidget* view, int action, int recordNumber);
 // The list button of the navigation bar.
 void showList(QWidget* view);
 
-// Help context of a view: its template id.
-int helpContext(const QWidget* view);
+// Help for the view: the focused control's id, then the view's template id.
+// Answered through the callback given to onHelp; false for a widget that is
+// not an editor view.
+bool requestHelp(QWidget* view);
+
+// What the view reports after every navigation: the action done, the
+// one-based current record number (0 for none) and the record count. The
+// connection ends with `receiver`.
+void onNavigated(QWidget* view, QObject* receiver, std::function<void(int action, int number, int count)> callback);
+
+// The context ids a help request of the view asks for, best first.
+void onHelp(QWidget* view, QObject* receiver, std::function<void(const QList<int>& contextIds)> callback);
 
 }  // namespace ViewBridge

@@ -42,7 +42,7 @@ TEST(DlgComPort, OffersOpenablePortsADeviceAndTheSimulatedRadio)
     }
     {
         CDlgComPort dlg(host, ports, {1, {}});
-        auto* edit = dlg.findChild<QLineEdit*>("ctl1063");
+        auto* edit = dlg.findChild<QLineEdit*>("dlgComPortDevice");
         ASSERT_NE(edit, nullptr);
         QTest::keyClicks(edit, "/dev/ttyACM0");
         EXPECT_EQ(dlg.choice(), (PortChoice{0, "/dev/ttyACM0"}));

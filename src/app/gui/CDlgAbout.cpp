@@ -1,6 +1,7 @@
 #include "app/gui/CDlgAbout.h"
 
-#include "frame/DialogTexts.h"
+#include "controls/ControlId.h"
+#include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 #include "frame/FrameIds.h"
 #include "frame/LangText.h"
@@ -36,8 +37,8 @@ CDlgAbout::CDlgAbout(const IFrameHost& host, const QString& languageName, QWidge
     row->addLayout(text, 1);
     column->addLayout(row);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    DialogTexts::setId(buttons->button(QDialogButtonBox::Ok), 1);
+    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     column->addWidget(buttons);
-    DialogTexts::apply(this, kTemplate, host);
+    applyLanguage(this, kTemplate, host);
 }

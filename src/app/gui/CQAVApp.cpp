@@ -156,7 +156,7 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kComPort, [this] { communicationPort(); });
     f.setCommandHandler(Cmd::kLanguage, [this] { language(); });
     f.setSaveHandler([this] { return save(); });
-    connect(&f, &CMainFrame::helpRequested, this, [this](int id) { showHelp({id}); });
+    connect(&f, &CMainFrame::helpRequested, this, &CQAVApp::showHelp);
 }
 
 void CQAVApp::newDocument()

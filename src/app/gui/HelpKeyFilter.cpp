@@ -1,6 +1,7 @@
 #include "app/gui/HelpKeyFilter.h"
 
 #include "frame/CNavigationTree.h"
+#include "frame/ViewBridge.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,6 +34,9 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event)
         emit helpRequested(ids);
         return true;
     }
+    // Inside an editor the editor answers: the focused control, then its form.
+    for (QWidget* w = focus; w; w = w->parentWidget())
+        if (ViewBridge::requestHelp(w)) return true;
     emit helpRequested(contextChain(focus));
     return true;
 }
