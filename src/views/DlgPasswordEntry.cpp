@@ -6,10 +6,12 @@
 #include "views/ViewIds.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
+constexpr int kPasswordLabel = 6360;
 constexpr int kPasswordEdit = 6361;
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
@@ -19,6 +21,9 @@ CDlgPasswordEntry::CDlgPasswordEntry(const LanguageSource& language, int limit, 
     : QDialog(parent), edit_(new CCharFilterEdit(kDecimalDigits, this)), limit_(limit == 5 ? 5 : 8)
 {
     setWindowTitle(QStringLiteral("Password"));
+    auto* label = new QLabel(QStringLiteral("Password"), this);
+    setControlId(label, kPasswordLabel);
+    label->setBuddy(edit_);
     edit_->setMaxLength(limit_);
     edit_->setEchoMode(QLineEdit::Password);
     setControlId(edit_, kPasswordEdit);
@@ -30,6 +35,7 @@ CDlgPasswordEntry::CDlgPasswordEntry(const LanguageSource& language, int limit, 
     connect(buttons, &QDialogButtonBox::rejected, this, &CDlgPasswordEntry::reject);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
     layout->addWidget(edit_);
     layout->addWidget(buttons);
     applyLanguage(this, FormId::kPasswordEntry, language);

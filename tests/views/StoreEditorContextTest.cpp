@@ -6,6 +6,8 @@
 #include "views/ViewIds.h"
 
 #include <QCheckBox>
+#include <QDateTime>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -42,6 +44,23 @@ TEST(StoreEditorContext, FixedSectionsAreTheStoresRecords)
     const bool was = batterySave->isChecked();
     batterySave->click();
     EXPECT_EQ(f.store.misc.bit(36, 0), !was);
+}
+
+TEST(StoreEditorContext, RadioInformationAfterTheDefaultsShowsTheResetTime)
+{
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    StoreFixture f;
+    f.settings->setModelName("QAV-450");
+    f.store.loadDefaults(f.settings->model());
+    std::unique_ptr<CCustomFormView> view(createEditorView(ViewCommand::kRadio, *f.ctx));
+    auto shown = [&](int id) { return findControlAs<QLineEdit>(view.get(), id)->text(); };
+    EXPECT_EQ(shown(1111), QStringLiteral("QAV-450"));
+    EXPECT_EQ(shown(1113), QStringLiteral("400-470"));
+    EXPECT_EQ(shown(1115), QString(16, QLatin1Char('-')));
+    const QDateTime stamp = QDateTime::fromString(shown(1121), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    ASSERT_TRUE(stamp.isValid()) << shown(1121).toStdString();
+    EXPECT_GE(stamp, before);
+    EXPECT_LE(stamp, QDateTime::currentDateTime().addSecs(1));
 }
 
 TEST(StoreEditorContext, ListSectionsGrowAndShrinkThroughTheStore)
