@@ -86,12 +86,14 @@ void CSettingsManager::readSettings()
     ini.load(settingsPath());
     model_.signal = ini.getInt(kSetting, "Signal", model_.signal);
     comPort_ = ini.getInt(kSetting, "ComPort", comPort_);
+    portDevice_ = truncateToBuffer(ini.find(kSetting, "PortDevice").value_or(std::string()), ProfileBuffer::kMessage);
     if (auto v = ini.find(kSetting, "ModelName")) model_.modelName = truncateToBuffer(*v, ProfileBuffer::kShort);
     if (auto v = ini.find(kSetting, "ModelID")) model_.modelId = truncateToBuffer(*v, ProfileBuffer::kShort);
     if (auto v = ini.find(kSetting, "FreqRange")) model_.freqRange = truncateToBuffer(*v, ProfileBuffer::kShort);
 }
 
-bool CSettingsManager::writeSettingsKeys(std::initializer_list<std::pair<const char*, std::string>> keys)
+bool CSettingsManager::writeSettingsKeys(std::initializer_list<std::pair<const char*, std::string>> keys,
+                                         std::optional<std::string> portDevice)
 {
     std::string readPath = settingsPath();
     ProfileFile ini;
@@ -105,6 +107,12 @@ bool CSettingsManager::writeSettingsKeys(std::initializer_list<std::pair<const c
             return false;
         }
     }
+    // A settings file without a device choice stays without the key.
+    if (portDevice && (!portDevice->empty() || ini.find(kSetting, "PortDevice")) &&
+        !ini.setString(kSetting, "PortDevice", *portDevice)) {
+        lastError_ = "cannot store PortDevice in " + readPath;
+        return false;
+    }
     return ini.save(locations_.writePath(kSettingsFile), &lastError_);
 }
 
@@ -113,7 +121,8 @@ bool CSettingsManager::writeSettings()
     const std::string& range = addRangeAnswer_ == kAnswerNo ? savedFreqRange_ : model_.freqRange;
     return writeSettingsKeys({{"Signal", std::to_string(model_.signal)},
                               {"ComPort", std::to_string(comPort_)},
-                              {"FreqRange", range}});
+                              {"FreqRange", range}},
+                             portDevice_);
 }
 
 std::string CSettingsManager::defaultCodeplugPath() const

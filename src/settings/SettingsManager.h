@@ -36,10 +36,11 @@ public:
     // process ends and reports a failure on stderr.
     static CSettingsManager& instance();
 
-    // Reads Signal, ComPort, ModelName, ModelID and FreqRange (done by the
+    // Reads Signal, ComPort, PortDevice, ModelName, ModelID and FreqRange (done by the
     // constructor; again after the files changed on disk).
     void readSettings();
-    // Writes Signal and ComPort, and FreqRange - or SavedFreqRange when the
+    // Writes Signal and ComPort (PortDevice too when one is chosen or was
+    // stored before), and FreqRange - or SavedFreqRange when the
     // last new-range question was answered No. False when Settings.ini could
     // not be written (it then stays as it was); lastError() says why.
     bool writeSettings();
@@ -76,6 +77,11 @@ public:
 
     int comPort() const { return comPort_; }
     void setComPort(int port) { comPort_ = port; }
+    // A port chosen by device path ("/dev/ttyUSB0") or "sim" for the
+    // simulated radio; empty when the numbered port is used. Kept in
+    // Settings.ini as PortDevice so the choice outlives the session.
+    const std::string& portDevice() const { return portDevice_; }
+    void setPortDevice(std::string device) { portDevice_ = std::move(device); }
 
     // FreqRange before the last read from the radio replaced it, and the
     // last answer to the new-range question (kAnswerYes / kAnswerNo).
@@ -120,7 +126,8 @@ public:
     bool isExtendedAccess() const { return accessLevel() != AccessLevel::User; }
 
 private:
-    bool writeSettingsKeys(std::initializer_list<std::pair<const char*, std::string>> keys);
+    bool writeSettingsKeys(std::initializer_list<std::pair<const char*, std::string>> keys,
+                           std::optional<std::string> portDevice = std::nullopt);
 
     ConfigLocations locations_;
     ModelValues model_;
@@ -128,6 +135,7 @@ private:
     std::string productId_;
     std::uint8_t optionByte_ = 0;
     int comPort_ = 1;
+    std::string portDevice_;
     std::string savedFreqRange_;
     int addRangeAnswer_ = kAnswerYes;
     char decimalPoint_ = '.';

@@ -66,6 +66,26 @@ TEST_F(SettingsManagerTest, WritesSignalPortAndRangeKeepingTheRest)
     EXPECT_NE(home.read("Settings.ini").find("; program settings"), std::string::npos);
 }
 
+TEST_F(SettingsManagerTest, APortDeviceIsKeptOnlyOnceChosen)
+{
+    {
+        CSettingsManager s(home.path(), user.path());
+        EXPECT_EQ(s.portDevice(), "");
+        ASSERT_TRUE(s.writeSettings());
+    }
+    EXPECT_EQ(setting("PortDevice"), "<missing>");  // no key added for nothing
+    for (const std::string device : {"/dev/ttyUSB0", "sim", ""}) {
+        {
+            CSettingsManager s(home.path(), user.path());
+            s.setPortDevice(device);
+            ASSERT_TRUE(s.writeSettings());
+        }
+        CSettingsManager again(home.path(), user.path());
+        EXPECT_EQ(again.portDevice(), device);
+    }
+    EXPECT_EQ(setting("PortDevice"), "");  // cleared, not left behind
+}
+
 TEST_F(SettingsManagerTest, DecliningANewRangeKeepsThePreviousRangeAtTheEnd)
 {
     struct Case { int answer; const char* written; };

@@ -16,6 +16,8 @@ int SettingsFrameHost::modelFlag(int controlId) const { return m_settings.modelF
 std::string SettingsFrameHost::modelName() const { return m_settings.modelName(); }
 std::string SettingsFrameHost::freqRange() const { return m_settings.freqRange(); }
 int SettingsFrameHost::comPort() const { return m_settings.comPort(); }
+std::string SettingsFrameHost::portDevice() const { return m_settings.portDevice(); }
+void SettingsFrameHost::setPortDevice(std::string device) { m_settings.setPortDevice(std::move(device)); }
 int SettingsFrameHost::accessCode() const { return m_settings.accessCode(); }
 
 int SettingsFrameHost::listCount(int treeId) const

@@ -1,8 +1,7 @@
 #pragma once
 // The main window's view of the program: texts and current values from the
-// settings manager, record counts from the section store, and the port
-// chosen by device path or as the simulated radio, which Settings.ini does
-// not keep.
+// settings manager (the port chosen by device path or as the simulated radio
+// included) and record counts from the section store.
 #include "frame/FrameHost.h"
 
 class CCodeplugData;
@@ -19,14 +18,13 @@ public:
     std::string modelName() const override;
     std::string freqRange() const override;
     int comPort() const override;
-    std::string portDevice() const override { return m_device; }
+    std::string portDevice() const override;
     int accessCode() const override;
     int listCount(int treeId) const override;
 
-    void setPortDevice(std::string device) { m_device = std::move(device); }
+    void setPortDevice(std::string device);
 
 private:
     CSettingsManager& m_settings;
     CCodeplugData& m_store;
-    std::string m_device;
 };
