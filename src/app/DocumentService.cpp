@@ -81,9 +81,10 @@ Outcome DocumentService::resetForModel(bool useDefaultFile)
         const ProgrammingStamp stamp = store_.stampNow();
         std::copy(stamp.begin(), stamp.end(), store_.image().begin() + kStampImageOffset);
         store_.unpack();
-    } else {
-        observer_.listCountsChanged();  // no default file: the factory defaults stay
     }
+    // Either way the lists may now hold another number of records than the
+    // tree shows (the factory defaults when no default file could be read).
+    observer_.listCountsChanged();
     // Entries of the previous codeplug name records that no longer exist.
     invalid_.clear();
     observer_.titleChanged(currentPath_);

@@ -3,7 +3,6 @@
 #include "app/DocumentService.h"
 #include "model/CCodeplugData.h"
 #include "model/MemoryMap.h"
-#include "model/NewRangeOffer.h"
 #include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 
@@ -15,13 +14,37 @@ RadioCommands::RadioCommands(DocumentService& document, CCodeplugData& store, CS
 {
 }
 
+void RadioCommands::offerBand(const FreqRangeEntry& band)
+{
+    // The radio may have brought another model identifier: its own ranges
+    // are the ones the band is compared with and appended to.
+    document_.ranges().load(settings_);
+    lastOffer_ = offerNewRange(band, document_.ranges(), settings_, prompt_);
+}
+
+void RadioCommands::prepareRead()
+{
+    beforeRead_ = RadioValuesSnapshot::capture(settings_);
+    readPrepared_ = true;
+    lastOffer_ = {};
+}
+
+void RadioCommands::abandonRead()
+{
+    if (readPrepared_) beforeRead_.restore(settings_);
+    readPrepared_ = false;
+}
+
 Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage& image)
 {
-    if (!result.outcome.ok) return result.outcome;
+    if (!result.outcome.ok) {
+        abandonRead();
+        return result.outcome;
+    }
+    readPrepared_ = false;
     document_.clearCurrentPath();
     observer_.titleChanged("");
-    offerNewRange(result.band, document_.ranges(), settings_, prompt_);
-    document_.ranges().load(settings_);
+    offerBand(result.band);
     std::copy(image.begin(), image.end(), store_.image().begin());
     observer_.closeAllEditors();
     store_.unpack();
@@ -31,6 +54,7 @@ Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage
 
 Outcome RadioCommands::runRead(SessionContext& ctx)
 {
+    prepareRead();
     RadioImage image{};
     TransferResult result = readFromRadio(ctx, image);
     return finishRead(result, image);
@@ -38,10 +62,9 @@ Outcome RadioCommands::runRead(SessionContext& ctx)
 
 Outcome RadioCommands::prepareWrite(RadioImage& image)
 {
-    if (document_.validate() != 0) {
-        observer_.showInvalidValues();
-        return Outcome::failure(MsgId::kInvalidValues);
-    }
+    lastOffer_ = {};
+    // validate() commits the editors and shows the invalid-value bar.
+    if (document_.validate() != 0) return Outcome::failure(MsgId::kInvalidValues);
     observer_.commitEditors();
     store_.pack();
     std::copy(store_.image().begin(), store_.image().end(), image.begin());
@@ -51,8 +74,7 @@ Outcome RadioCommands::prepareWrite(RadioImage& image)
 Outcome RadioCommands::finishWrite(const TransferResult& result, const RadioImage& image)
 {
     if (!result.outcome.ok) return result.outcome;
-    offerNewRange(result.band, document_.ranges(), settings_, prompt_);
-    document_.ranges().load(settings_);
+    offerBand(result.band);
     // Only the stamp changed on the way: take it and re-read the section
     // that holds it; every other section keeps its records.
     const std::size_t at = 32;
@@ -71,20 +93,30 @@ Outcome RadioCommands::runWrite(SessionContext& ctx)
     return finishWrite(result, image);
 }
 
-Outcome RadioCommands::runWriteTuneData(CRadioLink& link, SessionContext& ctx)
+void RadioCommands::prepareTuneData(RadioImage& image)
 {
+    lastOffer_ = {};
     const MapEntry& area = mapEntry(Section::TuneData);
     std::copy_n(store_.tuneData.data(), std::min(area.length, store_.tuneData.size()),
                 store_.image().begin() + static_cast<std::ptrdiff_t>(area.image));
-    RadioImage image{};
     std::copy(store_.image().begin(), store_.image().end(), image.begin());
-    TuningConnection tc = writeTuneData(link, ctx, image);
-    if (tc.result.identityAccepted) {
+}
+
+Outcome RadioCommands::finishTuneData(const TuningConnection& connection)
+{
+    if (connection.result.identityAccepted) {
         // The radio became the current radio (same range: a tune-data
-        // write refuses any other).
-        document_.ranges().load(settings_);
+        // write refuses any other), perhaps under another model name.
+        offerBand(connection.result.band);
         observer_.closeAllEditors();
-        observer_.statusChanged();
+        observer_.codeplugReplaced(document_.currentPath());
     }
-    return tc.result.outcome;
+    return connection.result.outcome;
+}
+
+Outcome RadioCommands::runWriteTuneData(CRadioLink& link, SessionContext& ctx)
+{
+    RadioImage image{};
+    prepareTuneData(image);
+    return finishTuneData(writeTuneData(link, ctx, image));
 }

@@ -7,8 +7,10 @@
 // finish (back on the user-interface thread). The run* helpers do all three
 // in turn, for the command-line tool and the tests.
 #include "app/DocumentObserver.h"
+#include "app/RadioValuesSnapshot.h"
 #include "link/ImageSessions.h"
 #include "link/TuningSessions.h"
+#include "model/NewRangeOffer.h"
 #include "settings/Outcome.h"
 
 class CCodeplugData;
@@ -21,10 +23,16 @@ public:
     RadioCommands(DocumentService& document, CCodeplugData& store, CSettingsManager& settings, IPrompt& prompt,
                   IDocumentObserver& observer);
 
-    // Read from Radio. The store changes only when the whole image arrived:
-    // then the path is emptied, the radio's band is offered as a new range,
-    // the editors are closed and the image unpacked.
+    // Read from Radio. prepareRead remembers the current radio values, which
+    // the session replaces with the radio's before its transfer starts.
+    void prepareRead();
+    // The store changes only when the whole image arrived: then the path is
+    // emptied, the radio's band is offered as a new range (against the
+    // ranges of the radio's model), the editors are closed and the image
+    // unpacked. A read that failed, or never ran, puts the remembered radio
+    // values back.
     Outcome finishRead(const TransferResult& result, const RadioImage& image);
+    void abandonRead();
     Outcome runRead(SessionContext& ctx);
 
     // Write to Radio. prepareWrite validates (814 when values are invalid),
@@ -35,14 +43,28 @@ public:
     Outcome finishWrite(const TransferResult& result, const RadioImage& image);
     Outcome runWrite(SessionContext& ctx);
 
-    // Write Tune Data on the program's shared link: the tune-data section
-    // alone is copied into the image, then its 17 blocks are written.
+    // Write Tune Data: the tune-data section alone is copied into the store's
+    // image and `image`; the session writes its 17 blocks. After a radio was
+    // accepted it is the current radio: its band is offered as a new range,
+    // the editors are closed and the model and status displays refreshed.
+    void prepareTuneData(RadioImage& image);
+    Outcome finishTuneData(const TuningConnection& connection);
+    // All three on the program's shared link.
     Outcome runWriteTuneData(CRadioLink& link, SessionContext& ctx);
 
+    // What the last new-range offer came to (a database that could not be
+    // written is for the front end to say).
+    const NewRangeOffer& lastRangeOffer() const { return lastOffer_; }
+
 private:
+    void offerBand(const FreqRangeEntry& band);
+
     DocumentService& document_;
     CCodeplugData& store_;
     CSettingsManager& settings_;
     IPrompt& prompt_;
     IDocumentObserver& observer_;
+    RadioValuesSnapshot beforeRead_;
+    bool readPrepared_ = false;
+    NewRangeOffer lastOffer_;
 };

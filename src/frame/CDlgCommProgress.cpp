@@ -7,6 +7,7 @@
 #include "link/TransferWorker.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -132,6 +133,15 @@ void CDlgCommProgress::reject()
 {
     if (m_running) return;
     QDialog::reject();
+}
+
+void CDlgCommProgress::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_startOnShow || m_startedOnShow) return;
+    m_startedOnShow = true;
+    // After the window is up, so its first paint is not held back.
+    QMetaObject::invokeMethod(this, &CDlgCommProgress::start, Qt::QueuedConnection);
 }
 
 void CDlgCommProgress::closeEvent(QCloseEvent* event)

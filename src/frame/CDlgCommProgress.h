@@ -39,6 +39,10 @@ public:
 
     // Starts the transfer, as the OK button does.
     void start();
+    // Starts the transfer as soon as the dialog is shown, for commands that
+    // ask nothing first. A radio that is not found leaves the buttons to
+    // try again or cancel, as always.
+    void setStartOnShow(bool on) { m_startOnShow = on; }
 
     void reject() override;
 
@@ -48,6 +52,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void onProgress(int percent);
@@ -60,6 +65,8 @@ private:
     std::unique_ptr<TransferWorker> m_worker;
     TransferResult m_result;
     bool m_running = false;
+    bool m_startOnShow = false;
+    bool m_startedOnShow = false;
     QProgressBar* m_bar;
     QLabel* m_text;
     QPushButton* m_ok;

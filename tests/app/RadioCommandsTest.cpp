@@ -78,3 +78,95 @@ TEST_F(RadioCommandsTest, WriteTuneDataSendsTheTuneDataSection)
     EXPECT_EQ(mem[6199], static_cast<std::uint8_t>(6199 * 3 + 1));
     EXPECT_FALSE(link.isOpen());
 }
+
+TEST_F(RadioCommandsTest, ReadThatDoesNotCompletePutsTheRadioValuesBack)
+{
+    // The radio is of the current model but on another band and firmware:
+    // the session takes these over before its transfer starts.
+    SimIdentity id = radio.identity();
+    id.lowEdge = 13600000;
+    id.highEdge = 17400000;
+    id.firmwareVersion = "1.04.09";
+    id.optionByte = 7;
+    radio.setIdentity(id);
+    struct Case {
+        const char* name;
+        const char* fault;     // "" none
+        const char* password;  // the radio asks for it; the prompt cancels
+        int message;
+    };
+    const Case cases[] = {
+        {"block refused halfway", "silent-after:128", "", MsgId::kRadioReadFailed},
+        {"password cancelled", "", "1234", 0},
+        {"mode not answered", "silence:Ma", "", MsgId::kNoRadio},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        radio.clearFaults();
+        if (*c.fault) radio.addFault(*SimFault::parse(c.fault));
+        radio.setPassword(c.password);
+        settings_->setSavedFreqRange("350-390");
+        const ModelValues before = settings_->model();
+        SessionContext ctx = context();
+        const Outcome o = commands->runRead(ctx);
+        EXPECT_FALSE(o.ok);
+        EXPECT_EQ(o.message, c.message);
+        EXPECT_EQ(settings_->freqRange(), before.freqRange);
+        EXPECT_EQ(settings_->modelName(), before.modelName);
+        EXPECT_EQ(settings_->model().bandFlags, before.bandFlags);
+        EXPECT_EQ(settings_->firmwareVersion(), "1.04.07");
+        EXPECT_EQ(settings_->savedFreqRange(), "350-390");
+        EXPECT_NE(settings_->optionByte(), 7);
+        EXPECT_EQ(observer_.replaced, 0);
+    }
+    // A read that completes keeps the radio's values.
+    radio.clearFaults();
+    radio.setPassword("");
+    SessionContext ctx = context();
+    ASSERT_TRUE(commands->runRead(ctx));
+    EXPECT_EQ(settings_->freqRange(), "136-174");
+    EXPECT_EQ(settings_->savedFreqRange(), "400-470");
+    EXPECT_EQ(settings_->firmwareVersion(), "1.04.09");
+}
+
+TEST_F(RadioCommandsTest, BandOfARadioOfTheOtherModelIsComparedWithThatModelsRanges)
+{
+    // The program is on the second model; the radio is of the first model
+    // and on a band the first model lists (136-174) but the second lacks.
+    settings_->setModelId("QAV420");
+    settings_->setModelName("QA-420");
+    settings_->setFreqRange("350-390");
+    doc_->ranges().load(*settings_);
+    SimIdentity id = radio.identity();
+    id.lowEdge = 13600000;
+    id.highEdge = 17400000;
+    radio.setIdentity(id);
+    const std::string modelDat = read(dir_ + "Model.dat");
+    SessionContext ctx = context();
+    ASSERT_TRUE(commands->runRead(ctx));
+    EXPECT_EQ(settings_->modelId(), "QAV410");
+    EXPECT_TRUE(prompt_.asked.empty());  // no new-range question
+    EXPECT_EQ(read(dir_ + "Model.dat"), modelDat);
+    EXPECT_EQ(doc_->ranges().count(), 2);
+    EXPECT_EQ(settings_->model().bandFlags, 129);
+}
+
+TEST_F(RadioCommandsTest, TuneDataWriteMakesTheRadioCurrentAndClosesTheEditors)
+{
+    SimIdentity id = radio.identity();
+    id.modelName = "QA-410";
+    id.firmwareVersion = "1.04.11";
+    radio.setIdentity(id);
+    CRadioLink link(ports, LinkTiming::fast());
+    SessionContext ctx = context();
+    const int closedBefore = observer_.closed;
+    ASSERT_TRUE(commands->runWriteTuneData(link, ctx));
+    EXPECT_GT(observer_.closed, closedBefore);
+    EXPECT_EQ(observer_.replaced, 1);  // tree root and status bar
+    EXPECT_EQ(settings_->firmwareVersion(), "1.04.11");
+    // One mode-3 command to start and one mode-1 command to end.
+    std::vector<std::uint32_t> modes;
+    for (const SimCommand& cmd : radio.log())
+        if (cmd.code == "Ma") modes.push_back(cmd.value);
+    EXPECT_EQ(modes, (std::vector<std::uint32_t>{3, 1}));
+}

@@ -59,6 +59,8 @@ QString helpFolderFor(const QString& programDir, const QString& helpFile, int la
     QString name = QFileInfo(helpFile.isEmpty() ? QString("QAV.hlp") : helpFile).fileName();
     const int dot = name.lastIndexOf('.');
     QString stem = dot >= 0 ? name.left(dot) : name;
-    if (!stem.endsWith("_E") && !stem.endsWith("_S")) stem += suffix;
-    return QDir(programDir).filePath("help/" + stem);
+    // The language decides the suffix, whatever one the name came with:
+    // only index 1 has the second help file.
+    if (stem.endsWith("_E") || stem.endsWith("_S")) stem.chop(2);
+    return QDir(programDir).filePath("help/" + stem + suffix);
 }

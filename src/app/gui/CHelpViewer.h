@@ -33,6 +33,6 @@ private:
 // The help folder for a help file name and a language index: the name is
 // cut after its last ".", "_S" (index 1) or "_E" (any other) is put before
 // that ".", and "chm" follows; the folder is that name without its
-// extension, under <program dir>help/. A name that already ends in the
-// language's suffix keeps it.
+// extension, under <program dir>help/. A name that already carries one of
+// the two suffixes has it replaced.
 QString helpFolderFor(const QString& programDir, const QString& helpFile, int languageIndex);

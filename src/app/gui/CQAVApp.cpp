@@ -1,6 +1,7 @@
 #include "app/gui/CQAVApp.h"
 
 #include "app/DocumentService.h"
+#include "app/RadioCommands.h"
 #include "app/gui/CDlgAbout.h"
 #include "app/gui/CHelpViewer.h"
 #include "app/gui/CSplash.h"
@@ -17,13 +18,13 @@
 #include "frame/CFrameDocumentObserver.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameIds.h"
+#include "frame/LangText.h"
 #include "frame/ViewBridge.h"
 #include "link/ImageSessions.h"
 #include "link/PortList.h"
 #include "link/RadioLink.h"
 #include "link/TuningSessions.h"
 #include "model/CCodeplugData.h"
-#include "model/NewRangeOffer.h"
 #include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 #include "views/NoticeRelay.h"
@@ -34,22 +35,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace {
-
-// The radio's band offered as a new range of the model; a database that
-// cannot be written is said, not hidden.
-void offerBand(const TransferResult& result, DocumentService& doc, CSettingsManager& settings, GuiPrompt& prompt)
-{
-    if (!result.identityAccepted) return;
-    const NewRangeOffer offer = offerNewRange(result.band, doc.ranges(), settings, prompt);
-    if (offer.result == NewRangeResult::WriteFailed)
-        QMessageBox::warning(QApplication::activeWindow(), QString(),
-                             QObject::tr("The model database could not be written: %1")
-                                 .arg(QString::fromStdString(offer.error)));
-}
-
-}  // namespace
-
 CQAVApp::CQAVApp(CSettingsManager& settings, CCodeplugData& store, const AppOptions& options)
     : m_settings(settings), m_store(store), m_options(options)
 {
@@ -58,6 +43,7 @@ CQAVApp::CQAVApp(CSettingsManager& settings, CCodeplugData& store, const AppOpti
 CQAVApp::~CQAVApp()
 {
     if (m_helpKeys) qApp->removeEventFilter(m_helpKeys);
+    delete m_splash;  // a top-level window of its own; it goes with the program
     // Editors write back into the store before it and the frame go.
     if (m_frame) m_frame->closeAllWindows();
     // No editor may be created against the context that goes with us.
@@ -80,6 +66,7 @@ bool CQAVApp::start()
     m_observer = std::make_unique<CFrameDocumentObserver>(*m_frame);
     m_prompt = std::make_unique<GuiPrompt>(*m_host, m_frame.get());
     m_document = std::make_unique<DocumentService>(m_settings, m_store, *m_prompt, *m_observer);
+    m_radio = std::make_unique<RadioCommands>(*m_document, m_store, m_settings, *m_prompt, *m_observer);
     m_observer->setInvalidValues(&m_document->invalidValues());
     m_observer->setRecentFiles(&m_document->recentFiles());
     m_document->invalidValues().setOnChanged([this] { m_observer->refreshInvalidView(); });
@@ -161,9 +148,10 @@ void CQAVApp::connectCommands()
 
 void CQAVApp::newDocument()
 {
+    // The document empties the invalid-value list itself, and only when the
+    // user did not cancel.
     const Outcome o = m_document->newDocument();
     if (!o.ok && o.message) show(o);
-    m_document->invalidValues().clear();
 }
 
 void CQAVApp::open()
@@ -203,38 +191,44 @@ std::string CQAVApp::sessionPort() const
     return device.empty() ? std::to_string(m_settings.comPort()) : device;
 }
 
+void CQAVApp::warnIfRangeNotAdded()
+{
+    const NewRangeOffer& offer = m_radio->lastRangeOffer();
+    if (offer.result == NewRangeResult::WriteFailed)
+        QMessageBox::warning(m_frame.get(), QString(),
+                             tr("The model database could not be written: %1").arg(QString::fromStdString(offer.error)));
+}
+
 void CQAVApp::readFromRadio()
 {
     auto buffer = std::make_shared<RadioImage>();
     buffer->fill(0);
     const std::string port = sessionPort();
+    m_radio->prepareRead();
     CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Read,
                          [this, buffer, port](std::function<void(int)> progress) {
                              SessionContext ctx{*m_ports, m_settings, *m_prompt, port, {}, std::move(progress)};
                              return ::readFromRadio(ctx, *buffer);
                          },
                          m_frame.get());
-    const bool ok = dlg.exec() == QDialog::Accepted;
-    m_frame->refreshStatusBar();  // the port where the radio answered
-    if (!ok) return;
-    m_document->clearCurrentPath();
-    m_frame->setDocumentPath({});
-    offerBand(dlg.result(), *m_document, m_settings, *m_prompt);
-    m_store.image() = *buffer;
-    m_frame->closeAllWindows();
-    m_store.unpack();
-    m_frame->refreshTree();
+    if (dlg.exec() == QDialog::Accepted) {
+        m_radio->finishRead(dlg.result(), *buffer);
+        warnIfRangeNotAdded();
+    } else {
+        // Cancelled or failed: the radio values the session took over go back.
+        m_radio->abandonRead();
+    }
+    m_frame->refreshStatusBar();  // and the port where the radio answered
 }
 
 void CQAVApp::writeToRadio()
 {
-    if (m_document->validate() != 0) {
-        show(Outcome::failure(MsgId::kInvalidValues));
+    auto buffer = std::make_shared<RadioImage>();
+    const Outcome prepared = m_radio->prepareWrite(*buffer);
+    if (!prepared) {
+        show(prepared);
         return;
     }
-    m_observer->commitEditors();
-    m_store.pack();
-    auto buffer = std::make_shared<RadioImage>(m_store.image());
     const std::string port = sessionPort();
     CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Write,
                          [this, buffer, port](std::function<void(int)> progress) {
@@ -243,40 +237,37 @@ void CQAVApp::writeToRadio()
                          },
                          m_frame.get());
     const bool ok = dlg.exec() == QDialog::Accepted;
-    m_frame->refreshStatusBar();
-    if (!ok) return;
-    offerBand(dlg.result(), *m_document, m_settings, *m_prompt);
-    // The write put the programming stamp into bytes 32-39: only the radio
-    // information section is read again, every other record stays.
-    std::copy(buffer->begin() + 32, buffer->begin() + 40, m_store.image().begin() + 32);
-    m_store.mapper().unpackRadioInfo(m_store);
-    for (CChildFrame* child : m_frame->childFrames())
-        if (child->commandId() == TreeId::kRadio) ViewBridge::load(child->view());
+    if (ok) {
+        m_radio->finishWrite(dlg.result(), *buffer);
+        warnIfRangeNotAdded();
+        // The radio information editors show the new programming stamp.
+        for (CChildFrame* child : m_frame->childFrames())
+            if (child->commandId() == TreeId::kRadio) ViewBridge::load(child->view());
+    }
     m_frame->refreshStatusBar();
 }
 
 void CQAVApp::writeTuneData()
 {
-    // The tune data reaches the image with the rest of the sections; only
-    // its own bytes are sent.
-    m_observer->commitEditors();
-    m_store.pack();
-    auto image = std::make_shared<RadioImage>(m_store.image());
+    // Only the tune-data section goes into the image; only its bytes are sent.
+    auto image = std::make_shared<RadioImage>();
+    m_radio->prepareTuneData(*image);
+    auto connection = std::make_shared<TuningConnection>();
     const std::string port = sessionPort();
-    auto rangeChanged = std::make_shared<bool>(false);
     CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Write,
-                         [this, image, port, rangeChanged](std::function<void(int)> progress) {
+                         [this, image, port, connection](std::function<void(int)> progress) {
                              SessionContext ctx{*m_ports, m_settings, *m_prompt, port, {}, std::move(progress)};
                              CRadioLink link(*m_ports);
-                             TuningConnection c = openTuningConnection(link, ctx, 3);
-                             if (!c.result.outcome.ok) return c.result;
-                             c = ::writeTuneData(link, ctx, *image);
-                             *rangeChanged = c.rangeChanged;
-                             return c.result;
+                             *connection = ::writeTuneData(link, ctx, *image);
+                             return connection->result;
                          },
                          m_frame.get());
-    dlg.setWindowTitle(m_frame->menus() ? QString(m_frame->windowTitle()) : QString());
+    // The command asks nothing first: the transfer starts as the window opens.
+    dlg.setWindowTitle(LangText::caption(*m_host, Cmd::kWriteTuneData, tr("Write Tune Data")).remove('&'));
+    dlg.setStartOnShow(true);
     dlg.exec();
+    m_radio->finishTuneData(*connection);
+    warnIfRangeNotAdded();
     m_frame->refreshStatusBar();
 }
 

@@ -19,6 +19,7 @@ class CMainFrame;
 class CSettingsManager;
 class CSplash;
 class DocumentService;
+class RadioCommands;
 class GuiPortOpener;
 class GuiPrompt;
 class HelpKeyFilter;
@@ -38,6 +39,7 @@ public:
 
     CMainFrame& frame() const { return *m_frame; }
     DocumentService& document() const { return *m_document; }
+    RadioCommands& radioCommands() const { return *m_radio; }
     SettingsFrameHost& host() const { return *m_host; }
     GuiPortOpener& ports() const { return *m_ports; }
     CHelpViewer& helpViewer();
@@ -68,6 +70,7 @@ private:
     void connectCommands();
     void show(const Outcome& outcome);
     void afterModelChange();
+    void warnIfRangeNotAdded();
 
     CSettingsManager& m_settings;
     CCodeplugData& m_store;
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<CFrameDocumentObserver> m_observer;
     std::unique_ptr<GuiPrompt> m_prompt;
     std::unique_ptr<DocumentService> m_document;
+    std::unique_ptr<RadioCommands> m_radio;
     std::unique_ptr<StoreEditorContext> m_editorContext;
     NoticeRelay* m_relay = nullptr;
     std::unique_ptr<GuiPortOpener> m_ports;

@@ -30,7 +30,19 @@ CSplash::CSplash(const QString& picturePath, QWidget* mainWindow)
     connect(m_second, &QTimer::timeout, this, &CSplash::finish);
 }
 
-CSplash::~CSplash() { qApp->removeEventFilter(this); }
+CSplash::~CSplash()
+{
+    qApp->removeEventFilter(this);
+    // Gone before its own end (the program closed under it): the wait
+    // cursor must not outlive it.
+    if (m_cursorSet) QApplication::restoreOverrideCursor();
+}
+
+void CSplash::setDelays(int showMainMs, int closeMs)
+{
+    m_first->setInterval(showMainMs);
+    m_second->setInterval(closeMs);
+}
 
 void CSplash::start()
 {
@@ -40,6 +52,7 @@ void CSplash::start()
     }
     qApp->installEventFilter(this);
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_cursorSet = true;
     show();
     raise();
     m_first->start();
@@ -59,7 +72,8 @@ void CSplash::finish()
     if (m_done) return;
     m_done = true;
     qApp->removeEventFilter(this);
-    if (m_loaded) QApplication::restoreOverrideCursor();
+    if (m_cursorSet) QApplication::restoreOverrideCursor();
+    m_cursorSet = false;
     m_first->stop();
     m_second->stop();
     showMainWindow();

@@ -21,6 +21,8 @@ public:
 
     // Starts the timers; closes at once when the picture did not load.
     void start();
+    // The two delays (1500 ms, then 2500 ms), shorter in tests.
+    void setDelays(int showMainMs, int closeMs);
 
 signals:
     void finished();
@@ -37,6 +39,7 @@ private:
     bool m_loaded = false;
     bool m_mainShown = false;
     bool m_done = false;
+    bool m_cursorSet = false;
     QPointer<QWidget> m_main;
     QTimer* m_first;
     QTimer* m_second;

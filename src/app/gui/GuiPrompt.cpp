@@ -44,11 +44,15 @@ void GuiPrompt::show(const Outcome& outcome)
     });
 }
 
-bool GuiPrompt::confirm(int, const std::string& text, PromptButtons buttons)
+bool GuiPrompt::confirm(int messageId, const std::string& text, PromptButtons buttons)
 {
     return onUiThread([&] {
         const bool yesNo = buttons == PromptButtons::YesNo;
-        QMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::Warning,
+        // OK/Cancel warns (New replaces the codeplug); Yes/No asks; the one
+        // question without a language string, the new-range offer, informs.
+        const QMessageBox::Icon icon =
+            !yesNo ? QMessageBox::Warning : messageId != 0 ? QMessageBox::Question : QMessageBox::Information;
+        QMessageBox box(icon,
                         LangText::caption(m_host, FrameText::kMainTitle, "QAV"), QString::fromStdString(text),
                         yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok | QMessageBox::Cancel, m_parent);
         box.setObjectName("confirmMessage");

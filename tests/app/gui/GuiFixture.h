@@ -7,6 +7,7 @@
 #include "app/gui/GuiPortOpener.h"
 #include "app/gui/SettingsFrameHost.h"
 #include "frame/CDlgCommProgress.h"
+#include "frame/CDlgInputPassword.h"
 #include "model/CCodeplugData.h"
 #include "settings/SettingsManager.h"
 #include "sim/SimRadio.h"
@@ -14,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -22,11 +24,17 @@
 #include <memory>
 
 // Answers whatever modal dialog is up: starts a progress dialog, answers
-// message boxes (Yes/OK unless told to say No) and records their texts.
+// message boxes (Yes/OK unless told to say No or Cancel) and records their
+// texts, types `password` into the password dialog (cancels it when empty),
+// and hands any other dialog to `onDialog`.
 class ModalDriver : public QObject {
 public:
     QStringList messages;
+    QList<QMessageBox::Icon> icons;
     bool answerNo = false;
+    QString password;
+    int passwordsAsked = 0;
+    std::function<void(QDialog*)> onDialog;
 
     ModalDriver()
     {
@@ -44,17 +52,33 @@ private:
             if (!progress->running() && progress->property("started").isNull()) {
                 progress->setProperty("started", true);
                 progress->start();
+            } else if (!progress->running()) {
+                progress->reject();  // idle again after a try: no radio was found
+            }
+            return;
+        }
+        if (auto* pw = qobject_cast<CDlgInputPassword*>(w)) {
+            ++passwordsAsked;
+            if (password.isEmpty()) {
+                pw->reject();
+            } else {
+                pw->edit()->setText(password);
+                pw->accept();
             }
             return;
         }
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             messages << box->text();
+            icons << box->icon();
             QAbstractButton* b = nullptr;
             if (answerNo) b = box->button(QMessageBox::No);
+            if (answerNo && !b) b = box->button(QMessageBox::Cancel);
             if (!b) b = box->button(QMessageBox::Yes);
             if (!b) b = box->button(QMessageBox::Ok);
             if (b) b->click();
+            return;
         }
+        if (auto* dlg = qobject_cast<QDialog*>(w); dlg && onDialog) onDialog(dlg);
     }
 
     QTimer m_timer;

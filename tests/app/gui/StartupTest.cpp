@@ -42,6 +42,10 @@ TEST(HelpFolder, FollowsTheLanguage)
     EXPECT_EQ(helpFolderFor("/p/", "QAV.hlp", 1), "/p/help/QAV_S");
     EXPECT_EQ(helpFolderFor("/p/", "QAV.hlp", 2), "/p/help/QAV_E");
     EXPECT_EQ(helpFolderFor("/p/", "QAV_S.chm", 1), "/p/help/QAV_S");
+    // The language index decides, not the suffix the name came with.
+    EXPECT_EQ(helpFolderFor("/p/", "QAV_S.chm", 2), "/p/help/QAV_E");
+    EXPECT_EQ(helpFolderFor("/p/", "QAV_S.chm", 0), "/p/help/QAV_E");
+    EXPECT_EQ(helpFolderFor("/p/", "QAV_E.chm", 1), "/p/help/QAV_S");
     EXPECT_EQ(helpFolderFor("/p/", "", 0), "/p/help/QAV_E");
 }
 
