@@ -96,3 +96,38 @@ TEST(DlgFile, PreviewShowsTheHeaderAndTheInformationText)
     EXPECT_TRUE(dlg.field(CDlgFile::kModelName)->text().isEmpty());
     EXPECT_TRUE(dlg.infoEdit()->toPlainText().isEmpty());
 }
+
+TEST(DlgFile, SaveModeShowsTheHeaderToBeWrittenAndTakesTheInformationText)
+{
+    struct Case {
+        const char* name;
+        const char* modelName;  // as stored in the header
+        const char* firmware;
+        const char* range;
+        QString shownName, shownRange, shownFirmware;
+    };
+    const Case cases[] = {
+        {"plain", "QAV-410", "1.04.07", "400-470", "QAV-410", "400 - 470MHz", "1.04.07"},
+        {"blanks after the name", "QAV-410   ", "1.04.07", "136-174", "QAV-410", "136 - 174MHz", "1.04.07"},
+        {"long firmware text", "QAV-410", "1.04.07.99", "350-390", "QAV-410", "350 - 390MHz", "1.04.07"},
+        {"sixteen-byte name", "QAV-410ABCDEFGHI", "1.03.00", "450-520", "QAV-410ABCDEFGHI", "450 - 520MHz",
+         "1.03.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModelValues model;
+        model.modelId = "QAV410";
+        model.modelName = c.modelName;
+        model.freqRange = c.range;
+        const CodeplugHeader header = makeCodeplugHeader(model, c.firmware);
+        FakeFrameHost host;
+        CDlgFile dlg(host, CDlgFile::Mode::Save, "/tmp/x.qav", &header);
+        EXPECT_EQ(dlg.field(CDlgFile::kModelName)->text(), c.shownName);
+        EXPECT_EQ(dlg.field(CDlgFile::kRange)->text(), c.shownRange);
+        EXPECT_EQ(dlg.field(CDlgFile::kFirmware)->text(), c.shownFirmware);
+        EXPECT_FALSE(dlg.infoEdit()->isReadOnly());
+        EXPECT_TRUE(dlg.informationText().isEmpty());
+        dlg.infoEdit()->setPlainText("spare for site 7");
+        EXPECT_EQ(dlg.informationText(), "spare for site 7");
+    }
+}

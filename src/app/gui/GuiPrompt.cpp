@@ -9,7 +9,20 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QThread>
+
+namespace {
+
+// How many arguments a language text's printf-style conversions take.
+int conversions(QString pattern)
+{
+    pattern.remove("%%");
+    static const QRegularExpression conversion("%[-+ #0-9.l]*[dsuxXc]");
+    return static_cast<int>(pattern.count(conversion));
+}
+
+}  // namespace
 
 GuiPrompt::GuiPrompt(const IFrameHost& host, QWidget* parent) : m_host(host), m_parent(parent) {}
 
@@ -31,14 +44,28 @@ QString GuiPrompt::text(const Outcome& outcome) const
     return LangText::format(pattern, args);
 }
 
+QString GuiPrompt::details(const Outcome& outcome) const
+{
+    // Arguments the language text has no place for (the file and the reason
+    // a file operation failed) are said below it, not dropped.
+    const QString pattern = LangText::message(m_host, outcome.message);
+    if (pattern.isEmpty()) return {};
+    QStringList rest;
+    for (std::size_t i = static_cast<std::size_t>(conversions(pattern)); i < outcome.args.size(); ++i)
+        if (!outcome.args[i].empty()) rest << QString::fromStdString(outcome.args[i]);
+    return rest.join('\n');
+}
+
 void GuiPrompt::show(const Outcome& outcome)
 {
     if (outcome.message == 0) return;
     const QString body = text(outcome);
+    const QString more = details(outcome);
     onUiThread([&] {
         QMessageBox box(outcome.ok ? QMessageBox::Information : QMessageBox::Warning,
                         LangText::caption(m_host, FrameText::kMainTitle, "QAV"), body, QMessageBox::Ok, m_parent);
         box.setObjectName("outcomeMessage");
+        box.setInformativeText(more);
         box.exec();
         return 0;
     });

@@ -23,6 +23,8 @@ public:
     // Shows a failure or success message of a procedure.
     void show(const Outcome& outcome);
     QString text(const Outcome& outcome) const;
+    // What the outcome carries beyond its text (file and reason), one per line.
+    QString details(const Outcome& outcome) const;
 
 private:
     template <class Fn>
