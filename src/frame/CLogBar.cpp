@@ -53,6 +53,13 @@ bool CLogBar::add(const Entry& entry, const IFrameHost& host)
     return true;
 }
 
+void CLogBar::appendLine(const QStringList& columns)
+{
+    while (m_list->topLevelItemCount() >= kMaxLines) delete m_list->takeTopLevelItem(0);
+    auto* item = new QTreeWidgetItem(m_list, columns);
+    m_list->scrollToItem(item);
+}
+
 void CLogBar::remove(int key)
 {
     for (int i = 0; i < m_list->topLevelItemCount(); ++i)

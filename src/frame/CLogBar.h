@@ -36,6 +36,11 @@ public:
     int lineCount() const;
     QStringList line(int index) const;
 
+    // Log lines: one text per column, appended at the end and scrolled
+    // into view. The oldest lines go once kMaxLines are listed.
+    static constexpr int kMaxLines = 2000;
+    void appendLine(const QStringList& columns);
+
     QTreeWidget* list() const { return m_list; }
 
 signals:

@@ -399,6 +399,16 @@ void CMainFrame::onChildNavigated(CChildFrame* frame, int action, int number, in
     m_tree->highlight(number >= 1 ? m_tree->numberedItem(frame->commandId(), number) : nullptr);
 }
 
+void CMainFrame::logEdit(const QString& field, const QString& oldValue, const QString& newValue)
+{
+    QString where = field;
+    where.remove('&');
+    where = where.trimmed();
+    if (where.endsWith(':') || where.endsWith(QChar(0xFF1A))) where.chop(1);
+    if (CChildFrame* f = activeChildFrame()) where = f->windowTitle() + " / " + where;
+    m_log->appendLine({QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"), where, oldValue, newValue});
+}
+
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
 {
     if (auto* f = qobject_cast<CChildFrame*>(window)) m_tabs->setActiveFrame(f);

@@ -71,6 +71,11 @@ public:
     IFrameHost& host() const { return m_host; }
     QString statusPaneText(int paneId) const;
 
+    // Lists a finished edit in the "Log View" bar with the time: where
+    // (the editor window and the field) and what the field showed before
+    // and after.
+    void logEdit(const QString& field, const QString& oldValue, const QString& newValue);
+
     // Shows the "Invalid View" bar when it holds lines and is hidden.
     void showInvalidViewIfNeeded();
 

@@ -12,7 +12,10 @@ struct ChangeNotice {
     int action = 0;                // NoticeAction, or the navigation action that caused it
     std::string label;             // text of the edited control's label (id - 1)
     std::string caption;           // caption of the page (its tab title)
-    std::string text3;             // unused by the editors, kept for the change log
+    // For the change log: what the edited control showed before and after
+    // the edit; both empty when the shown value did not change or the
+    // control shows none (push buttons, masked entries).
+    std::string text3;
     std::string text4;
     int sectionWord = 0;           // section of a reload request (action 7)
 };

@@ -82,6 +82,7 @@ void CCustomFormView::reloadControls()
 {
     watcher_->setSuspended(true);
     loadControls(currentRecord());
+    shown_.snapshot(form_);
     watcher_->setSuspended(false);
 }
 
@@ -141,7 +142,13 @@ void CCustomFormView::commit(int id)
     Record* r = currentRecord();
     if (!r) return;
     saveControls(*r);
-    announce(editNotice(id));
+    ChangeNotice n = editNotice(id);
+    // What the field showed before and after, for the change log.
+    if (auto change = shown_.takeChange(form_, id)) {
+        n.text3 = change->first.toStdString();
+        n.text4 = change->second.toStdString();
+    }
+    announce(n);
 }
 
 ChangeNotice CCustomFormView::editNotice(int id) const

@@ -16,6 +16,7 @@
 // save() there), so closing an editor never loses an edit.
 #include "views/ChangeNotice.h"
 #include "views/EditorContext.h"
+#include "views/ShownValues.h"
 
 #include <QScrollArea>
 
@@ -111,6 +112,7 @@ private:
     EditorContext& context_;
     QWidget* form_;
     CommitWatcher* watcher_;
+    ShownValues shown_;
     int current_ = -1;
     bool initialised_ = false;
 };

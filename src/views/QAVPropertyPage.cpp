@@ -41,6 +41,7 @@ void CQAVPropertyPage::load()
     if (!record_ || !initialised_) return;
     watcher_->setSuspended(true);
     loadControls(*record_);
+    shown_.snapshot(this);
     watcher_->setSuspended(false);
 }
 
@@ -65,5 +66,9 @@ void CQAVPropertyPage::commit(int id, int committedFlag)
         else if (auto* b = qobject_cast<QAbstractButton*>(label)) notice_.label = b->text().toStdString();
     }
     notice_.caption = caption_.toStdString();
+    if (auto change = shown_.takeChange(this, id)) {
+        notice_.text3 = change->first.toStdString();
+        notice_.text4 = change->second.toStdString();
+    }
     emit changed(notice_);
 }

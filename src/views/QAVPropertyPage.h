@@ -4,6 +4,7 @@
 // edit is finished, and announces the edit with a change notice carrying
 // the control's label and the page's caption.
 #include "views/ChangeNotice.h"
+#include "views/ShownValues.h"
 
 #include <QWidget>
 
@@ -66,6 +67,7 @@ private:
     const int templateId_;
     const LanguageSource& language_;
     CommitWatcher* watcher_;
+    ShownValues shown_;
     Record* record_ = nullptr;
     QString caption_;
     ChangeNotice notice_;

@@ -153,3 +153,17 @@ TEST_F(MainFrameTest, InvalidViewListsEachKeyOnceAndHonoursModelFlags)
     frame->showInvalidViewIfNeeded();
     EXPECT_TRUE(bar->isVisible());
 }
+
+TEST_F(MainFrameTest, LogViewListsEditsWithTheWindowAndKeepsTheNewest)
+{
+    frame->openView(TreeId::kMisc, "Miscellaneous");
+    frame->logEdit("&Squelch Level:", "3", "5");
+    CLogBar* log = frame->logBar();
+    ASSERT_EQ(log->lineCount(), 1);
+    const QStringList line = log->line(0);
+    EXPECT_EQ(line[0].size(), 19);  // yyyy-MM-dd HH:mm:ss
+    EXPECT_EQ(line.mid(1), (QStringList{"Miscellaneous / Squelch Level", "3", "5"}));
+    for (int i = 0; i < CLogBar::kMaxLines + 5; ++i) frame->logEdit("Field", QString::number(i), "x");
+    EXPECT_EQ(log->lineCount(), CLogBar::kMaxLines);
+    EXPECT_EQ(log->line(CLogBar::kMaxLines - 1)[2], QString::number(CLogBar::kMaxLines + 4));
+}

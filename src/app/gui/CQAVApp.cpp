@@ -72,6 +72,12 @@ bool CQAVApp::start()
     m_document->invalidValues().setOnChanged([this] { m_observer->refreshInvalidView(); });
     m_editorContext = std::make_unique<StoreEditorContext>(m_store, m_settings, &m_document->invalidValues());
     m_relay = new NoticeRelay(this);
+    // Every finished edit that changed what a field shows goes to the Log View.
+    connect(m_relay, &NoticeRelay::relayed, this, [this](const ChangeNotice& n) {
+        if (n.action != NoticeAction::kEdited || n.text3 == n.text4 || !m_frame) return;
+        m_frame->logEdit(QString::fromStdString(n.label), QString::fromStdString(n.text3),
+                         QString::fromStdString(n.text4));
+    });
     ViewBridge::setEditorContext(m_editorContext.get(), m_relay);
     m_ports = std::make_unique<GuiPortOpener>();
     connectCommands();
