@@ -17,6 +17,10 @@ struct ChangeNotice {
     // control shows none (push buttons, masked entries).
     std::string text3;
     std::string text4;
+    // The edited field's name for the change log: a check box's own text,
+    // otherwise the label (which, by the id rule above, can belong to a
+    // neighbouring check box).
+    std::string fieldName;
     int sectionWord = 0;           // section of a reload request (action 7)
 };
 

@@ -147,6 +147,7 @@ void CCustomFormView::commit(int id)
     if (auto change = shown_.takeChange(form_, id)) {
         n.text3 = change->first.toStdString();
         n.text4 = change->second.toStdString();
+        n.fieldName = ShownValues::fieldName(form_, id).toStdString();
     }
     announce(n);
 }

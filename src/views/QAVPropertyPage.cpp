@@ -69,6 +69,7 @@ void CQAVPropertyPage::commit(int id, int committedFlag)
     if (auto change = shown_.takeChange(this, id)) {
         notice_.text3 = change->first.toStdString();
         notice_.text4 = change->second.toStdString();
+        notice_.fieldName = ShownValues::fieldName(this, id).toStdString();
     }
     emit changed(notice_);
 }

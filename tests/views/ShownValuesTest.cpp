@@ -21,7 +21,7 @@ TEST(ShownValues, ReportsEachKindOfControlOnceWhenItChanged)
     auto* combo = new QComboBox(&form);
     combo->addItems({"Low", "High"});
     setControlId(combo, 20);
-    auto* check = new QCheckBox(&form);
+    auto* check = new QCheckBox("Battery Save", &form);
     setControlId(check, 30);
     auto* secret = new QLineEdit("1234", &form);
     secret->setEchoMode(QLineEdit::Password);
@@ -48,6 +48,7 @@ TEST(ShownValues, ReportsEachKindOfControlOnceWhenItChanged)
         {50, std::nullopt},  // a push button shows no value
         {99, std::nullopt},  // no such control
     };
+    EXPECT_EQ(ShownValues::fieldName(&form, 30), "Battery Save");  // its own text, not its neighbour's
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
         EXPECT_EQ(shown.takeChange(&form, c.id), c.first);
@@ -80,6 +81,7 @@ TEST(ShownValues, AViewsEditNoticeCarriesTheOldAndNewText)
     EXPECT_EQ(changed.controlId, TestIds::kEdit);
     EXPECT_EQ(changed.text3, "0");
     EXPECT_EQ(changed.text4, "42");
+    EXPECT_EQ(changed.fieldName, "Number");
     for (int i : {1, 2}) {
         const auto same = notices.at(i).at(0).value<ChangeNotice>();
         EXPECT_EQ(same.text3, "");

@@ -75,7 +75,7 @@ bool CQAVApp::start()
     // Every finished edit that changed what a field shows goes to the Log View.
     connect(m_relay, &NoticeRelay::relayed, this, [this](const ChangeNotice& n) {
         if (n.action != NoticeAction::kEdited || n.text3 == n.text4 || !m_frame) return;
-        m_frame->logEdit(QString::fromStdString(n.label), QString::fromStdString(n.text3),
+        m_frame->logEdit(QString::fromStdString(n.fieldName), QString::fromStdString(n.text3),
                          QString::fromStdString(n.text4));
     });
     ViewBridge::setEditorContext(m_editorContext.get(), m_relay);
