@@ -1,4 +1,5 @@
 #include "FakeEditorContext.h"
+#include "PasswordFixture.h"
 
 #include "controls/CharFilterEdit.h"
 #include "controls/ControlId.h"
@@ -141,18 +142,6 @@ TEST(ViewMis, AModelFlagKeepsTheModeDisabled)
     EXPECT_FALSE(findControlAs<QComboBox>(view.get(), 1412)->isEnabled());
 }
 
-struct PasswordFixture {
-    FakeEditorContext ctx;
-    FakeSection* section;
-    std::unique_ptr<CViewPassword> view;
-    PasswordFixture()
-    {
-        section = &ctx.addSection(SectionId::Password, PasswordField::kSize, 1, 1, true);
-        view.reset(static_cast<CViewPassword*>(createEditorView(ViewCommand::kPassword, ctx)));
-    }
-    Record& record() { return *section->at(0); }
-    QLineEdit* edit(int id) { return findControlAs<QLineEdit>(view.get(), id); }
-};
 
 TEST(ViewPassword, ShowsAndStoresThePasswordsAsZeroPaddedDigits)
 {

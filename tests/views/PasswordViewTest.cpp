@@ -1,4 +1,4 @@
-#include "FakeEditorContext.h"
+#include "PasswordFixture.h"
 
 #include "controls/CharFilterEdit.h"
 #include "controls/ControlId.h"
@@ -29,23 +29,6 @@ Bytes fieldBytes(const Record& r, Offset off)
     return Bytes(b.begin(), b.end());
 }
 
-struct PasswordView {
-    FakeEditorContext ctx;
-    FakeSection* section;
-    std::unique_ptr<CViewPassword> view;
-    PasswordView()
-    {
-        section = &ctx.addSection(SectionId::Password, PasswordField::kSize, 1, 1, true);
-        view.reset(static_cast<CViewPassword*>(createEditorView(ViewCommand::kPassword, ctx)));
-    }
-    Record& record() { return *section->at(0); }
-    CCharFilterEdit* edit(int id) { return findControlAs<CCharFilterEdit>(view.get(), id); }
-    void answer(std::optional<QString> entered)
-    {
-        view->setPasswordAsker([entered](QWidget*) { return entered; });
-        findControlAs<QPushButton>(view.get(), 6358)->click();
-    }
-};
 
 struct FieldCase {
     const char* name;
@@ -65,7 +48,7 @@ TEST_P(PasswordFields, AreShownAndSavedBackUnchanged)
     const Offset fields[] = {PasswordField::PowerOn, PasswordField::Write, PasswordField::Read};
     const int edits[] = {6353, 6355, 6357};
     for (int i = 0; i < 3; ++i) {
-        PasswordView f;
+        PasswordFixture f;
         f.record().setBytes(fields[i], c.bytes);
         f.view->load();
         EXPECT_EQ(f.edit(edits[i])->text().toStdString(), QString::fromLatin1(c.shown).toStdString()) << edits[i];
@@ -98,7 +81,7 @@ class WritePasswordEntry : public ::testing::TestWithParam<EntryCase> {};
 TEST_P(WritePasswordEntry, SetsClearsOrKeepsTheWritePassword)
 {
     const EntryCase& c = GetParam();
-    PasswordView f;
+    PasswordFixture f;
     setPasswordText(f.record(), PasswordField::Write, "555");
     f.view->load();
     f.edit(6353)->setText(QStringLiteral("111"));
