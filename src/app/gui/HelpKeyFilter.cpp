@@ -34,8 +34,10 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event)
         emit helpRequested(ids);
         return true;
     }
-    // Inside an editor the editor answers: the focused control, then its form.
-    for (QWidget* w = focus; w; w = w->parentWidget())
+    // Inside an editor the editor answers: the focused control, then its
+    // form. A dialog opened from an editor is a window of its own and
+    // answers with its own ids.
+    for (QWidget* w = focus; w; w = w->isWindow() ? nullptr : w->parentWidget())
         if (ViewBridge::requestHelp(w)) return true;
     emit helpRequested(contextChain(focus));
     return true;

@@ -96,6 +96,12 @@ struct GuiFixture : ::testing::Test {
         for (const char* name : {"Model.dat", "Settings.ini", "QAV_E.lng", "QAV_S.lng", "volume.ini",
                                     "splash_E.jpg", "splash_S.jpg"})
             QFile::copy(from.filePath(name), QDir(to).filePath(name));
+        for (const char* language : {"help/QAV_E", "help/QAV_S"}) {
+            QDir(to).mkpath(language);
+            const QDir pages(from.filePath(language));
+            for (const QString& page : pages.entryList({"*.html"}, QDir::Files))
+                QFile::copy(pages.filePath(page), QDir(to).filePath(QString(language) + "/" + page));
+        }
     }
 
     // Starts the program; `editLanguage` may change the copied language files first.
