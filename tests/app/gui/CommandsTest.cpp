@@ -5,6 +5,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/CNavigationTree.h"
 #include "frame/FrameIds.h"
+#include "frame/LangText.h"
 #include "model/CodeplugFile.h"
 #include "settings/TextIds.h"
 
@@ -181,6 +182,70 @@ TEST_F(GuiFixture, ModelInformationChangesOnlyWhatWasConfirmed)
         EXPECT_EQ(app->frame().statusPaneText(kPaneModel).toStdString(), c.modelName);
         if (std::string(c.modelId) == "QAV410") {
             EXPECT_EQ(settings->modelFlag(CDlgModelInfo::kSignalCombo), flagBefore);
+        }
+    }
+}
+
+TEST_F(GuiFixture, WriteToRadioKeepsEveryRecordButTheRadioInformationAndItsEditor)
+{
+    startProgram();
+    SimRadio& sim = radio();
+    CChildFrame* editor = app->frame().openView(TreeId::kRadio, "radio");
+    ASSERT_NE(editor, nullptr);
+    const void* channel = &store->channels[0];
+    const void* personality = &store->personalities[0];
+    const std::size_t channels = store->channels.size();
+
+    ModalDriver driver;
+    app->writeToRadio();
+    ASSERT_FALSE(driver.messages.isEmpty());
+    EXPECT_EQ(driver.messages.back().toStdString(), settings->message(MsgId::kRadioWriteDone));
+    EXPECT_EQ(&store->channels[0], channel);
+    EXPECT_EQ(&store->personalities[0], personality);
+    EXPECT_EQ(store->channels.size(), channels);
+    EXPECT_EQ(app->frame().childFrames(), QList<CChildFrame*>{editor});
+    // The radio information section holds the stamp the radio got.
+    const SimRadio::Memory written = sim.memory();
+    EXPECT_TRUE(std::equal(written.begin() + 32, written.begin() + 40, store->radioInfo.data() + 16));
+}
+
+TEST_F(GuiFixture, WriteRefusedSendsNothing)
+{
+    struct Case {
+        const char* name;
+        const char* modelName;  // "" the current one
+        std::uint32_t low, high;  // the radio's band, 10 Hz
+        int message;
+        QString argument;
+    };
+    const Case cases[] = {
+        {"radio of another band", "", 13600000, 17400000, MsgId::kRadioRangeOutside, "136-174"},
+        {"radio band narrower than the codeplug's", "", 41000000, 47000000, MsgId::kRadioRangeOutside, "410-470"},
+        {"another model name", "QAV-410S", 40000000, 47000000, MsgId::kRadioModelMismatch, ""},
+    };
+    startProgram();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimRadio& sim = radio();
+        SimIdentity id = sim.identity();
+        if (*c.modelName) id.modelName = c.modelName;
+        id.lowEdge = c.low;
+        id.highEdge = c.high;
+        sim.setIdentity(id);
+        sim.clearLog();
+        const std::string firmware = settings->firmwareVersion();
+
+        ModalDriver driver;
+        app->writeToRadio();
+        const QString expected =
+            LangText::format(QString::fromStdString(settings->message(c.message)), {c.argument});
+        EXPECT_EQ(driver.messages, QStringList{expected});
+        for (const SimCommand& cmd : sim.log()) {
+            EXPECT_NE(cmd.code, "Ea");
+        }
+        EXPECT_TRUE(modeCommands(sim).empty());
+        if (c.message == MsgId::kRadioModelMismatch) {
+            EXPECT_EQ(settings->firmwareVersion(), firmware);
         }
     }
 }
