@@ -48,7 +48,8 @@ CDlgModelInfo::CDlgModelInfo(const IFrameHost& host, const CSettingsManager& set
     form->addRow(label(tr("Signaling"), kSignalCombo - 1, this), m_signal);
     column->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    setControlId(m_ok, 1);
     setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
     setControlId(buttons->button(QDialogButtonBox::Help), 9);
     column->addWidget(buttons);
@@ -66,6 +67,8 @@ CDlgModelInfo::CDlgModelInfo(const IFrameHost& host, const CSettingsManager& set
     m_ranges->setCurrentIndex(m_ranges->findText(qs(m_choice.freqRange), Qt::MatchExactly));
     m_signal->setCurrentIndex(m_signal->findText(qs(settings.textForValue(kSignalCombo, m_choice.signal))));
     m_signal->setEnabled(settings.modelFlagFor(m_choice.modelId, kSignalCombo) == 0);
+
+    updateOk();
 
     connect(m_names, &QComboBox::currentIndexChanged, this, &CDlgModelInfo::onNameChanged);
     connect(m_ranges, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -112,4 +115,12 @@ void CDlgModelInfo::onNameChanged(int index)
     // current model.
     m_signal->setEnabled(m_settings.modelFlagFor(m_choice.modelId, kSignalCombo) == 0);
     if (m_signal->currentIndex() >= 0) m_choice.signal = m_signal->currentData().toInt();
+    updateOk();
+}
+
+void CDlgModelInfo::updateOk()
+{
+    // A model whose database entry lists no range cannot be confirmed: the
+    // codeplug would be made for a range of 0-0 MHz.
+    m_ok->setEnabled(!m_choice.freqRange.empty());
 }

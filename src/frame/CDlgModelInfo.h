@@ -11,6 +11,7 @@ class CModelFile;
 class CSettingsManager;
 class IFrameHost;
 class QComboBox;
+class QPushButton;
 
 struct ModelChoice {
     std::string modelId;
@@ -37,6 +38,7 @@ public:
     QComboBox* nameCombo() const { return m_names; }
     QComboBox* rangeCombo() const { return m_ranges; }
     QComboBox* signalCombo() const { return m_signal; }
+    QPushButton* okButton() const { return m_ok; }
 
 signals:
     void helpRequested(int contextId);
@@ -44,6 +46,7 @@ signals:
 private:
     void fillRanges(bool withFlags);
     void onNameChanged(int index);
+    void updateOk();
 
     const CSettingsManager& m_settings;
     std::unique_ptr<CModelFile> m_file;
@@ -51,4 +54,5 @@ private:
     QComboBox* m_names;
     QComboBox* m_ranges;
     QComboBox* m_signal;
+    QPushButton* m_ok;
 };

@@ -4,6 +4,7 @@
 #include "frame/FakeFrameHost.h"
 
 #include <QComboBox>
+#include <QPushButton>
 
 TEST_F(GuiFixture, ModelInformationChoicesFollowTheChosenModel)
 {
@@ -64,5 +65,31 @@ TEST(GuiPromptDetails, ArgumentsTheTextHasNoPlaceForAreShownBelowIt)
     for (const Case& c : cases) {
         EXPECT_EQ(prompt.text(c.outcome), c.text);
         EXPECT_EQ(prompt.details(c.outcome), c.details);
+    }
+}
+
+TEST_F(GuiFixture, ModelWithoutRangesCannotBeConfirmed)
+{
+    // A model database listing a model whose ranges are missing.
+    startProgram([](const QString& home) {
+        QFile f(home + "/Model.dat");
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(f.readAll());
+        f.close();
+        text.replace("ModelID=QAV410,QAV420", "ModelID=QAV410,QAV420,QAV430");
+        text.replace("QAV420=QAV-420", "QAV420=QAV-420\nQAV430=QAV-430");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text.toUtf8());
+    });
+    CDlgModelInfo dlg(app->host(), *settings);
+    EXPECT_TRUE(dlg.okButton()->isEnabled());
+    const struct {
+        const char* pick;
+        bool ok;
+    } steps[] = {{"QAV-430", false}, {"QAV-420", true}, {"QAV-430", false}, {"QAV-410S", true}};
+    for (const auto& s : steps) {
+        dlg.nameCombo()->setCurrentIndex(dlg.nameCombo()->findText(s.pick));
+        EXPECT_EQ(dlg.okButton()->isEnabled(), s.ok) << s.pick;
+        EXPECT_EQ(dlg.rangeCombo()->count() > 0, s.ok) << s.pick;
     }
 }
