@@ -13,8 +13,9 @@ public:
     virtual void closeAllEditors() {}
     // Let every open editor write its controls into its record.
     virtual void commitEditors() {}
-    // The codeplug was replaced: bring the tree's numbered items to the list
-    // counts, refresh the status bar, the tree root and the window title.
+    // The codeplug was replaced (perhaps by another model's): rebuild the
+    // tree, the menus and the hidden entries, refresh the status bar and the
+    // window title.
     virtual void codeplugReplaced(const std::string& path) { (void)path; }
     // New kept the factory defaults: bring the tree to the list counts.
     virtual void listCountsChanged() {}

@@ -23,7 +23,9 @@ void CFrameDocumentObserver::commitEditors()
 
 void CFrameDocumentObserver::codeplugReplaced(const std::string& path)
 {
-    m_frame.refreshTree();
+    // A file or a radio may bring another model: the tree, the menus and
+    // the hidden entries are all rebuilt, as after a model change.
+    m_frame.refreshAll();
     m_frame.setDocumentPath(QString::fromStdString(path));
 }
 
