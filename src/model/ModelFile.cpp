@@ -3,6 +3,8 @@
 #include "settings/FileIO.h"
 #include "settings/ProfileFile.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kSetting = "Setting";
@@ -26,6 +28,25 @@ std::vector<std::string> splitCommas(const std::string& text)
 }
 
 std::string freqKey(int index) { return "Freq" + std::to_string(index); }
+
+// One pass over a loaded file, so that a Number in the billions or
+// thousands of entries cost one read of the file, not one per entry.
+std::vector<FreqRangeEntry> readableEntries(const ProfileFile& file, const std::string& modelId, bool& complete)
+{
+    const std::string number = file.getString(modelId, "Number", "", ProfileBuffer::kShort);
+    const int count = std::max(number.empty() ? 0 : parseProfileInt(number), 1);
+    std::vector<FreqRangeEntry> entries;
+    complete = true;
+    for (int i = 0; i < count; ++i) {
+        auto parsed = parseFreqRangeValue(file.getString(modelId, freqKey(i), "", ProfileBuffer::kShort));
+        if (!parsed) {
+            complete = false;
+            break;
+        }
+        entries.push_back(*parsed);
+    }
+    return entries;
+}
 
 }  // namespace
 
@@ -69,6 +90,16 @@ bool CModelFile::readEntry(int index, FreqRangeEntry& entry) const
     return true;
 }
 
+std::vector<FreqRangeEntry> CModelFile::readEntries(bool* complete) const
+{
+    ProfileFile file;
+    file.load(readPath_);
+    bool all = true;
+    std::vector<FreqRangeEntry> entries = readableEntries(file, modelId_, all);
+    if (complete) *complete = all;
+    return entries;
+}
+
 std::vector<std::string> CModelFile::identifiers() const
 {
     return splitCommas(readProfileString(readPath_, kSetting, "ModelID", "", ProfileBuffer::kList));
@@ -99,9 +130,13 @@ bool CModelFile::appendEntry(const FreqRangeEntry& entry)
         error_ = "cannot read " + readPath_;
         return false;
     }
-    std::string number = file.getString(modelId_, "Number", "", ProfileBuffer::kShort);
-    int count = number.empty() ? 0 : parseProfileInt(number);
-    if (count < 0) count = 0;
+    // The first free place after the run of entries from Freq0, whatever
+    // Number says: appending at Number would overwrite a range when Number
+    // is too small (0 or less still lists Freq0), and would land out of the
+    // list's sight behind a gap when it is too large. Number then covers
+    // the run, so the new range is listed and no range is replaced.
+    int count = 0;
+    while (parseFreqRangeValue(file.getString(modelId_, freqKey(count), "", ProfileBuffer::kShort))) ++count;
     if (!file.setString(modelId_, "Number", std::to_string(count + 1)) ||
         !file.setString(modelId_, freqKey(count), formatFreqRangeValue(entry))) {
         error_ = "cannot store a range for model " + modelId_ + " in " + writePath_;

@@ -33,6 +33,10 @@ public:
     int readRangeCount();
     // Entry i; false when Freq<i> is missing or empty.
     bool readEntry(int index, FreqRangeEntry& entry) const;
+    // The ranges a list of the identifier shows, read in one pass: Freq0 to
+    // Freq<Number-1> (Freq0 at least), up to the first entry that cannot be
+    // read. `complete` is false when such an entry ended the list early.
+    std::vector<FreqRangeEntry> readEntries(bool* complete = nullptr) const;
     // The first identifier, in [Setting] ModelID order, that lists `name`;
     // "" when none does.
     std::string findIdentifier(const std::string& name) const;
@@ -40,8 +44,10 @@ public:
     std::vector<std::string> identifiers() const;
     std::vector<std::pair<std::string, std::string>> modelNames() const;
 
-    // Adds `entry` as Freq<Number> and raises Number by one. False (file
-    // unchanged) when the write fails; error() says why.
+    // Adds `entry` as the first missing Freq<i> after Freq0, Freq1, ... and
+    // sets Number to i + 1, so the range is listed and no range replaced
+    // even when Number disagreed with the entries. False (file unchanged)
+    // when the write fails; error() says why.
     bool appendEntry(const FreqRangeEntry& entry);
     const std::string& error() const { return error_; }
 

@@ -6,16 +6,10 @@
 void RangeList::load(const std::string& modelDatPath, const std::string& modelId)
 {
     CModelFile file(modelDatPath, modelId, "", "", 0);
-    int count = file.rangeCount() < 1 ? 1 : file.rangeCount();
-    std::vector<FreqRangeEntry> entries;
-    for (int i = 0; i < count; ++i) {
-        FreqRangeEntry entry;
-        if (!file.readEntry(i, entry)) {
-            entries.push_back(kDefaultFreqRangeEntry);
-            break;
-        }
-        entries.push_back(entry);
-    }
+    bool complete = true;
+    std::vector<FreqRangeEntry> entries = file.readEntries(&complete);
+    // The default entry takes the place of the first unreadable one.
+    if (!complete) entries.push_back(kDefaultFreqRangeEntry);
     entries_ = std::move(entries);
 }
 

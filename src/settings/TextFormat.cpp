@@ -11,6 +11,10 @@ namespace {
 // cannot ask for a huge buffer.
 constexpr int kMaxWidth = 256;
 
+// std::strchr also finds the terminator, so a NUL byte in a language text
+// would pass as a flag and cut the conversion handed to snprintf short.
+bool isOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+
 }  // namespace
 
 std::string formatText(std::string_view format, const std::vector<std::string>& args)
@@ -32,7 +36,7 @@ std::string formatText(std::string_view format, const std::vector<std::string>& 
             continue;
         }
         std::string spec = "%";
-        while (i < format.size() && std::strchr("-+ #0", format[i])) spec += format[i++];
+        while (i < format.size() && isOneOf(format[i], "-+ #0")) spec += format[i++];
         int width = 0;
         while (i < format.size() && format[i] >= '0' && format[i] <= '9')
             width = std::min(kMaxWidth, width * 10 + (format[i++] - '0'));
@@ -45,7 +49,7 @@ std::string formatText(std::string_view format, const std::vector<std::string>& 
             spec += "." + std::to_string(precision);
         }
         // Length modifiers carry no meaning here: every argument is a string.
-        while (i < format.size() && std::strchr("hlLqjzt", format[i])) ++i;
+        while (i < format.size() && isOneOf(format[i], "hlLqjzt")) ++i;
         if (i >= format.size()) {
             out.append(format.substr(start));
             break;
