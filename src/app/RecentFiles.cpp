@@ -1,5 +1,6 @@
 #include "app/RecentFiles.h"
 
+#include "settings/FileIO.h"
 #include "settings/ProfileFile.h"
 
 #include <algorithm>
@@ -50,8 +51,14 @@ void RecentFiles::save()
     lastError_.clear();
     if (writePath_.empty()) return;
     // Start from the file as it is now, so the other settings stay untouched.
+    // A file that is there but cannot be read would be replaced by the list
+    // alone: keep it and report instead.
+    const std::string& source = pathExists(writePath_) || readPath_.empty() ? writePath_ : readPath_;
     ProfileFile file;
-    if (!file.load(writePath_) && !readPath_.empty()) file.load(readPath_);
+    if (!file.load(source) && pathExists(source)) {
+        lastError_ = "cannot read " + source;
+        return;
+    }
     bool ok = true;
     for (std::size_t i = 0; i < kCapacity; ++i) ok = file.setString(kSection, keyOf(i), at(i)) && ok;
     if (!ok) lastError_ = "a file name cannot be stored in " + writePath_;
