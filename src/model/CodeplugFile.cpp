@@ -23,7 +23,9 @@ class FileCursor {
 public:
     explicit FileCursor(const std::string& path)
     {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without O_NONBLOCK the open of a FIFO or a terminal device waits
+        // for the other end for ever; such files are refused below anyway.
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd_ < 0) {
             error_ = std::strerror(errno);
             return;

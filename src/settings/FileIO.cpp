@@ -41,7 +41,9 @@ bool writeAll(int fd, std::string_view data)
 bool readWholeFile(const std::string& path, std::string& out, std::size_t maxBytes)
 {
     out.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: opening a FIFO or a terminal device must not wait for
+    // the other end; only regular files are read.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||

@@ -10,6 +10,7 @@
 #include "settings/TextIds.h"
 
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -137,4 +138,18 @@ TEST_F(OpenMutation, OpenedDamagedImagesSaveOrAreRefusedWithoutLoss)
             EXPECT_EQ(read(target), previous) << "iteration " << i;
         }
     }
+}
+
+// A recent-file entry (the list is kept in Settings.ini) that names a FIFO
+// is refused at once instead of hanging Open until something writes to it.
+TEST_F(OpenMutation, AFifoIsRefusedWithoutWaiting)
+{
+    const std::string fifo = file("fifo.qav");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    doc_->recentFiles().add(fifo);
+    const Outcome direct = doc_->open(fifo);
+    EXPECT_EQ(direct.message, MsgId::kOpenUnreadable);
+    const Outcome recent = doc_->openRecent(0);
+    EXPECT_EQ(recent.message, MsgId::kRecentUnreadable);
+    EXPECT_TRUE(doc_->recentFiles().entries().empty());
 }

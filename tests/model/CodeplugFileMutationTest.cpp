@@ -5,11 +5,14 @@
 #include "MutationKit.h"
 
 #include "model/CodeplugFile.h"
+#include "settings/FileIO.h"
 #include "settings/ModelValues.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -168,4 +171,25 @@ TEST_F(CodeplugFileMutation, WritesRoundTripAndFailedWritesKeepTheOldFile)
     if (!r.ok) {
         EXPECT_EQ(get(path), before);
     }
+}
+
+// A FIFO (or a terminal device) in place of a codeplug or settings file is
+// refused at once instead of waiting for a writer that never comes.
+TEST_F(CodeplugFileMutation, SpecialFilesAreRefusedWithoutWaiting)
+{
+    const std::string fifo = dir_ + "fifo.qav";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    CodeplugHeader header{};
+    std::string reason, info;
+    EXPECT_FALSE(CCodeplugFile::readHeader(fifo, header, &reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(CCodeplugFile::readFileInformation(fifo, info));
+    std::array<std::uint8_t, CodeplugFormat::kImageSize> image{};
+    std::size_t count = 0;
+    EXPECT_FALSE(CCodeplugFile::readImage(fifo, image, count));
+    std::string text;
+    EXPECT_FALSE(readWholeFile(fifo, text));
+    EXPECT_FALSE(readWholeFile(dir_, text));  // a folder
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }

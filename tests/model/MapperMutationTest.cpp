@@ -6,11 +6,13 @@
 #include "MutationKit.h"
 
 #include "model/CCodeplugData.h"
+#include "model/CodeplugFileHeader.h"
 #include "model/RecordKinds.h"
 #include "settings/ModelValues.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -142,5 +144,38 @@ TEST(MapperMutation, DamagedValidImages)
             }
         }
         roundTrip(asImage(bytes), "damaged image " + std::to_string(i));
+    }
+}
+
+// FreqRange comes from Settings.ini and from file headers: any text gives
+// edges within int (numbers beyond it clamp instead of overflowing), and
+// the factory defaults of any edges unpack and pack like any image.
+TEST(MapperMutation, DefaultsForAnyRangeText)
+{
+    struct Case { const char* text; int low, high; };
+    const Case cases[] = {
+        {"400-470", 400, 470},   {" 400- 470", 400, 470}, {"400 -470", 400, 0},
+        {"-5--7", -5, -7},       {"", 0, 0},              {"x-5", 0, 0},
+        {"99999999999-5", INT_MAX, 5}, {"1-99999999999999999999", 1, INT_MAX}, {"-99999999999--1", INT_MIN, -1},
+    };
+    for (const Case& c : cases) {
+        ModelValues m;
+        m.freqRange = c.text;
+        EXPECT_EQ(m.lowMHz(), c.low) << c.text;
+        EXPECT_EQ(m.highMHz(), c.high) << c.text;
+        CCodeplugData store;
+        store.loadDefaults(m);
+        store.pack();
+        roundTrip(store.image(), std::string("defaults of ") + c.text);
+        makeCodeplugHeader(m, "1.04.07");
+    }
+    Mutator r(7);
+    for (int i = 0; i < scaled(50); ++i) {
+        ModelValues m;
+        m.freqRange = r.mutate("136-174", 3);
+        CCodeplugData store;
+        store.loadDefaults(m);
+        store.pack();
+        roundTrip(store.image(), "defaults of a damaged range text");
     }
 }

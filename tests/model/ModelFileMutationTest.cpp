@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kIterations = 250;
+constexpr int kIterations = 150;
 
 struct YesPrompt : IPrompt {
     bool confirm(int, const std::string&, PromptButtons) override { return true; }

@@ -19,8 +19,8 @@
 
 namespace {
 
-constexpr int kIterations = 80;
-constexpr std::size_t kIdsPerIteration = 60;
+constexpr int kIterations = 60;
+constexpr std::size_t kIdsPerIteration = 50;
 
 std::string shipped(const char* name)
 {
