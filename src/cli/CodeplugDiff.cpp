@@ -33,8 +33,13 @@ void diffHeaders(const CodeplugSide& a, const CodeplugSide& b, std::vector<std::
     for (auto it = ha.begin(); it != ha.end(); ++it) {
         const auto other = hb.find(it.key());
         if (other != hb.end() && *other == it.value()) continue;
-        lines.push_back("header." + it.key() + ": " + it.value().dump() + " -> " +
-                        (other == hb.end() ? std::string("(none)") : other->dump()));
+        // Header texts come from the file: bytes that are not UTF-8 are
+        // shown replaced rather than failing the whole diff.
+        auto shown = [](const nlohmann::ordered_json& v) {
+            return v.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+        };
+        lines.push_back("header." + it.key() + ": " + shown(it.value()) + " -> " +
+                        (other == hb.end() ? std::string("(none)") : shown(*other)));
     }
     if (a.file->info != b.file->info)
         lines.push_back("info: \"" + printable(a.file->info) + "\" -> \"" + printable(b.file->info) + "\"");

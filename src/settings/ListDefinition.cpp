@@ -2,6 +2,7 @@
 
 #include "settings/ProfileFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cstdio>
@@ -105,12 +106,12 @@ std::string formatRangeNumber(const RangeRule& rule, long long n)
     return buf;
 }
 
-std::vector<ListItem> expandRange(const RangeRule& rule)
+std::vector<ListItem> expandRange(const RangeRule& rule, int limit)
 {
     std::vector<ListItem> items;
     if (!walkable(rule)) return items;
     long long k = 0;
-    for (long long n = rule.first; n <= rule.last && k < kMaxRangeItems; n += rule.step, ++k)
+    for (long long n = rule.first; n <= rule.last && k < std::min(limit, kMaxRangeItems); n += rule.step, ++k)
         items.push_back({clampInt(rule.value0 + k * rule.valueStep), formatRangeNumber(rule, n)});
     return items;
 }
@@ -119,10 +120,12 @@ std::vector<ListItem> comboItems(std::string_view definition)
 {
     std::vector<ListItem> items;
     for (auto item : splitListItems(definition)) {
+        const int room = kMaxRangeItems - static_cast<int>(items.size());
+        if (room <= 0) break;
         switch (classifyListItem(item)) {
         case ListItemKind::Plain: items.push_back(plainItem(item)); break;
         case ListItemKind::Range: {
-            auto expanded = expandRange(*parseRangeRule(item));
+            auto expanded = expandRange(*parseRangeRule(item), room);
             items.insert(items.end(), expanded.begin(), expanded.end());
             break;
         }

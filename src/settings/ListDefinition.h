@@ -37,8 +37,9 @@ struct ListItem {
 
 enum class ListItemKind { Plain, Range, Ignored };
 
-// More items than this are never generated from one range item, so a
-// definition such as 0:1:2000000000 cannot exhaust memory.
+// More items than this are never generated from one range item, nor from
+// one whole definition, so neither 0:1:2000000000 nor a long text of such
+// items can exhaust memory.
 constexpr int kMaxRangeItems = 100000;
 
 // Reads "%d:%d:%d:%d:%d:%d:%d"; nullopt unless all seven numbers are there.
@@ -49,11 +50,12 @@ std::vector<std::string_view> splitListItems(std::string_view definition);
 
 // Text of the range number n (one of first, first+step, ...).
 std::string formatRangeNumber(const RangeRule& rule, long long n);
-// The items a range stands for; empty when the rule cannot be walked
-// (step <= 0, divisor 0).
-std::vector<ListItem> expandRange(const RangeRule& rule);
+// The items a range stands for, at most `limit`; empty when the rule
+// cannot be walked (step <= 0, divisor 0).
+std::vector<ListItem> expandRange(const RangeRule& rule, int limit = kMaxRangeItems);
 
-// What a drop-down choice shows: plain items and expanded range items, in order.
+// What a drop-down choice shows: plain items and expanded range items, in
+// order, at most kMaxRangeItems of them.
 std::vector<ListItem> comboItems(std::string_view definition);
 // What a list box shows: the plain items only.
 std::vector<ListItem> listBoxItems(std::string_view definition);

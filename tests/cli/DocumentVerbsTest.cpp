@@ -157,3 +157,23 @@ TEST_F(DocumentVerbs, DumpJsonNamesOptionValues)
     }
     FAIL() << "no channel section";
 }
+
+// Header texts come from untrusted files: a model name that is not UTF-8
+// is still diffed (the bytes shown replaced) instead of failing the verb.
+TEST_F(DocumentVerbs, DiffOfHeaderTextsThatAreNotUtf8)
+{
+    ASSERT_EQ(qav({"new", "-o", path("a.qav")}).status, 0);
+    CodeplugHeader h{};
+    ASSERT_TRUE(CCodeplugFile::readHeader(path("a.qav"), h));
+    h[HeaderField::kModelName] = 0xFF;
+    h[HeaderField::kModelName + 1] = 0xC3;
+    CCodeplugData s;
+    std::size_t count = 0;
+    ASSERT_TRUE(CCodeplugFile::readImage(path("a.qav"), s.image(), count));
+    CCodeplugFile f;
+    ASSERT_TRUE(f.setHeader(h));
+    ASSERT_TRUE(f.write(path("b.qav"), "", s.image()));
+    const QavResult r = qav({"diff", path("a.qav"), path("b.qav")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("header.model_name"), std::string::npos) << r.out;
+}

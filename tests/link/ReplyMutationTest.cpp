@@ -6,6 +6,7 @@
 // message, and a failed read must leave the caller's data as it was.
 #include "MutationKit.h"
 #include "SessionFixture.h"
+#include "link/DamagingTransport.h"
 
 #include "link/ImageSessions.h"
 #include "link/TransferPlans.h"
@@ -15,95 +16,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <deque>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// A cable to the simulated radio that damages `percent` of the replies.
-class DamagingTransport : public ITransport {
-public:
-    DamagingTransport(SimRadio& radio, Mutator& m, unsigned percent) : radio_(radio), m_(m), percent_(percent) {}
-
-    std::string name() const override { return "1"; }
-    bool isOpen() const override { return open_; }
-    bool close() override
-    {
-        open_ = false;
-        return true;
-    }
-    bool setLine(int, int, Parity, StopBits) override { return open_; }
-    void setReadTimeout(unsigned) override {}
-    void purge() override
-    {
-        rx_.clear();
-        lineError_ = false;
-    }
-    std::size_t write(const std::uint8_t* data, std::size_t count) override
-    {
-        if (!open_) return 0;
-        for (SimReply& r : radio_.feed(data, count)) {
-            if (m_.chance(percent_)) damage(r.bytes);
-            rx_.insert(rx_.end(), r.bytes.begin(), r.bytes.end());
-        }
-        return count;
-    }
-    std::size_t read(std::uint8_t* data, std::size_t count) override
-    {
-        if (!open_) return 0;
-        if (lineError_) {
-            lineError_ = false;
-            timedOut_ = false;
-            return 0;
-        }
-        const std::size_t n = std::min(count, rx_.size());
-        std::copy_n(rx_.begin(), n, data);
-        rx_.erase(rx_.begin(), rx_.begin() + static_cast<std::ptrdiff_t>(n));
-        timedOut_ = n < count;
-        return n;
-    }
-    bool timedOut() const override { return timedOut_; }
-
-private:
-    void damage(Proto::Bytes& b)
-    {
-        switch (m_.below(9)) {
-        case 0: b.resize(m_.below(b.size())); break;                                  // cut short
-        case 1: for (std::size_t n = 1 + m_.below(8); n > 0; --n) b.push_back(m_.byte()); break;  // lengthened
-        case 2: if (b.size() >= 2) b[b.size() - 2] = static_cast<std::uint8_t>(b[b.size() - 2] + 1 + m_.below(255)); break;
-        case 3: if (b.size() >= 3) b[2] = static_cast<std::uint8_t>(b[2] ^ (1u << m_.below(8))); break;  // status / code
-        case 4: if (!b.empty()) b[m_.below(b.size())] = m_.byte(); break;             // one byte changed
-        case 5: for (auto& x : b) x = m_.byte(); break;                               // random, same length
-        case 6: b.resize(m_.below(64)); for (auto& x : b) x = m_.byte(); break;       // random, any length
-        case 7: b.clear(); break;                                                     // lost
-        default: lineError_ = true; break;                                            // parity error
-        }
-    }
-
-    SimRadio& radio_;
-    Mutator& m_;
-    unsigned percent_;
-    bool open_ = true;
-    bool lineError_ = false;
-    bool timedOut_ = false;
-    std::deque<std::uint8_t> rx_;
-};
-
-class DamagingOpener : public IPortOpener {
-public:
-    DamagingOpener(SimRadio& radio, Mutator& m, unsigned percent) : radio_(radio), m_(m), percent_(percent) {}
-    std::unique_ptr<ITransport> open(const std::string& port) override
-    {
-        if (port != "1") return nullptr;
-        return std::make_unique<DamagingTransport>(radio_, m_, percent_);
-    }
-
-private:
-    SimRadio& radio_;
-    Mutator& m_;
-    unsigned percent_;
-};
 
 // No pauses: the damaging cable answers at once.
 constexpr LinkTiming kNoWait{0, 0, 0, 0, 10, 3};

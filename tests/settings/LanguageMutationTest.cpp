@@ -146,7 +146,7 @@ TEST(ListDefinitionMutation, AnyDefinitionExpandsWithinBounds)
     for (int i = 0; i < scaled(400); ++i) {
         const std::string def = m.mutate(seeds[m.below(6)], 4);
         const auto items = comboItems(def);
-        EXPECT_LE(items.size(), static_cast<std::size_t>(kMaxRangeItems) * (1 + def.size() / 13)) << def;
+        EXPECT_LE(items.size(), static_cast<std::size_t>(kMaxRangeItems)) << def;
         listBoxItems(def);
         listNames(def);
         parseNumericEditParams(def);
@@ -189,4 +189,19 @@ TEST(TextFormatMutation, NulBytesAfterPercentAreKeptAsText)
         {std::string("%l\0d|%d", 7), std::string("%l\0d|7", 6)},
     };
     for (const auto& c : cases) EXPECT_EQ(formatText(c.format, {"7"}), c.shown) << c.format.size();
+}
+
+// A long definition made of large ranges: the items of one definition are
+// capped as a whole, not per range (1400 ranges of 100000 items each would
+// take gigabytes).
+TEST(ListDefinitionMutation, ManyLargeRangesStayWithinTheItemLimit)
+{
+    std::string def;
+    while (def.size() < ProfileBuffer::kLong - 20) def += "0:1:99999:1:0:1:0;";
+    def += "100000.Last";
+    const auto items = comboItems(def);
+    EXPECT_EQ(items.size(), static_cast<std::size_t>(kMaxRangeItems));
+    EXPECT_EQ(listPairs(def).size(), static_cast<std::size_t>(kMaxRangeItems));
+    EXPECT_EQ(textForValue(def, 100000), "Last");  // an item past the cap is still found
+    EXPECT_EQ(valueForText(def, "5"), 5);
 }
