@@ -85,9 +85,8 @@ void CDlgModelInfo::fillRanges(bool withFlags)
 {
     const QSignalBlocker block(m_ranges);
     m_ranges->clear();
-    for (int i = 0; i < m_file->rangeCount(); ++i) {
-        FreqRangeEntry e;
-        if (!m_file->readEntry(i, e)) break;
+    // One read of the database for the whole list, however long it is.
+    for (const FreqRangeEntry& e : m_file->readEntries()) {
         const QString text = QString("%1-%2").arg(e.low).arg(e.high);
         if (withFlags)
             m_ranges->addItem(text, static_cast<int>(e.flags));
