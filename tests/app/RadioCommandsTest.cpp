@@ -1,33 +1,15 @@
-#include "app/RadioCommands.h"
-#include "DocumentFixture.h"
+#include "RadioDocumentTest.h"
 #include "model/MemoryMap.h"
 #include "settings/TextIds.h"
 #include "sim/SimTransport.h"
 
 namespace {
 
-class RadioCommandsTest : public DocumentTest {
+class RadioCommandsTest : public RadioDocumentTest {
 protected:
-    void SetUp() override
-    {
-        DocumentTest::SetUp();
-        SimIdentity id;
-        id.productId = "QAV410";
-        id.modelName = "QA-410";
-        id.lowEdge = 40000000;
-        id.highEdge = 47000000;
-        id.bandFlags = 2;
-        radio.setIdentity(id);
-        SimRadio::Memory mem;
-        for (std::size_t i = 0; i < mem.size(); ++i) mem[i] = static_cast<std::uint8_t>(i * 3 + 1);
-        radio.setMemory(mem);
-        commands = std::make_unique<RadioCommands>(*doc_, *store_, *settings_, prompt_, observer_);
-    }
     SessionContext context() { return SessionContext{ports, *settings_, prompt_, "sim", LinkTiming::fast(), {}}; }
 
-    SimRadio radio;
     SimPortOpener ports{radio};
-    std::unique_ptr<RadioCommands> commands;
 };
 
 }  // namespace

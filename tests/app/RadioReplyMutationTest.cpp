@@ -1,37 +1,16 @@
 // Read from Radio and Write to Radio over a cable that damages replies:
 // a read that fails never reaches the codeplug and puts the radio values
 // back; one that succeeds brings exactly the radio's memory.
-#include "DocumentFixture.h"
+#include "RadioDocumentTest.h"
 #include "link/DamagingTransport.h"
 
-#include "app/RadioCommands.h"
 #include "settings/TextIds.h"
 
 namespace {
 
 constexpr LinkTiming kNoWait{0, 0, 0, 0, 10, 3};
 
-class RadioReplyMutation : public DocumentTest {
-protected:
-    void SetUp() override
-    {
-        DocumentTest::SetUp();
-        SimIdentity id;
-        id.productId = "QAV410";
-        id.modelName = "QA-410";
-        id.lowEdge = 40000000;
-        id.highEdge = 47000000;
-        id.bandFlags = 2;
-        radio.setIdentity(id);
-        SimRadio::Memory mem;
-        for (std::size_t i = 0; i < mem.size(); ++i) mem[i] = static_cast<std::uint8_t>(i * 3 + 1);
-        radio.setMemory(mem);
-        commands = std::make_unique<RadioCommands>(*doc_, *store_, *settings_, prompt_, observer_);
-    }
-
-    SimRadio radio;
-    std::unique_ptr<RadioCommands> commands;
-};
+class RadioReplyMutation : public RadioDocumentTest {};
 
 }  // namespace
 
