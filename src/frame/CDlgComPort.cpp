@@ -1,6 +1,7 @@
 #include "frame/CDlgComPort.h"
 
 #include "controls/ControlId.h"
+#include "controls/DialogButtons.h"
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 
@@ -54,14 +55,9 @@ CDlgComPort::CDlgComPort(const IFrameHost& host, const Ports& ports, const PortC
     column->addWidget(m_sim);
     column->addLayout(pathRow);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
-    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
-    setControlId(buttons->button(QDialogButtonBox::Help), 9);
+    auto* buttons = makeDialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
+                                      [this] { emit helpRequested(kTemplate); });
     column->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(kTemplate); });
     connect(m_device, &QLineEdit::textEdited, this, [this] { m_path->setChecked(true); });
 
     applyLanguage(this, kTemplate, host);

@@ -1,6 +1,7 @@
 #include "frame/CDlgInputPassword.h"
 
 #include "controls/ControlId.h"
+#include "controls/DialogButtons.h"
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 
@@ -27,12 +28,7 @@ CDlgInputPassword::CDlgInputPassword(const IFrameHost& host, QWidget* parent) : 
     label->setBuddy(m_edit);
     column->addWidget(label);
     column->addWidget(m_edit);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
-    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
-    column->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    column->addWidget(makeDialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
     applyLanguage(this, kTemplate, host);
 }
 

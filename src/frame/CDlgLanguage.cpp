@@ -1,6 +1,7 @@
 #include "frame/CDlgLanguage.h"
 
 #include "controls/ControlId.h"
+#include "controls/DialogButtons.h"
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 
@@ -26,14 +27,9 @@ CDlgLanguage::CDlgLanguage(const IFrameHost& host, const std::vector<std::string
     label->setBuddy(m_combo);
     column->addWidget(label);
     column->addWidget(m_combo);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
-    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
-    setControlId(buttons->button(QDialogButtonBox::Help), 9);
+    auto* buttons = makeDialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
+                                      [this] { emit helpRequested(kTemplate); });
     column->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(kTemplate); });
     applyLanguage(this, kTemplate, host);
 }
 

@@ -1,6 +1,7 @@
 #include "frame/CDlgModelInfo.h"
 
 #include "controls/ControlId.h"
+#include "controls/DialogButtons.h"
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 #include "model/ModelFile.h"
@@ -47,15 +48,10 @@ CDlgModelInfo::CDlgModelInfo(const IFrameHost& host, const CSettingsManager& set
     form->addRow(label(tr("Frequency Range[MHz]"), kRangeCombo - 1, this), m_ranges);
     form->addRow(label(tr("Signaling"), kSignalCombo - 1, this), m_signal);
     column->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    auto* buttons = makeDialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
+                                      [this] { emit helpRequested(kTemplate); });
     m_ok = buttons->button(QDialogButtonBox::Ok);
-    setControlId(m_ok, 1);
-    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
-    setControlId(buttons->button(QDialogButtonBox::Help), 9);
     column->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { emit helpRequested(kTemplate); });
 
     applyLanguage(this, kTemplate, host);
 

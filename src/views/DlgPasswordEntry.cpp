@@ -2,6 +2,7 @@
 
 #include "controls/CharFilterEdit.h"
 #include "controls/ControlId.h"
+#include "controls/DialogButtons.h"
 #include "controls/LanguageApply.h"
 #include "views/ViewIds.h"
 
@@ -13,8 +14,6 @@
 namespace {
 constexpr int kPasswordLabel = 6360;
 constexpr int kPasswordEdit = 6361;
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
 }  // namespace
 
 CDlgPasswordEntry::CDlgPasswordEntry(const LanguageSource& language, int limit, QWidget* parent)
@@ -28,11 +27,7 @@ CDlgPasswordEntry::CDlgPasswordEntry(const LanguageSource& language, int limit, 
     edit_->setEchoMode(QLineEdit::Password);
     setControlId(edit_, kPasswordEdit);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    setControlId(buttons->button(QDialogButtonBox::Ok), kOk);
-    setControlId(buttons->button(QDialogButtonBox::Cancel), kCancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgPasswordEntry::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgPasswordEntry::reject);
+    auto* buttons = makeDialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

@@ -1,6 +1,7 @@
 #include "app/gui/CDlgAbout.h"
 
 #include "controls/ControlId.h"
+#include "controls/DialogButtons.h"
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 #include "frame/FrameIds.h"
@@ -36,9 +37,6 @@ CDlgAbout::CDlgAbout(const IFrameHost& host, const QString& languageName, QWidge
     text->addWidget(note);
     row->addLayout(text, 1);
     column->addLayout(row);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    column->addWidget(buttons);
+    column->addWidget(makeDialogButtons(this, QDialogButtonBox::Ok));
     applyLanguage(this, kTemplate, host);
 }
