@@ -9,17 +9,10 @@
 
 #include "model/CodeplugFileHeader.h"
 #include "model/RecordKinds.h"
+#include "model/StoreSections.h"
 
 class CCodeplugData;
 class Record;
-
-struct SectionRecords {
-    const RecordKindInfo* kind;
-    std::vector<const Record*> records;
-};
-
-// The sections in image order (a fixed section has one record).
-std::vector<SectionRecords> storeSections(const CCodeplugData& store);
 
 void printDump(std::ostream& out, const CCodeplugData& store);
 

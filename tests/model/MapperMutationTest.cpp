@@ -6,6 +6,7 @@
 #include "MutationKit.h"
 
 #include "model/CCodeplugData.h"
+#include "model/StoreSections.h"
 #include "model/CodeplugFileHeader.h"
 #include "model/RecordKinds.h"
 #include "settings/ModelValues.h"
@@ -46,26 +47,9 @@ ImageBytes validImage()
 std::size_t decodeEverything(const CCodeplugData& s)
 {
     std::size_t chars = 0;
-    auto walk = [&](RecordKind kind, const Record& r) {
-        for (const FieldDesc& f : recordKindInfo(kind).fields()) chars += fieldText(r, f).size();
-    };
-    for (const auto& c : s.channels) walk(RecordKind::Channel, c.record);
-    for (const auto& p : s.personalities) walk(RecordKind::Personality, p.record);
-    for (const auto& x : s.scanLists) walk(RecordKind::Scan, x.record);
-    for (const auto& a : s.alertTones) walk(RecordKind::AlertTone, a.record);
-    for (const auto& t : s.twoToneSystems) walk(RecordKind::TwoToneSystem, t.record);
-    for (const auto& t : s.twoToneCalls) walk(RecordKind::TwoToneCall, t.record);
-    walk(RecordKind::RadioInfo, s.radioInfo);
-    walk(RecordKind::Keys, s.keys);
-    walk(RecordKind::Misc, s.misc);
-    walk(RecordKind::Password, s.password);
-    walk(RecordKind::Atis, s.atis);
-    walk(RecordKind::PttId, s.pttId);
-    walk(RecordKind::Dos, s.dos);
-    walk(RecordKind::TestFreq, s.testFreq);
-    walk(RecordKind::EmbeddedMessage, s.embeddedMessage);
-    walk(RecordKind::FactoryBlock, s.factoryBlock.own);
-    walk(RecordKind::TuneData, s.tuneData);
+    for (const SectionRecords& sec : storeSections(s))
+        for (const Record* r : sec.records)
+            for (const FieldDesc& f : sec.kind->fields()) chars += fieldText(*r, f).size();
     return chars;
 }
 

@@ -3,6 +3,7 @@
 // value a default record stores has a text in both language files, so a
 // fresh codeplug never shows an empty choice.
 #include "model/CCodeplugData.h"
+#include "model/StoreSections.h"
 #include "model/CodeplugFile.h"
 #include "model/FieldTable.h"
 #include "model/ModelFile.h"
@@ -128,23 +129,9 @@ TEST(ShippedModelData, VolumeFileHoldsAllFourVolumes)
 template <class Visit>
 void forEachField(const CCodeplugData& s, Visit visit)
 {
-    const auto fields = [&](RecordKind kind, const Record& r) {
-        for (const FieldDesc& f : recordKindInfo(kind).fields()) visit(recordKindInfo(kind).name, r, f);
-    };
-    for (std::size_t i = 0; i < s.channels.size(); ++i) fields(RecordKind::Channel, s.channels[i].record);
-    for (std::size_t i = 0; i < s.personalities.size(); ++i) fields(RecordKind::Personality, s.personalities[i].record);
-    for (std::size_t i = 0; i < s.scanLists.size(); ++i) fields(RecordKind::Scan, s.scanLists[i].record);
-    for (std::size_t i = 0; i < s.alertTones.size(); ++i) fields(RecordKind::AlertTone, s.alertTones[i].record);
-    for (std::size_t i = 0; i < s.twoToneSystems.size(); ++i)
-        fields(RecordKind::TwoToneSystem, s.twoToneSystems[i].record);
-    for (std::size_t i = 0; i < s.twoToneCalls.size(); ++i) fields(RecordKind::TwoToneCall, s.twoToneCalls[i].record);
-    fields(RecordKind::RadioInfo, s.radioInfo);
-    fields(RecordKind::Keys, s.keys);
-    fields(RecordKind::Misc, s.misc);
-    fields(RecordKind::Atis, s.atis);
-    fields(RecordKind::PttId, s.pttId);
-    fields(RecordKind::Dos, s.dos);
-    fields(RecordKind::FactoryBlock, s.factoryBlock.own);
+    for (const SectionRecords& sec : storeSections(s))
+        for (const Record* r : sec.records)
+            for (const FieldDesc& f : sec.kind->fields()) visit(sec.kind->name, *r, f);
 }
 
 TEST(ShippedModelData, EveryDefaultValueHasATextInItsList)
