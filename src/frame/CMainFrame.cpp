@@ -371,14 +371,14 @@ void CMainFrame::updateNavBar(CChildFrame* frame, const QString& itemText)
         const int count = static_cast<int>(m_tree->itemsWithId(id).size());
         frame->navBar()->setMode(NavBarState::forNumbered(n, count, frame->recordLimit()));
         frame->navBar()->setPosition(n, count);
-        frame->setProperty("recordNumber", n);
+        // An editor confirms this through its navigation report; an entry
+        // without an editor keeps what is set here.
         ViewBridge::navigate(frame->view(), NavBarAction::kGoTo, n);
         m_tree->highlight(m_tree->numberedItem(id, n));
     } else {
         frame->navBar()->setMode(NavBarState::forPlain(id));
         if (numberedKind) {
             const int count = static_cast<int>(m_tree->itemsWithId(id).size());
-            frame->setProperty("recordNumber", 1);
             frame->navBar()->setPosition(1, count);
         }
     }
@@ -391,7 +391,6 @@ void CMainFrame::onChildNavigated(CChildFrame* frame, int action, int number, in
     // The view knows where it stands; the bar and the tree show that. A
     // number out of range leaves the view without a record: nothing is
     // highlighted then.
-    frame->setProperty("recordNumber", number);
     if (count <= 0) return;
     frame->navBar()->setPosition(number, count);
     if (number >= 1 && frame->navBar()->mode().kind != 9)
