@@ -5,8 +5,8 @@
 // codeplug: New, Open, Open Recent, Save, Save As, Read from Radio, Write
 // to Radio, Write Tune Data, About, and the model, port and language
 // commands of the main window.
-#include "app/gui/AppOptions.h"
-#include "app/gui/CSplash.h"
+#include "desktop/AppOptions.h"
+#include "desktop/CSplash.h"
 
 #include <QObject>
 #include <QPointer>

@@ -3,9 +3,9 @@
 // shipped data files, with its own settings and store, and a driver that
 // answers the modal dialogs a command opens.
 #include "app/DocumentService.h"
-#include "app/gui/CQAVApp.h"
-#include "app/gui/GuiPortOpener.h"
-#include "app/gui/SettingsFrameHost.h"
+#include "desktop/CQAVApp.h"
+#include "desktop/GuiPortOpener.h"
+#include "desktop/SettingsFrameHost.h"
 #include "frame/CDlgCommProgress.h"
 #include "frame/CDlgInputPassword.h"
 #include "model/CCodeplugData.h"

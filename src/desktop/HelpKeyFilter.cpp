@@ -1,4 +1,4 @@
-#include "app/gui/HelpKeyFilter.h"
+#include "desktop/HelpKeyFilter.h"
 
 #include "frame/CNavigationTree.h"
 #include "frame/ViewBridge.h"

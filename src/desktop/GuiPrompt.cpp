@@ -1,4 +1,4 @@
-#include "app/gui/GuiPrompt.h"
+#include "desktop/GuiPrompt.h"
 
 #include "frame/CDlgFile.h"
 #include "frame/CDlgInputPassword.h"

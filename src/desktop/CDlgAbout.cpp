@@ -1,4 +1,4 @@
-#include "app/gui/CDlgAbout.h"
+#include "desktop/CDlgAbout.h"
 
 #include "controls/ControlId.h"
 #include "controls/DialogButtons.h"

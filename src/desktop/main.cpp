@@ -1,6 +1,6 @@
 // qav-cps: the desktop programming software.
-#include "app/gui/AppOptions.h"
-#include "app/gui/CQAVApp.h"
+#include "desktop/AppOptions.h"
+#include "desktop/CQAVApp.h"
 #include "model/CCodeplugData.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsManager.h"

@@ -1,6 +1,6 @@
 #include "GuiFixture.h"
-#include "app/gui/AppOptions.h"
-#include "app/gui/CHelpViewer.h"
+#include "desktop/AppOptions.h"
+#include "desktop/CHelpViewer.h"
 #include "frame/CFrameMenus.h"
 #include "frame/CMainFrame.h"
 #include "frame/CNavigationTree.h"

@@ -1,7 +1,7 @@
 // The frame opens the real editors for the entries that have one and hands
 // them the store through the editor context.
 #include "GuiFixture.h"
-#include "app/gui/CHelpViewer.h"
+#include "desktop/CHelpViewer.h"
 #include "controls/ControlId.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"

@@ -1,5 +1,5 @@
 #include "GuiFixture.h"
-#include "app/gui/GuiPrompt.h"
+#include "desktop/GuiPrompt.h"
 #include "frame/CDlgModelInfo.h"
 #include "frame/FakeFrameHost.h"
 

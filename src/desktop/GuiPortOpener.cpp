@@ -1,4 +1,4 @@
-#include "app/gui/GuiPortOpener.h"
+#include "desktop/GuiPortOpener.h"
 
 #include "sim/SimRadio.h"
 #include "sim/SimTransport.h"

@@ -1,4 +1,4 @@
-#include "app/gui/SettingsFrameHost.h"
+#include "desktop/SettingsFrameHost.h"
 
 #include "frame/FrameIds.h"
 #include "model/CCodeplugData.h"

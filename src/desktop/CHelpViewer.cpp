@@ -1,4 +1,4 @@
-#include "app/gui/CHelpViewer.h"
+#include "desktop/CHelpViewer.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/gui/CSplash.h"
+#include "desktop/CSplash.h"
 
 #include <QApplication>
 #include <QKeyEvent>

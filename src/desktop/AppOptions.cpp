@@ -1,4 +1,4 @@
-#include "app/gui/AppOptions.h"
+#include "desktop/AppOptions.h"
 
 AppOptions AppOptions::parse(const QStringList& arguments)
 {
