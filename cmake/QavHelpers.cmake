@@ -29,6 +29,7 @@ function(qav_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     QAV_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
+    QAV_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests"
     QAV_BIN_DIR="${QAV_PROGRAM_DIR}")
   target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
@@ -49,6 +50,7 @@ function(qav_qt_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     QAV_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
+    QAV_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests"
     QAV_BIN_DIR="${QAV_PROGRAM_DIR}")
   target_link_libraries(${name} PRIVATE ${A_LIBS} Qt6::Test GTest::gtest GTest::gmock)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60

@@ -51,7 +51,7 @@ public:
 
     static std::string fixtureDir()
     {
-        return (std::filesystem::path(__FILE__).parent_path() / "fixtures").string() + "/";
+        return std::string(QAV_TESTS_DIR) + "/settings/fixtures/";
     }
 
 private:
