@@ -76,16 +76,22 @@ void ProfileFile::parse(std::string_view text)
     if (bom_) text.remove_prefix(kBom.size());
     auto firstNl = text.find('\n');
     eol_ = (firstNl != std::string_view::npos && firstNl > 0 && text[firstNl - 1] == '\r') ? "\r\n" : "\n";
-    finalEol_ = text.empty() || text.back() == '\n';
     while (!text.empty()) {
         auto nl = text.find('\n');
-        std::string_view line = text.substr(0, nl);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines_.emplace_back(line);
-        if (nl == std::string_view::npos) break;
-        text.remove_prefix(nl + 1);
+        std::size_t endAt = nl == std::string_view::npos ? text.size() : nl + 1;
+        std::size_t textEnd = nl == std::string_view::npos ? text.size() : nl;
+        while (textEnd > 0 && text[textEnd - 1] == '\r') --textEnd;
+        lines_.push_back({std::string(text.substr(0, textEnd)), std::string(text.substr(textEnd, endAt - textEnd))});
+        text.remove_prefix(endAt);
     }
     reindex();
+}
+
+void ProfileFile::breakAfter(std::size_t index)
+{
+    std::string& end = lines_[index].end;
+    if (end.empty()) end = eol_;
+    else if (end.back() != '\n') end += '\n';
 }
 
 void ProfileFile::reindex()
@@ -93,7 +99,7 @@ void ProfileFile::reindex()
     sections_.clear();
     Section* current = nullptr;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        std::string_view line = trim(lines_[i]);
+        std::string_view line = trim(lines_[i].text);
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             line.remove_prefix(1);
@@ -156,24 +162,27 @@ bool ProfileFile::setString(std::string_view section, std::string_view key, std:
         key.find('=') != std::string_view::npos || key.front() == '[' || key.front() == ';')
         return false;
 
-    std::string newLine;
+    std::string newLine = std::string(key) + "=" + std::string(value);
     if (const Section* s = findSection(section)) {
         auto it = s->keys.find(lower(key));
         if (it != s->keys.end()) {
             // Keep the key's spelling and indentation as found.
-            std::string& old = lines_[it->second.line];
-            newLine = old.substr(0, old.find('='));
-            while (!newLine.empty() && isBlank(newLine.back())) newLine.pop_back();
-            old = newLine + "=" + std::string(value);
+            std::string& old = lines_[it->second.line].text;
+            std::string head = old.substr(0, old.find('='));
+            while (!head.empty() && isBlank(head.back())) head.pop_back();
+            old = head + "=" + std::string(value);
         } else {
-            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(s->lastKeyLine + 1),
-                          std::string(key) + "=" + std::string(value));
+            const std::size_t after = s->lastKeyLine;
+            // A line added after the last one takes over its lack of a final LF.
+            std::string end = lines_[after].end.find('\n') == std::string::npos ? std::string() : eol_;
+            breakAfter(after);
+            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1), Line{newLine, end});
         }
     } else {
-        if (!lines_.empty() && !trim(lines_.back()).empty()) lines_.emplace_back();
-        lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(std::string(key) + "=" + std::string(value));
-        finalEol_ = true;
+        if (!lines_.empty()) breakAfter(lines_.size() - 1);
+        if (!lines_.empty() && !trim(lines_.back().text).empty()) lines_.push_back({"", eol_});
+        lines_.push_back({"[" + std::string(section) + "]", eol_});
+        lines_.push_back({newLine, eol_});
     }
     reindex();
     return true;
@@ -188,9 +197,9 @@ std::string ProfileFile::text() const
 {
     std::string out;
     if (bom_) out += kBom;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        out += lines_[i];
-        if (i + 1 < lines_.size() || finalEol_) out += eol_;
+    for (const Line& line : lines_) {
+        out += line.text;
+        out += line.end;
     }
     return out;
 }

@@ -5,7 +5,8 @@
 // values are cut to the caller's buffer size (terminator included), integers
 // are read from leading blanks, an optional sign and the digits up to the
 // first non-digit. Writing changes only the line concerned and keeps every
-// other line (comments included) as it was; saving is atomic.
+// other line (comments and line ends included) byte for byte; saving is
+// atomic.
 //
 // Files are UTF-8; a byte-order mark is accepted and kept. The input is not
 // trusted: any bytes load without harm.
@@ -73,13 +74,23 @@ private:
         std::unordered_map<std::string, Entry> keys;  // by lower-case name
     };
 
+    // A line's text and, apart, the bytes that ended it: the carriage
+    // returns before its LF and the LF itself ("" or CRs only for a last
+    // line without LF). Keeping the end as found lets a file with mixed or
+    // odd line ends come back unchanged except for the line that was set.
+    struct Line {
+        std::string text;
+        std::string end;
+    };
+
     void reindex();
     const Section* findSection(std::string_view section) const;
+    // Makes sure line `index` ends with a LF, so another line can follow.
+    void breakAfter(std::size_t index);
 
-    std::vector<std::string> lines_;  // without line ends
-    std::string eol_ = "\n";
+    std::vector<Line> lines_;
+    std::string eol_ = "\n";  // the end given to new lines: the first line's style
     bool bom_ = false;
-    bool finalEol_ = true;
     std::unordered_map<std::string, Section> sections_;  // by lower-case name
 };
 

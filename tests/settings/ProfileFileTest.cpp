@@ -83,6 +83,43 @@ TEST(ProfileFile, WritesChangeOneLineAndKeepTheRest)
     }
 }
 
+TEST(ProfileFile, LineEndsAreKeptByteForByte)
+{
+    // Loading and saving give back exactly the bytes that were read.
+    const std::string unchanged[] = {
+        "[S]\nA=1\n\r\r\r\n",
+        "[S]\r\nA=1\nB=2\r\r\n\rC=3\r",
+        "\xEF\xBB\xBF[S]\r\r\n",
+        "\r\r\n\n\r",
+        "no section\r",
+    };
+    for (const auto& text : unchanged) {
+        ProfileFile f;
+        f.parse(text);
+        EXPECT_EQ(f.text(), text);
+    }
+
+    // Setting a key changes that line's text and nothing else.
+    struct Case { const char* before; const char* key; const char* after; };
+    const Case cases[] = {
+        {"[S]\nA=1\n\r\r\r\n", "A", "[S]\nA=9\n\r\r\r\n"},
+        {"[S]\r\nA=1\nB=2\r\r\n", "B", "[S]\r\nA=1\nB=9\r\r\n"},
+        {"[S]\r\nA=1\nB=2\r\n[T]\n", "C", "[S]\r\nA=1\nB=2\r\nC=9\r\n[T]\n"},  // new lines: the first line's style
+        {"[S]\nA=1", "B", "[S]\nA=1\nB=9"},                 // still no LF at the end
+        {"[S]\nA=1\r", "B", "[S]\nA=1\r\nB=9"},              // a lone CR at the end gets its LF
+    };
+    for (const auto& c : cases) {
+        ProfileFile f;
+        f.parse(c.before);
+        ASSERT_TRUE(f.setString("S", c.key, "9")) << c.before;
+        EXPECT_EQ(f.text(), c.after) << c.before;
+        ProfileFile again;
+        again.parse(f.text());
+        EXPECT_EQ(again.getString("S", c.key, "", 100), "9") << c.before;
+        EXPECT_EQ(again.text(), c.after) << c.before;
+    }
+}
+
 TEST(ProfileFile, RefusesWritesThatWouldBreakTheFile)
 {
     ProfileFile f;
