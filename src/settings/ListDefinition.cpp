@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -46,6 +47,12 @@ bool scanReal(std::string_view s, double& out)
 using Wide = __int128;
 
 int clampInt(Wide v) { return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : static_cast<int>(v); }
+
+// a / b rounded to the nearest integer, halves away from zero; b > 0.
+Wide divideToNearest(Wide a, Wide b)
+{
+    return a >= 0 ? (2 * a + b) / (2 * b) : -((-2 * a + b) / (2 * b));
+}
 
 bool walkable(const RangeRule& r) { return r.step > 0 && r.divisor != 0; }
 
@@ -166,7 +173,8 @@ std::string textForValue(std::string_view definition, int value)
             if (!walkable(r)) break;
             Wide v = value;
             Wide top = r.value0 + Wide(r.valueStep) * (Wide(r.last) - r.first) / r.step;
-            if (v < r.value0 || v > top) break;
+            // A negative value step makes the values descend from value0.
+            if (v < std::min<Wide>(r.value0, top) || v > std::max<Wide>(r.value0, top)) break;
             Wide x = r.valueStep == 0 ? Wide(r.first)
                                       : r.first + Wide(r.step) * (v - r.value0) / r.valueStep;
             return formatRangeNumber(r, static_cast<long long>(x));
@@ -197,11 +205,15 @@ int valueForText(std::string_view definition, std::string_view text)
             } else {
                 double real = 0;
                 if (!scanReal(text, real)) break;
-                double scaled = r.divisor * real + 0.001;
+                double scaled = r.divisor * real;
                 if (!(scaled > -1e15 && scaled < 1e15)) break;
-                n = static_cast<long long>(scaled);
+                // Nearest, not toward zero: -0.02 * 100 is -1.9999... and
+                // must read as -2, as 0.3 * 3 must read as 1.
+                n = std::llround(scaled);
             }
-            return clampInt((Wide(n) - r.first) * r.valueStep / r.step + r.value0);
+            // The number of steps from first, to the nearest step for a
+            // number between two of them.
+            return clampInt(r.value0 + divideToNearest(Wide(n) - r.first, r.step) * r.valueStep);
         }
         case ListItemKind::Ignored: break;
         }

@@ -55,6 +55,11 @@ TEST(ListDefinition, TextForValue)
         {"255.Off;1:1:16:1:1:1:0", 255, "Off"},
         {"255.Off;1:1:16:1:1:1:0", 16, "16"},
         {"3:1:3:1:7:0:0", 7, "3"},                 // value step 0: one value only, no division by 0
+        {"-10:1:10:1:0:-1:0", 0, "-10"},           // descending values
+        {"-10:1:10:1:0:-1:0", -20, "10"},
+        {"-10:1:10:1:0:-1:0", 1, ""},
+        {"-10:1:10:1:0:-1:0", -21, ""},
+        {"-2:1:0:100:0:1:2", 0, "-0.02"},
         {"", 0, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(textForValue(c.definition, c.value), c.text) << c.definition << " " << c.value;
@@ -73,6 +78,18 @@ TEST(ListDefinition, ValueForText)
         {"255.Off;1:1:16:1:1:1:0", "Off", 255},
         {"255.Off;1:1:16:1:1:1:0", "12", 12},
         {"1:1:16:1:1:1:0;255.Off", "Off", 255},   // unreadable text passes over the range item
+        // Negative shown numbers round to the nearest step, not toward zero.
+        {"-2:1:0:100:0:1:2", "-0.02", 0},
+        {"-2:1:0:100:0:1:2", "-0.01", 1},
+        {"-100:1:100:10:0:1:1", "-10.0", 0},
+        {"-100:1:100:10:0:1:1", "-9.9", 1},
+        {"-100:1:100:10:0:1:1", "10.0", 200},
+        {"0:1:9:3:0:1:1", "0.3", 1},               // 3 * 0.3 is 0.8999...
+        {"0:5:20:1:0:1:0", "7", 1},                // between two steps: the nearer one
+        {"0:5:20:1:0:1:0", "8", 2},
+        {"-20:5:0:1:0:1:0", "-12", 2},
+        {"-10:1:10:1:0:-1:0", "-10", 0},           // descending values
+        {"-10:1:10:1:0:-1:0", "5", -15},
         {"", "x", -1},
     };
     for (const auto& c : cases) EXPECT_EQ(valueForText(c.definition, c.text), c.value) << c.definition << " " << c.text;
@@ -81,7 +98,10 @@ TEST(ListDefinition, ValueForText)
 TEST(ListDefinition, EveryComboTextMapsBackToItsValue)
 {
     const char* definitions[] = {"0.Off;1.Low;2.High", "0:5:20:10:0:1:1", "1:1:3:1:100:10:0",
-                                 "0:25:250:10:4:2:1", "0:100:300:100:0:1:0", "255.Off;1:1:16:1:1:1:0"};
+                                 "0:25:250:10:4:2:1", "0:100:300:100:0:1:0", "255.Off;1:1:16:1:1:1:0",
+                                 "-2:1:0:100:0:1:2", "-100:1:100:10:0:1:1", "-10:1:10:1:0:-1:0",
+                                 "-50:5:50:10:100:-3:1", "0:1:9:3:0:1:1", "-7:7:700:-7:0:1:0",
+                                 "-999:3:999:1000:-5:2:3"};
     for (const char* d : definitions)
         for (const auto& item : comboItems(d)) {
             EXPECT_EQ(valueForText(d, item.text), item.value) << d << " " << item.text;
