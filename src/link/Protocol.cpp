@@ -39,6 +39,16 @@ Bytes readBlock(std::uint32_t address, std::uint16_t length)
             static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8), ETX};
 }
 
+bool isBlockReply(const Bytes& reply, std::uint32_t address, std::uint16_t length)
+{
+    if (reply.size() != blockReplyLength(length)) return false;
+    const std::size_t sumAt = kBlockHeader + length;
+    bool echoed = true;
+    for (int i = 0; i < 4; ++i) echoed = echoed && reply[3 + i] == static_cast<std::uint8_t>(address >> (8 * i));
+    return reply.front() == STX && reply.back() == ETX && reply[1] == kBlockReplyCode1 &&
+           reply[2] == kBlockReplyCode2 && echoed && checksum(reply.data() + 1, sumAt - 1) == reply[sumAt];
+}
+
 Bytes writeBlock(std::uint32_t address, const std::uint8_t* data, std::uint16_t length)
 {
     // The count covers the address, the data and the checksum.

@@ -50,6 +50,10 @@ constexpr std::size_t OptionLength = 1;
 constexpr std::size_t VersionLength = 32;
 }  // namespace Item
 
+// The command code of the reply to a block read (Eb).
+constexpr std::uint8_t kBlockReplyCode1 = 'E';
+constexpr std::uint8_t kBlockReplyCode2 = 'c';
+
 // Reply header lengths before the data.
 constexpr std::size_t kIdentityHeader = 7;  // STX + six header bytes
 constexpr std::size_t kBlockHeader = 9;     // STX + eight header bytes
@@ -74,6 +78,13 @@ Bytes writeRegister(std::uint16_t reg, const std::uint8_t* data, std::size_t len
 Bytes tuningAccept();                                // Vj
 Bytes tuningCancel();                                // Vk
 Bytes output(std::uint8_t p1, std::uint8_t p2);      // O
+
+// Whether a block-read reply of blockReplyLength(length) bytes answers the
+// request for `address`: STX first and ETX last, the reply's command code,
+// the address echoed in bytes 3-6 and the checksum. A reply to another
+// request (the line lost step) can carry a correct checksum; the echoed
+// address keeps it from landing at the wrong place in the image.
+bool isBlockReply(const Bytes& reply, std::uint32_t address, std::uint16_t length);
 
 // Reply lengths the host waits for.
 constexpr std::size_t identityReplyLength(std::size_t n) { return n + 9; }

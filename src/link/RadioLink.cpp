@@ -179,9 +179,9 @@ bool CRadioLink::readBlock(std::uint32_t address, std::uint16_t length, std::uin
 {
     Proto::Bytes reply(Proto::blockReplyLength(length));
     if (!transaction(Proto::readBlock(address, length), reply)) return false;
-    // Only the length and the checksum are checked; the header is the radio's.
-    const std::size_t sumAt = Proto::kBlockHeader + length;
-    if (Proto::checksum(reply.data() + 1, sumAt - 1) != reply[sumAt]) return false;
+    // A wrong frame, code, address or checksum fails the block like a
+    // missing reply would, and leaves the destination alone.
+    if (!Proto::isBlockReply(reply, address, length)) return false;
     std::copy_n(reply.begin() + Proto::kBlockHeader, length, destination);
     return true;
 }

@@ -329,7 +329,7 @@ SimReply SimRadio::answer(const Proto::Bytes& q, SimCommand& cmd)
             return {Proto::ack('E', 'a')};
         }
         Proto::Bytes header(q.begin() + 3, q.begin() + 9);  // address and length echoed
-        return {dataReply('E', 'c', header, m_memory.data() + address, length)};
+        return {dataReply(Proto::kBlockReplyCode1, Proto::kBlockReplyCode2, header, m_memory.data() + address, length)};
     }
     if (c == "Vb" || c == "Va") {
         const std::uint16_t reg = static_cast<std::uint16_t>(q[3] | q[4] << 8);
