@@ -1,6 +1,9 @@
 # The two commands of the README. Both install what is missing, configure
 # and build first, so a fresh Debian 12 machine needs nothing else.
-.PHONY: run test test-asan build build-asan deps clean
+.PHONY: run test test-asan build build-asan build-fuzz fuzz deps clean
+
+# Seconds each fuzz target runs under `make fuzz`.
+FUZZ_SECONDS ?= 60
 
 deps:
 	@scripts/install-deps
@@ -12,6 +15,14 @@ build: deps
 build-asan: deps
 	@test -f build-asan/build.ninja || cmake --preset asan
 	cmake --build --preset asan
+
+# The libFuzzer programs (clang, ASan + UBSan) in build-fuzz/fuzz.
+build-fuzz: deps
+	@test -f build-fuzz/build.ninja || cmake --preset fuzz
+	cmake --build --preset fuzz
+
+fuzz: build-fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz
 
 run: build
 	@scripts/run
@@ -25,4 +36,4 @@ test-asan: build-asan
 	XDG_RUNTIME_DIR=$(CURDIR)/build-asan/runtime ctest --preset asan
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

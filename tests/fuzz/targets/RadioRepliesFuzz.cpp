@@ -1,0 +1,204 @@
+// Radio replies as the input serves them, to every radio session. A cable
+// carries each request to the simulated radio, and the input decides what
+// comes back: the radio's own reply, that reply with one byte changed or
+// cut short, bytes of the input instead, nothing, or a line error. Past
+// the end of the input the radio's own replies come back, so a short input
+// still reaches the end of a session.
+// Input: session byte, password byte, then one choice per request.
+#include "FuzzProgramDir.h"
+#include "FuzzSupport.h"
+#include "FuzzTargets.h"
+
+#include "link/ImageSessions.h"
+#include "link/RadioLink.h"
+#include "link/TuningSessions.h"
+#include "settings/Prompt.h"
+#include "settings/SettingsManager.h"
+#include "sim/SimRadio.h"
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+
+namespace {
+
+class FuzzCable : public ITransport {
+public:
+    FuzzCable(SimRadio& radio, FuzzInput& in) : radio_(radio), in_(in) {}
+
+    std::string name() const override { return "1"; }
+    bool isOpen() const override { return open_; }
+    bool close() override
+    {
+        open_ = false;
+        return true;
+    }
+    bool setLine(int, int, Parity, StopBits) override { return open_; }
+    void setReadTimeout(unsigned) override {}
+    void purge() override
+    {
+        rx_.clear();
+        lineError_ = false;
+    }
+    std::size_t write(const std::uint8_t* data, std::size_t count) override
+    {
+        if (!open_) return 0;
+        for (SimReply& r : radio_.feed(data, count)) serve(r.bytes);
+        return count;
+    }
+    std::size_t read(std::uint8_t* data, std::size_t count) override
+    {
+        if (!open_ || lineError_) {
+            lineError_ = false;
+            return 0;
+        }
+        const std::size_t n = std::min(count, rx_.size());
+        std::copy_n(rx_.begin(), n, data);
+        rx_.erase(rx_.begin(), rx_.begin() + static_cast<std::ptrdiff_t>(n));
+        timedOut_ = n < count;
+        return n;
+    }
+    bool timedOut() const override { return timedOut_; }
+
+private:
+    void serve(Proto::Bytes reply)
+    {
+        switch (in_.byte() % 6) {
+        case 0: break;
+        case 1: {
+            const std::uint8_t at = in_.byte();
+            const std::uint8_t value = in_.byte();
+            if (!reply.empty()) reply[at % reply.size()] = value;
+            break;
+        }
+        case 2: {
+            const std::string bytes = in_.bytes(in_.byte());
+            reply.assign(bytes.begin(), bytes.end());
+            break;
+        }
+        case 3: reply.resize(reply.empty() ? 0 : in_.byte() % reply.size()); break;
+        case 4: reply.clear(); break;
+        default: lineError_ = true; return;
+        }
+        rx_.insert(rx_.end(), reply.begin(), reply.end());
+    }
+
+    SimRadio& radio_;
+    FuzzInput& in_;
+    bool open_ = true;
+    bool lineError_ = false;
+    bool timedOut_ = false;
+    std::deque<std::uint8_t> rx_;
+};
+
+class FuzzCableOpener : public IPortOpener {
+public:
+    FuzzCableOpener(SimRadio& radio, FuzzInput& in) : radio_(radio), in_(in) {}
+    std::unique_ptr<ITransport> open(const std::string& port) override
+    {
+        if (port != "1") return nullptr;
+        return std::make_unique<FuzzCable>(radio_, in_);
+    }
+
+private:
+    SimRadio& radio_;
+    FuzzInput& in_;
+};
+
+// Answers the password question with the radio's password, a wrong one or
+// a cancel, as the input says.
+struct InputPrompt : IPrompt {
+    explicit InputPrompt(FuzzInput& in) : in_(in) {}
+    bool confirm(int, const std::string&, PromptButtons) override { return in_.byte() & 1; }
+    std::optional<std::string> askPassword(int) override
+    {
+        switch (in_.byte() % 3) {
+        case 0: return std::string("1234");
+        case 1: return std::string("99999999");
+        default: return std::nullopt;
+        }
+    }
+    FuzzInput& in_;
+};
+
+RadioImage patternImage()
+{
+    RadioImage image;
+    for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    return image;
+}
+
+}  // namespace
+
+int fuzzRadioReplies(const std::uint8_t* data, std::size_t size)
+{
+    FuzzInput in(data, size);
+    const std::uint8_t session = in.byte();
+    const std::uint8_t options = in.byte();
+
+    resetFuzzProgramDir();
+    CSettingsManager settings(fuzzProgramDir(), fuzzProgramDir() + "user/");
+    settings.setWriteOnDestruction(false);
+    settings.loadStartupLanguage();
+
+    SimRadio radio;
+    SimRadio::Memory memory;
+    for (std::size_t i = 0; i < memory.size(); ++i) memory[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    radio.setMemory(memory);
+    if (options & 1) radio.setPassword("1234");
+
+    FuzzCableOpener ports(radio, in);
+    InputPrompt prompt(in);
+    SessionContext ctx{ports, settings, prompt, "1", LinkTiming::fast(), [](int percent) {
+                           FUZZ_CHECK(percent >= 0 && percent <= 100);
+                       }};
+    CRadioLink link(ports, LinkTiming::fast());
+
+    RadioImage image = patternImage();
+    const RadioImage before = image;
+    std::string firmware;
+    bool rangeChanged = false;
+    switch (session % 9) {
+    case 0:
+        // A failed read leaves the image as it was.
+        if (!readFromRadio(ctx, image).outcome) FUZZ_CHECK(image == before);
+        break;
+    case 1: (void)writeToRadio(ctx, image); break;
+    case 2:
+        if (!factoryRead(link, ctx, image, firmware).outcome) FUZZ_CHECK(image == before);
+        break;
+    case 3: (void)factoryWrite(link, ctx, image, firmware); break;
+    case 4: (void)writeTuneSwitch(link, ctx, image); break;
+    case 5: (void)writeTuneData(link, ctx, image); break;
+    case 6: {
+        std::uint8_t record[144];
+        std::fill(std::begin(record), std::end(record), 0x5A);
+        (void)readEmbeddedMessages(link, ctx, record, rangeChanged);
+        break;
+    }
+    case 7: {
+        std::uint8_t record[144] = {};
+        (void)writeEmbeddedMessages(link, ctx, record, rangeChanged);
+        break;
+    }
+    default: {
+        // The adjustment screens: tuning mode, then register reads and
+        // writes, accept or cancel, and the output controls.
+        if (!openTuningConnection(link, ctx, Proto::Mode::Tuning).result.outcome) break;
+        for (int i = 0; i < 8 && !in.empty(); ++i) {
+            const std::uint16_t reg = in.u16();
+            std::uint8_t value[2] = {in.byte(), in.byte()};
+            switch (in.byte() % 4) {
+            case 0: (void)link.readRegister(reg, value, sizeof value); break;
+            case 1: (void)link.writeRegister(reg, value, sizeof value); break;
+            case 2: (void)link.tuningMode(value[0] & 1); break;
+            default: (void)link.output(value[0], value[1]); break;
+            }
+        }
+        link.setMode(Proto::Mode::Leave);
+        link.close();
+        break;
+    }
+    }
+    return 0;
+}
