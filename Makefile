@@ -1,6 +1,6 @@
 # The two commands of the README. Both install what is missing, configure
 # and build first, so a fresh Debian 12 machine needs nothing else.
-.PHONY: run test test-asan build build-asan build-fuzz fuzz deps clean
+.PHONY: run test test-asan test-windows build build-asan build-fuzz build-windows fuzz deps deps-windows clean
 
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_SECONDS ?= 60
@@ -11,6 +11,15 @@ deps:
 build: deps
 	@test -f build/build.ninja || cmake --preset default
 	cmake --build --preset default
+
+# Windows: the core, qav and their tests cross-built with mingw-w64; the
+# tests run under Wine.
+deps-windows:
+	@scripts/install-deps --windows
+
+build-windows: deps-windows
+	@test -f build-windows/build.ninja || cmake --preset windows
+	cmake --build --preset windows
 
 build-asan: deps
 	@test -f build-asan/build.ninja || cmake --preset asan
@@ -35,5 +44,8 @@ test-asan: build-asan
 	@mkdir -p build-asan/runtime && chmod 700 build-asan/runtime
 	XDG_RUNTIME_DIR=$(CURDIR)/build-asan/runtime ctest --preset asan
 
+test-windows: build-windows
+	ctest --preset windows
+
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-windows

@@ -6,18 +6,14 @@
 #include "model/RadioInfoRecord.h"
 #include "settings/Prompt.h"
 #include "settings/SettingsManager.h"
+#include "settings/FileIO.h"
 #include "settings/TextIds.h"
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace {
 
-bool fileExists(const std::string& path)
-{
-    struct stat st {};
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
+bool fileExists(const std::string& path) { return isRegularFile(path); }
 
 Outcome cancelled() { return Outcome{false, 0, {}}; }
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <unistd.h>
 
 #include "cli/CliContext.h"
 #include "cli/Verbs.h"
@@ -44,10 +43,7 @@ int runQav(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 std::string executableFolder()
 {
-    char buf[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return {};
-    std::string path(buf, static_cast<std::size_t>(n));
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string{} : path.substr(0, slash);
+    std::string dir = executableDirectory();
+    if (dir.empty() || dir == "./" || dir == ".\\") return {};
+    return dir.substr(0, dir.size() - 1);
 }

@@ -1,14 +1,13 @@
 #include "cli/RadioCli.h"
 
 #include "cli/CliContext.h"
+#include "cli/Terminal.h"
 #include "model/CCodeplugData.h"
 #include "settings/TextFormat.h"
 
 #include <CLI/CLI.hpp>
 #include <cctype>
 #include <iostream>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
@@ -20,24 +19,6 @@ bool digitsOnly(const std::string& s)
     return true;
 }
 
-// One line from the terminal without echo (a password).
-std::optional<std::string> readSecret(std::ostream& err, const std::string& question)
-{
-    err << question << std::flush;
-    termios old{};
-    const bool tty = tcgetattr(STDIN_FILENO, &old) == 0;
-    if (tty) {
-        termios quiet = old;
-        quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
-        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
-    }
-    std::string line;
-    const bool got = static_cast<bool>(std::getline(std::cin, line));
-    if (tty) tcsetattr(STDIN_FILENO, TCSANOW, &old);
-    err << '\n';
-    if (!got) return std::nullopt;
-    return line;
-}
 
 }  // namespace
 
@@ -56,7 +37,7 @@ RadioCliPrompt::RadioCliPrompt(std::string password, const CSettingsManager& set
 
 bool RadioCliPrompt::confirm(int, const std::string& text, PromptButtons)
 {
-    if (!isatty(STDIN_FILENO)) {
+    if (!stdinIsTerminal()) {
         m_err << text << " - no (standard input is not a terminal)\n";
         return false;
     }
@@ -73,7 +54,7 @@ std::optional<std::string> RadioCliPrompt::askPassword(int attempt)
         if (attempt == 1) return m_password;
         return std::nullopt;
     }
-    if (!isatty(STDIN_FILENO)) {
+    if (!stdinIsTerminal()) {
         m_unavailable = true;
         return std::nullopt;
     }
@@ -121,7 +102,7 @@ RadioCliSession::RadioCliSession(CliContext& ctx, const RadioOptions& opt) : m_c
     m_document = std::make_unique<DocumentService>(*m_settings, *m_store, *m_prompt, m_observer);
     m_document->ranges().load(*m_settings);
     m_commands = std::make_unique<RadioCommands>(*m_document, *m_store, *m_settings, *m_prompt, m_observer);
-    if (isatty(STDERR_FILENO)) {
+    if (stderrIsTerminal()) {
         m_session->progress = [this](int percent) {
             const int filled = percent * 40 / 100;
             m_ctx.err << "\r[" << std::string(static_cast<std::size_t>(filled), '#')

@@ -1,14 +1,11 @@
 #include "model/CodeplugFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 #include "settings/FileIO.h"
+#include "settings/ReadOnlyFile.h"
 #include "settings/TextIds.h"
 
 using namespace CodeplugFormat;
@@ -21,45 +18,16 @@ constexpr char kMagic[3] = {'Q', 'A', 'V'};
 // that no length field can make us read, skip or allocate past its end.
 class FileCursor {
 public:
-    explicit FileCursor(const std::string& path)
-    {
-        // Without O_NONBLOCK the open of a FIFO or a terminal device waits
-        // for the other end for ever; such files are refused below anyway.
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd_ < 0) {
-            error_ = std::strerror(errno);
-            return;
-        }
-        struct stat st {};
-        if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-            error_ = "not a regular file";
-            return;
-        }
-        size_ = static_cast<std::uint64_t>(st.st_size);
-    }
-    ~FileCursor()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileCursor(const FileCursor&) = delete;
-    FileCursor& operator=(const FileCursor&) = delete;
+    explicit FileCursor(const std::string& path) : file_(path) {}
 
-    bool ok() const { return error_.empty(); }
-    const std::string& error() const { return error_; }
-    std::uint64_t remaining() const { return size_ - pos_; }
-    std::uint64_t size() const { return size_; }
+    bool ok() const { return file_.ok(); }
+    const std::string& error() const { return file_.error(); }
+    std::uint64_t remaining() const { return file_.size() - pos_; }
+    std::uint64_t size() const { return file_.size(); }
 
     bool read(void* out, std::size_t n)
     {
-        if (remaining() < n) return false;
-        auto* p = static_cast<char*>(out);
-        std::size_t done = 0;
-        while (done < n) {
-            const ssize_t r = ::pread(fd_, p + done, n - done, static_cast<off_t>(pos_ + done));
-            if (r < 0 && errno == EINTR) continue;
-            if (r <= 0) return false;  // the file shrank or cannot be read
-            done += static_cast<std::size_t>(r);
-        }
+        if (remaining() < n || !file_.readAt(pos_, out, n)) return false;
         pos_ += n;
         return true;
     }
@@ -79,10 +47,8 @@ public:
     }
 
 private:
-    int fd_ = -1;
-    std::uint64_t size_ = 0;
+    ReadOnlyFile file_;
     std::uint64_t pos_ = 0;
-    std::string error_;
 };
 
 bool fail(std::string* reason, std::string text)

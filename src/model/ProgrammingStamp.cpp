@@ -11,6 +11,10 @@ ProgrammingStamp programmingStampNow()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);  // the same, with the arguments the other way round
+#else
     localtime_r(&now, &local);
+#endif
     return makeProgrammingStamp(local);
 }

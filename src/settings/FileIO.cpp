@@ -1,39 +1,24 @@
 #include "settings/FileIO.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "settings/ReadOnlyFile.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-std::string describe(const std::string& what, const std::string& path, int err)
+// Paths are UTF-8 throughout the program, whatever the platform's own
+// narrow encoding is.
+fs::path fsPath(const std::string& utf8)
 {
-    return what + " " + path + ": " + std::strerror(err);
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::string parentOf(const std::string& path)
+std::string utf8Name(const fs::path& p)
 {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-bool writeAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
+    const std::u8string s = p.filename().u8string();
+    return std::string(s.begin(), s.end());
 }
 
 }  // namespace
@@ -41,93 +26,31 @@ bool writeAll(int fd, std::string_view data)
 bool readWholeFile(const std::string& path, std::string& out, std::size_t maxBytes)
 {
     out.clear();
-    // O_NONBLOCK: opening a FIFO or a terminal device must not wait for
-    // the other end; only regular files are read.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<unsigned long long>(st.st_size) > maxBytes) {
-        ::close(fd);
-        return false;
-    }
-    std::string data;
-    char buf[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return false;
-        }
-        if (n == 0) break;
-        if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
-            ::close(fd);
-            return false;
-        }
-        data.append(buf, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
+    ReadOnlyFile file(path);
+    if (!file.ok() || file.size() > maxBytes) return false;
+    std::string data(static_cast<std::size_t>(file.size()), '\0');
+    if (!data.empty() && !file.readAt(0, data.data(), data.size())) return false;
     out = std::move(data);
     return true;
 }
 
-bool pathExists(const std::string& path)
+bool isRegularFile(const std::string& path)
 {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(fsPath(path), ec);
 }
 
-bool makeDirectories(const std::string& dir)
+std::vector<std::string> filesIn(const std::string& dir, const std::string& suffix)
 {
-    if (dir.empty()) return false;
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-    std::string parent = parentOf(dir);
-    if (parent != dir && !makeDirectories(parent)) return false;
-    if (::mkdir(dir.c_str(), 0755) == 0 || errno == EEXIST) return true;
-    return false;
-}
-
-bool writeFileAtomically(const std::string& pathIn, std::string_view data, std::string* error)
-{
-    auto fail = [&](const std::string& what, const std::string& p, int err) {
-        if (error) *error = describe(what, p, err);
-        return false;
-    };
-
-    // Replace the target of a symbolic link, not the link itself.
-    std::string path = pathIn;
-    struct stat lst {};
-    if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved)) path = resolved;
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir.empty() ? fs::path(".") : fsPath(dir), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = utf8Name(it->path());
+        if (name.empty() || name[0] == '.' || name.size() < suffix.size() ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        if (isRegularFile(dir + name)) files.push_back(dir + name);
     }
-
-    std::string dir = parentOf(path);
-    if (!makeDirectories(dir)) return fail("cannot create folder", dir, errno);
-
-    mode_t mode = 0644;
-    struct stat st {};
-    bool existed = ::stat(path.c_str(), &st) == 0;
-    if (existed) {
-        if (S_ISDIR(st.st_mode)) return fail("cannot write", path, EISDIR);
-        mode = st.st_mode & 07777;
-    }
-
-    std::string tmp = path + ".XXXXXX";
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) return fail("cannot create a temporary file for", path, errno);
-
-    int err = 0;
-    if (!writeAll(fd, data)) err = errno;
-    if (!err && ::fchmod(fd, mode) != 0) err = errno;
-    if (!err && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && !err) err = errno;
-    if (!err && ::rename(tmp.c_str(), path.c_str()) != 0) err = errno;
-    if (err) {
-        ::unlink(tmp.c_str());
-        return fail("cannot write", path, err);
-    }
-    return true;
+    return files;
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Files larger than this are refused by readWholeFile: no text file of the
 // program comes near it, and an accidental multi-gigabyte file must not be
@@ -28,3 +29,14 @@ bool pathExists(const std::string& path);
 
 // Creates `dir` and its missing parents (mode 0755). True when it exists afterwards.
 bool makeDirectories(const std::string& dir);
+
+// True when `path` is a regular file (a link to one counts).
+bool isRegularFile(const std::string& path);
+
+// The regular files of `dir` whose names end with `suffix`, as `dir` + name,
+// in the order the file system lists them; names starting with "." are left
+// out. `dir` ends with a separator or is empty (the current folder).
+std::vector<std::string> filesIn(const std::string& dir, const std::string& suffix);
+
+// Whether this process may create files in `dir`.
+bool isWritableDirectory(const std::string& dir);

@@ -1,36 +1,22 @@
 #include "settings/ProgramDirectory.h"
 
-#include <climits>
+#include "settings/FileIO.h"
+
 #include <cstdlib>
 #include <mutex>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 std::mutex overrideMutex;
 std::string overrideDir;
 
-bool exists(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-std::string executableDirectory()
-{
-    char buf[PATH_MAX];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "./";
-    std::string path(buf, static_cast<std::size_t>(n));
-    return path.substr(0, path.find_last_of('/') + 1);
-}
+bool exists(const std::string& path) { return pathExists(path); }
 
 }  // namespace
 
 std::string withTrailingSlash(std::string dir)
 {
-    if (!dir.empty() && dir.back() != '/') dir += '/';
+    if (!dir.empty() && dir.back() != '/' && dir.back() != kPathSeparator) dir += kPathSeparator;
     return dir;
 }
 
@@ -55,15 +41,6 @@ std::string programDirectory()
     return exeDir;
 }
 
-std::string userConfigDirectory()
-{
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
-        return withTrailingSlash(xdg) + "qav-cps/";
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return withTrailingSlash(home) + ".config/qav-cps/";
-    return {};
-}
-
 ConfigLocations::ConfigLocations(std::string programDir, std::string userDir)
     : programDir_(withTrailingSlash(std::move(programDir))), userDir_(withTrailingSlash(std::move(userDir)))
 {
@@ -72,7 +49,7 @@ ConfigLocations::ConfigLocations(std::string programDir, std::string userDir)
 bool ConfigLocations::programDirWritable() const
 {
     if (writableOverride_ >= 0) return writableOverride_ == 1;
-    return ::access((programDir_.empty() ? std::string(".") : programDir_).c_str(), W_OK) == 0;
+    return isWritableDirectory(programDir_);
 }
 
 std::string ConfigLocations::readPath(const std::string& name) const

@@ -10,17 +10,25 @@
 //
 // Files the program writes (Settings.ini, Model.dat) go to the program
 // directory when it is writable, otherwise to the user's configuration folder
-// ($XDG_CONFIG_HOME/qav-cps/, default ~/.config/qav-cps/), which is then read
-// first.
+// ($XDG_CONFIG_HOME/qav-cps/, default ~/.config/qav-cps/; on Windows
+// %APPDATA%\qav-cps\), which is then read first.
 //
-// Every folder text ends with "/", so a file path is the folder followed by
-// the file name.
+// Every folder text ends with a separator ("/", or "\" on Windows), so a
+// file path is the folder followed by the file name.
 #include <string>
+
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
 
 void setProgramDirectoryOverride(const std::string& dir);
 std::string programDirectory();
 std::string userConfigDirectory();
-// `dir` with a trailing "/" (empty stays empty).
+// The folder that holds the running executable ("./" when unknown).
+std::string executableDirectory();
+// `dir` with a trailing separator (empty stays empty).
 std::string withTrailingSlash(std::string dir);
 
 class ConfigLocations {

@@ -3,10 +3,8 @@
 #include "settings/FileIO.h"
 #include "settings/ProfileFile.h"
 
-#include <dirent.h>
 #include <iostream>
 #include <locale>
-#include <sys/stat.h>
 
 namespace {
 
@@ -22,27 +20,8 @@ char userDecimalPoint()
     }
 }
 
-bool isRegularFile(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
 // The "*.lng" files of `dir`, in the order the file system lists them.
-std::vector<std::string> languageFiles(const std::string& dir)
-{
-    std::vector<std::string> files;
-    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return files;
-    while (dirent* e = ::readdir(d)) {
-        std::string name = e->d_name;
-        if (name.empty() || name[0] == '.' || name.size() < 4 || name.compare(name.size() - 4, 4, ".lng") != 0)
-            continue;
-        if (isRegularFile(dir + name)) files.push_back(dir + name);
-    }
-    ::closedir(d);
-    return files;
-}
+std::vector<std::string> languageFiles(const std::string& dir) { return filesIn(dir, ".lng"); }
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include <sstream>
 #include <string>
 #include <vector>
+#include "TestSupport.h"
 
 struct ScriptedPrompt : IPrompt {
     std::vector<int> asked;
@@ -50,7 +51,7 @@ protected:
     void SetUp() override
     {
         std::string tmpl = ::testing::TempDir() + "documentXXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+        ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
         dir_ = tmpl + "/";
         ASSERT_EQ(std::system(("mkdir -p '" + dir_ + "user' '" + dir_ + "files'").c_str()), 0);
         ASSERT_EQ(std::system(("cp '" QAV_DATA_DIR "/QAV_E.lng' '" + dir_ + "'").c_str()), 0);

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include "TestSupport.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ protected:
     void SetUp() override
     {
         std::string tmpl = ::testing::TempDir() + "recentXXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+        ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
         path_ = tmpl + "/Settings.ini";
         dir_ = tmpl;
     }

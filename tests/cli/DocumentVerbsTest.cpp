@@ -1,5 +1,7 @@
 // The verbs that run the document procedures: new, validate, repack, diff.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include "cli/QavTool.h"
 #include "model/CCodeplugData.h"
 #include "model/CodeplugFile.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -25,14 +28,18 @@ protected:
     void SetUp() override
     {
         std::string tmpl = ::testing::TempDir() + "qavdocXXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+        ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
         dir_ = tmpl + "/";
-        ASSERT_EQ(std::system(("cp '" QAV_DATA_DIR "/QAV_E.lng' '" + dir_ + "'").c_str()), 0);
+        std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
         std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nModelID=QAV410\nModelName=QA-410\nFreqRange=400-470\n";
         std::ofstream(dir_ + "Model.dat") << "[Setting]\nModelID=QAV410\nQAV410=QA-410\n[QAV410]\nNumber=1\n"
                                              "Freq0=400,470,400,470,2\n";
     }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+    void TearDown() override
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
 
     QavResult qav(std::vector<std::string> args) const
     {

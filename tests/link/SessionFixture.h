@@ -15,6 +15,7 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+#include "TestSupport.h"
 
 struct ScriptedPrompt : IPrompt {
     std::vector<std::optional<std::string>> passwords;  // answered in order; then cancel
@@ -37,7 +38,7 @@ public:
     {
         static int serial = 0;
         root_ = std::filesystem::temp_directory_path() /
-                ("qav-link-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
+                ("qav-link-" + std::to_string(testsupport::processId()) + "-" + std::to_string(++serial));
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_ / "user");
         std::ofstream(root_ / "Settings.ini") << "[Setting]\nModelID=QAV410\nModelName=QAV-410\nFreqRange=136-174\n"

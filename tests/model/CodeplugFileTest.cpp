@@ -1,6 +1,8 @@
 // Codeplug files: round trip, the header, and files that are not what they claim.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 #include "model/CodeplugFile.h"
 #include "settings/ModelValues.h"
 #include "settings/TextIds.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -22,7 +25,7 @@ protected:
     void SetUp() override
     {
         std::string tmpl = ::testing::TempDir() + "codeplugXXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+        ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
         dir_ = tmpl;
         model_.modelId = "QAV-E";
         model_.modelName = "QA-100";
@@ -32,7 +35,11 @@ protected:
         ASSERT_TRUE(file_.setHeader(makeCodeplugHeader(model_, "1.04.07")));
         for (std::size_t i = 0; i < image_.size(); ++i) image_[i] = static_cast<std::uint8_t>(i * 7 + 3);
     }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+    void TearDown() override
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
 
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
     static std::string slurp(const std::string& p)

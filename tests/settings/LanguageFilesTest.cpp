@@ -16,6 +16,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include "TestSupport.h"
 
 namespace {
 
@@ -146,7 +147,7 @@ TEST(LanguageFiles, FormatsTakeTheSameArgumentsInBothLanguages)
 
 TEST(LanguageFiles, LanguageListSelectsEachFileByItsIndex)
 {
-    const fs::path dir = fs::temp_directory_path() / ("qav-lang-" + std::to_string(::getpid()));
+    const fs::path dir = fs::temp_directory_path() / ("qav-lang-" + std::to_string(testsupport::processId()));
     fs::remove_all(dir);
     fs::create_directories(dir / "user");
     for (const char* file : {"QAV_E.lng", "QAV_S.lng", "Settings.ini"})

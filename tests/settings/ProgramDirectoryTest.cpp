@@ -1,5 +1,6 @@
 #include "settings/ProgramDirectory.h"
 #include "settings/TestDir.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ public:
     {
         if (const char* v = std::getenv(name)) old_ = v, had_ = true;
     }
-    ~EnvGuard() { had_ ? ::setenv(name_, old_.c_str(), 1) : ::unsetenv(name_); }
+    ~EnvGuard() { had_ ? testsupport::setEnv(name_, old_) : testsupport::unsetEnv(name_); }
 
 private:
     const char* name_;
@@ -26,28 +27,51 @@ TEST(ProgramDirectory, OverrideThenEnvironmentThenExecutableFolder)
 {
     EnvGuard home("QAV_HOME");
     setProgramDirectoryOverride("");
-    ::unsetenv("QAV_HOME");
+    testsupport::unsetEnv("QAV_HOME");
     std::string exeDir = programDirectory();
-    EXPECT_EQ(exeDir.back(), '/');
+    EXPECT_EQ(exeDir.back(), kPathSeparator);
 
-    ::setenv("QAV_HOME", "/opt/qav", 1);
-    EXPECT_EQ(programDirectory(), "/opt/qav/");
+#ifdef _WIN32
+    const std::string homeDir = "C:\\opt\\qav";
+#else
+    const std::string homeDir = "/opt/qav";
+#endif
+    testsupport::setEnv("QAV_HOME", homeDir);
+    EXPECT_EQ(programDirectory(), homeDir + kPathSeparator);
     setProgramDirectoryOverride("/srv/portable/");
     EXPECT_EQ(programDirectory(), "/srv/portable/");
     setProgramDirectoryOverride("");
-    EXPECT_EQ(programDirectory(), "/opt/qav/");
+    EXPECT_EQ(programDirectory(), homeDir + kPathSeparator);
 }
 
+#ifdef _WIN32
+TEST(ProgramDirectory, UserFolderIsUnderAppData)
+{
+    EnvGuard appData("APPDATA");
+    testsupport::setEnv("APPDATA", "C:\\Users\\tech\\AppData\\Roaming");
+    EXPECT_EQ(userConfigDirectory(), "C:\\Users\\tech\\AppData\\Roaming\\qav-cps\\");
+    testsupport::unsetEnv("APPDATA");
+    EXPECT_EQ(userConfigDirectory(), "");
+}
+
+TEST(ProgramDirectory, FoldersEndInEitherSeparator)
+{
+    EXPECT_EQ(withTrailingSlash("C:\\qav"), "C:\\qav\\");
+    EXPECT_EQ(withTrailingSlash("C:\\qav\\"), "C:\\qav\\");
+    EXPECT_EQ(withTrailingSlash("C:/qav/"), "C:/qav/");
+}
+#else
 TEST(ProgramDirectory, UserFolderFollowsXdgConfigHome)
 {
     EnvGuard xdg("XDG_CONFIG_HOME");
     EnvGuard home("HOME");
-    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    testsupport::setEnv("XDG_CONFIG_HOME", "/cfg");
     EXPECT_EQ(userConfigDirectory(), "/cfg/qav-cps/");
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
-    ::setenv("HOME", "/home/tech", 1);
+    testsupport::setEnv("XDG_CONFIG_HOME", "relative");  // not absolute: ignored
+    testsupport::setEnv("HOME", "/home/tech");
     EXPECT_EQ(userConfigDirectory(), "/home/tech/.config/qav-cps/");
 }
+#endif
 
 TEST(ConfigLocations, ReadsTheUserCopyFirstOnlyWhenTheProgramFolderIsReadOnly)
 {

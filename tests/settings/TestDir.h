@@ -6,13 +6,14 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include "TestSupport.h"
 
 class TestDir {
 public:
     TestDir()
     {
         std::string tmpl = (std::filesystem::temp_directory_path() / "qav-test-XXXXXX").string();
-        if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+        if (!testsupport::makeTempDir(tmpl.data())) throw std::runtime_error("mkdtemp failed");
         path_ = tmpl + "/";
     }
     ~TestDir()

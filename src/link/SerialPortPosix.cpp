@@ -1,4 +1,4 @@
-#include "link/SerialPort.h"
+#include "link/SerialPortPosix.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -10,19 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include "TestSupport.h"
 
 using namespace std::chrono;
-
-
-TEST(SerialPort, FailsToOpenWhatIsNotATerminal)
-{
-    CSerialPort port;
-    EXPECT_FALSE(port.open("/nonexistent/ttyQAV"));
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_FALSE(port.open("/dev/null"));
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_TRUE(port.close());  // never opened: counts as closed
-}
 
 TEST(SerialPort, OpensExclusively)
 {
@@ -135,7 +125,7 @@ TEST(LineMarks, ErrorMarksFailTheReadAndEscapedBytesDecode)
 TEST(PortList, OrdersUsbByIdFirstThenUsbAcmAndUartsNaturally)
 {
     namespace fs = std::filesystem;
-    fs::path root = fs::temp_directory_path() / ("qav-ports-" + std::to_string(::getpid()));
+    fs::path root = fs::temp_directory_path() / ("qav-ports-" + std::to_string(testsupport::processId()));
     fs::remove_all(root);
     fs::create_directories(root / "dev/serial/by-id");
     fs::create_directories(root / "sys");
@@ -151,15 +141,4 @@ TEST(PortList, OrdersUsbByIdFirstThenUsbAcmAndUartsNaturally)
     for (auto& p : list) names.push_back(fs::path(p).filename().string());
     EXPECT_EQ(names, (std::vector<std::string>{"usb-Cable_A", "ttyUSB0", "ttyACM0", "ttyS0", "ttyS2", "ttyS10"}));
     fs::remove_all(root);
-}
-
-TEST(PortList, PortNumbersAreOneToSixteen)
-{
-    int n = 0;
-    EXPECT_TRUE(PortList::parseNumber("1", n));
-    EXPECT_EQ(n, 1);
-    EXPECT_TRUE(PortList::parseNumber("16", n));
-    EXPECT_EQ(n, 16);
-    for (const char* bad : {"0", "17", "", "/dev/ttyUSB0", "sim", "1a", "-1"}) EXPECT_FALSE(PortList::parseNumber(bad, n)) << bad;
-    EXPECT_EQ(PortList::deviceOf(17), "");
 }
