@@ -3,8 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
+#include <random>
 
 std::string FuzzInput::text(char stop)
 {
@@ -24,17 +23,25 @@ std::string FuzzInput::bytes(std::size_t n)
 
 namespace {
 
+// A new folder of a random name; create_directory fails for one that
+// exists, so two processes never share it.
 std::string makeScratchDir()
 {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "qav-fuzz-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data())) std::abort();
-    static std::string removeAtExit;
-    removeAtExit = tmpl;
-    std::atexit([] {
+    namespace fs = std::filesystem;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path dir = fs::temp_directory_path() / ("qav-fuzz-" + std::to_string(random()));
         std::error_code ec;
-        std::filesystem::remove_all(removeAtExit, ec);
-    });
-    return tmpl + "/";
+        if (!fs::create_directory(dir, ec)) continue;
+        static std::string removeAtExit;
+        removeAtExit = dir.string();
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(removeAtExit, ignored);
+        });
+        return dir.generic_string() + "/";
+    }
+    std::abort();
 }
 
 }  // namespace
