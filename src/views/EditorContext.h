@@ -27,13 +27,19 @@ enum class SectionId {
 };
 
 // One section of the store as an editor sees it: a fixed section is a list
-// of exactly one record.
+// of exactly one record. Every record has an id that stays with it while
+// others are added and deleted; editors hold their record by that id, since
+// a position goes stale the moment another editor deletes an earlier record.
 class SectionAccess {
 public:
     virtual ~SectionAccess() = default;
     virtual int count() const = 0;
     // The record at `index`; nullptr when out of range.
     virtual Record* at(int index) = 0;
+    // The id of the record at `index` (never 0); 0 when out of range.
+    virtual int idAt(int index) const = 0;
+    // The position of the record with `id`; -1 when it is gone.
+    virtual int indexOfId(int id) const = 0;
     // Appends a default record; false when the section is fixed or full.
     virtual bool append() = 0;
     // Removes the record at `index`; false when refused.

@@ -14,6 +14,8 @@ public:
     explicit FixedSection(Record& record) : record_(record) {}
     int count() const override { return 1; }
     Record* at(int index) override { return index == 0 ? &record_ : nullptr; }
+    int idAt(int index) const override { return index == 0 ? 1 : 0; }
+    int indexOfId(int id) const override { return id == 1 ? 0 : -1; }
     bool append() override { return false; }
     bool remove(int) override { return false; }
 
@@ -35,6 +37,11 @@ public:
     {
         return index >= 0 && index < count() ? &list_[static_cast<std::size_t>(index)].record : nullptr;
     }
+    int idAt(int index) const override
+    {
+        return index >= 0 && index < count() ? list_[static_cast<std::size_t>(index)].id : 0;
+    }
+    int indexOfId(int id) const override { return list_.indexOfId(id); }
     bool append() override { return list_.size() < limit_ && add_() != nullptr; }
     bool remove(int index) override { return index >= 0 && remove_(static_cast<std::size_t>(index)); }
 

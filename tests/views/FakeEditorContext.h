@@ -31,6 +31,8 @@ private:
 };
 
 // A list of records of one size; limit 1 and fixed make a fixed section.
+// Each record's id is its creation serial, which is also written to its
+// byte 0 so tests can tell the records apart.
 class FakeSection : public SectionAccess {
 public:
     FakeSection(std::size_t recordSize, int count, int limit, bool fixed = false)
@@ -39,7 +41,14 @@ public:
         for (int i = 0; i < count; ++i) appendRecord();
     }
     int count() const override { return static_cast<int>(records_.size()); }
-    Record* at(int i) override { return i >= 0 && i < count() ? records_[i].get() : nullptr; }
+    Record* at(int i) override { return i >= 0 && i < count() ? records_[i].record.get() : nullptr; }
+    int idAt(int i) const override { return i >= 0 && i < count() ? records_[i].id : 0; }
+    int indexOfId(int id) const override
+    {
+        for (int i = 0; i < count(); ++i)
+            if (records_[i].id == id) return i;
+        return -1;
+    }
     bool append() override
     {
         if ((fixed_ && count() >= 1) || count() >= limit_) return false;
@@ -54,18 +63,21 @@ public:
     }
 
 private:
+    struct Entry {
+        int id;
+        std::unique_ptr<Record> record;
+    };
     void appendRecord()
     {
         auto r = std::make_unique<Record>(size_, 0);
-        // Each record remembers when it was made, so tests can tell them apart.
-        r->setU8(0, static_cast<std::uint8_t>(serial_++));
-        records_.push_back(std::move(r));
+        r->setU8(0, static_cast<std::uint8_t>(serial_));
+        records_.push_back({serial_++, std::move(r)});
     }
     std::size_t size_;
     int limit_;
     bool fixed_;
     int serial_ = 1;
-    std::vector<std::unique_ptr<Record>> records_;
+    std::vector<Entry> records_;
 };
 
 class FakeEditorContext : public EditorContext {

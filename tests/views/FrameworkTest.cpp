@@ -174,6 +174,48 @@ TEST(FormView, WithoutACurrentRecordNothingIsStored)
     EXPECT_EQ(view.currentIndex(), 0);
 }
 
+TEST(FormView, ARecordDeletedElsewhereDoesNotShiftTheRecordAViewEdits)
+{
+    // Two editors on one list: the second deletes an earlier record. The
+    // first must go on editing the record it shows, not whatever record
+    // moved into its old position.
+    FakeEditorContext ctx;
+    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 3, 16);
+    NumberView editing(ctx, SectionId::Channels);
+    NumberView deleting(ctx, SectionId::Channels);
+    editing.initialUpdate();
+    deleting.initialUpdate();
+    editing.navigate(NavAction::kGoTo, 2);   // the record made second
+    deleting.navigate(NavAction::kDelete);   // removes the first
+
+    editOf(editing)->setText(QStringLiteral("42"));
+    editing.save();
+
+    ASSERT_EQ(channels.count(), 2);
+    EXPECT_EQ(channels.at(0)->u8(0), 2);
+    EXPECT_EQ(channels.at(0)->u8(1), 42) << "the shown record gets the edit";
+    EXPECT_EQ(channels.at(1)->u8(1), 0) << "the record after it is left alone";
+    ASSERT_NE(editing.currentRecord(), nullptr);
+    EXPECT_EQ(editing.currentRecord()->u8(0), 2);
+}
+
+TEST(FormView, ARecordDeletedUnderAViewLeavesItWithoutARecord)
+{
+    FakeEditorContext ctx;
+    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 3, 16);
+    NumberView editing(ctx, SectionId::Channels);
+    NumberView deleting(ctx, SectionId::Channels);
+    editing.initialUpdate();
+    deleting.initialUpdate();
+    editing.navigate(NavAction::kGoTo, 2);
+    deleting.navigate(NavAction::kGoTo, 2);
+    deleting.navigate(NavAction::kDelete);
+
+    editOf(editing)->setText(QStringLiteral("42"));
+    editing.save();
+    for (int i = 0; i < channels.count(); ++i) EXPECT_EQ(channels.at(i)->u8(1), 0) << "record " << i;
+}
+
 TEST(NoticeRelay, ANoticeReachesEveryOpenViewBeforeTheRecords)
 {
     FakeEditorContext ctx;
