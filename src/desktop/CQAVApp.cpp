@@ -47,7 +47,7 @@ CQAVApp::~CQAVApp()
     // Editors write back into the store before it and the frame go.
     if (m_frame) m_frame->closeAllWindows();
     // No editor may be created against the context that goes with us.
-    ViewBridge::setEditorContext(nullptr, nullptr);
+    if (m_frame) m_frame->setEditorSource(nullptr);
 }
 
 bool CQAVApp::start()
@@ -78,7 +78,8 @@ bool CQAVApp::start()
         m_frame->logEdit(QString::fromStdString(n.fieldName), QString::fromStdString(n.text3),
                          QString::fromStdString(n.text4));
     });
-    ViewBridge::setEditorContext(m_editorContext.get(), m_relay);
+    m_editorSource = std::make_unique<EditorSource>(*m_editorContext, m_relay);
+    m_frame->setEditorSource(m_editorSource.get());
     m_ports = std::make_unique<GuiPortOpener>();
     connectCommands();
 

@@ -19,6 +19,7 @@ class CMainFrame;
 class CSettingsManager;
 class CSplash;
 class DocumentService;
+class EditorSource;
 class RadioCommands;
 class GuiPortOpener;
 class GuiPrompt;
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<RadioCommands> m_radio;
     std::unique_ptr<StoreEditorContext> m_editorContext;
     NoticeRelay* m_relay = nullptr;
+    std::unique_ptr<EditorSource> m_editorSource;
     std::unique_ptr<GuiPortOpener> m_ports;
     std::unique_ptr<CHelpViewer> m_help;
     HelpKeyFilter* m_helpKeys = nullptr;

@@ -311,7 +311,7 @@ void CMainFrame::onTreeOpen(int treeId, const QString& text, QTreeWidgetItem*)
 
 CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
 {
-    QWidget* view = ViewBridge::create(commandId, nullptr);
+    QWidget* view = m_editors ? m_editors->create(commandId, nullptr) : nullptr;
     auto* frame = new CChildFrame(commandId, recordLimit, view);
     frame->navBar()->applyTexts(m_host);
     m_mdi->addSubWindow(frame);
@@ -350,7 +350,7 @@ CChildFrame* CMainFrame::openView(int commandId, const QString& itemText)
         break;
     }
     if (!frame) {
-        const ViewTableRow* row = NavigationTable::viewFor(commandId);
+        const EditorRow* row = NavigationTable::viewFor(commandId);
         if (!row) return nullptr;
         frame = createChild(commandId, row->recordLimit);
         m_nodes.push_back({commandId, frame, row->recordLimit});

@@ -14,6 +14,7 @@ class CChildFrame;
 class CFrameMenus;
 class CNavigationTree;
 class CViewManager;
+class EditorSource;
 class IFrameHost;
 class QLabel;
 class QMdiArea;
@@ -51,6 +52,10 @@ public:
     // Save before closing: returns true when the codeplug was saved.
     void setSaveHandler(std::function<bool()> handler) { m_save = std::move(handler); }
     void setPrintPreviewActive(bool active) { m_printPreview = active; }
+
+    // What creates the editors of the tree entries; without one every
+    // entry opens a window that says its editor is not part of this build.
+    void setEditorSource(const EditorSource* source) { m_editors = source; }
 
     // Opens (or activates) the editor of a tree entry.
     CChildFrame* openView(int commandId, const QString& itemText);
@@ -125,4 +130,5 @@ private:
     QHash<int, std::function<void()>> m_handlers;
     std::vector<WindowNode> m_nodes;
     QList<QAction*> m_windowListActions;
+    const EditorSource* m_editors = nullptr;
 };

@@ -3,22 +3,9 @@
 #include "frame/FrameIds.h"
 
 #include <array>
+#include <vector>
 
 namespace {
-
-constexpr std::array<ViewTableRow, 11> kViews{{
-    {TreeId::kRadio, "CViewRadio", 0},
-    {TreeId::kKeys, "CViewBtnKey", 0},
-    {TreeId::kMisc, "CViewMis", 0},
-    {TreeId::kPassword, "CViewPassword", 0},
-    {TreeId::kChannel, "CViewChannel", 16},
-    {TreeId::kChannelList, "CViewChannelList", 16},
-    {TreeId::kPersonality, "CViewPersonality", 8},
-    {TreeId::kScan, "CViewScan", 1},
-    {TreeId::kEmbedded, "CViewEmbedded", 0},
-    {TreeId::kTestFreq, "CViewTestFreq", 0},
-    {TreeId::kDataWatch, "CDataWatchView", 0},
-}};
 
 constexpr TreeRow kSep{0, 0, 0, MenuKind::Separator};
 
@@ -44,24 +31,31 @@ constexpr std::array<TreeRow, 19> kTree{{
     {TreeId::kDataWatch, 0, TreeId::kDataWatch, MenuKind::Item},
 }};
 
-// 32849 and 32889 name lists that have no tree entry in this edition; they
-// are kept so that a tree that gains them numbers them too.
-constexpr std::array<int, 5> kNumbered{TreeId::kChannel, TreeId::kPersonality, TreeId::kScan, 32849, 32889};
+// The numbered entries of the editor registry, then 32849 and 32889: lists
+// that have no tree entry in this edition, kept so that a tree that gains
+// them numbers them too.
+std::vector<int> numberedEntries()
+{
+    std::vector<int> ids;
+    for (const EditorRow& row : EditorRegistry::rows())
+        if (row.tree == TreeEntry::Numbered) ids.push_back(row.commandId);
+    ids.insert(ids.end(), {32849, 32889});
+    return ids;
+}
 
 }  // namespace
 
 namespace NavigationTable {
 
-std::span<const ViewTableRow> views() { return kViews; }
+std::span<const EditorRow> views() { return EditorRegistry::rows(); }
 std::span<const TreeRow> tree() { return kTree; }
-std::span<const int> numberedIds() { return kNumbered; }
-
-const ViewTableRow* viewFor(int commandId)
+std::span<const int> numberedIds()
 {
-    for (const auto& row : kViews)
-        if (row.commandId == commandId) return &row;
-    return nullptr;
+    static const std::vector<int> ids = numberedEntries();
+    return ids;
 }
+
+const EditorRow* viewFor(int commandId) { return EditorRegistry::find(commandId); }
 
 int treeIdForMenuCommand(int commandId)
 {

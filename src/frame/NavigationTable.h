@@ -1,14 +1,10 @@
 #pragma once
-// The fixed tables behind the navigation tree and the "&Edit" menu: which
-// editor each entry opens, how many records that editor can step through,
-// and the order and nesting of the entries.
-#include <span>
+// The fixed tables behind the navigation tree and the "&Edit" menu: the
+// order and nesting of the entries; which editor an entry opens and how
+// many records it steps through come from the editor registry.
+#include "views/EditorRegistry.h"
 
-struct ViewTableRow {
-    int commandId;
-    const char* viewClass;   // class name of the editor view
-    int recordLimit;         // largest record count of its list; 0: not numbered
-};
+#include <span>
 
 enum class MenuKind { Item = 0, Popup = 1, Separator = -1 };
 
@@ -21,11 +17,11 @@ struct TreeRow {
 
 namespace NavigationTable {
 
-std::span<const ViewTableRow> views();
+std::span<const EditorRow> views();
 std::span<const TreeRow> tree();
 
 // The view table row of a command id; nullptr when no editor belongs to it.
-const ViewTableRow* viewFor(int commandId);
+const EditorRow* viewFor(int commandId);
 
 // The tree entry that an "&Edit" menu command opens: the group commands of
 // the numbered lists stand for their first member, one id higher.

@@ -9,40 +9,30 @@
 #include <QVariant>
 #include <QWidget>
 
-namespace ViewBridge {
-
-namespace {
-EditorContext* g_context = nullptr;
-NoticeRelay* g_relay = nullptr;
-ViewMaker g_maker;
-
-CCustomFormView* asView(QWidget* w) { return qobject_cast<CCustomFormView*>(w); }
-}  // namespace
-
-void setEditorContext(EditorContext* context, NoticeRelay* relay)
+EditorSource::EditorSource(EditorContext& context, NoticeRelay* relay, ViewMaker maker)
+    : context_(context), relay_(relay), maker_(std::move(maker))
 {
-    g_context = context;
-    g_relay = relay;
 }
 
-void setViewMaker(ViewMaker maker) { g_maker = std::move(maker); }
-
-QWidget* create(int commandId, QWidget* parent)
+QWidget* EditorSource::create(int commandId, QWidget* parent) const
 {
-    if (!g_context) return nullptr;
-    CCustomFormView* view = nullptr;
-    if (g_maker) view = g_maker(commandId, *g_context, parent);
-    else if (hasEditorView(commandId)) view = createEditorView(commandId, *g_context, parent);
+    CCustomFormView* view = maker_ ? maker_(commandId, context_, parent) : createEditorView(commandId, context_, parent);
     if (!view) return nullptr;
     // Every change notice reaches every open editor through the relay.
-    if (g_relay) g_relay->add(view);
-    EditorContext* context = g_context;
+    if (relay_) relay_->add(view);
+    EditorContext* context = &context_;
     QObject::connect(view, &CCustomFormView::pageMessage, view, [view, context](int stringId) {
         QMessageBox::warning(view, view->window()->windowTitle(),
                              QString::fromStdString(context->language().message(stringId)));
     });
     return view;
 }
+
+namespace ViewBridge {
+
+namespace {
+CCustomFormView* asView(QWidget* w) { return qobject_cast<CCustomFormView*>(w); }
+}  // namespace
 
 void load(QWidget* view)
 {

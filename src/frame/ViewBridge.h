@@ -2,7 +2,8 @@
 // The one place where the frame meets the editor views: creating the view
 // of a tree entry and passing it the frame's requests (load, save,
 // navigate, show the companion list). Everything else in the frame treats a
-// view as a plain widget.
+// view as a plain widget. Nothing here is global: the frame is given its
+// EditorSource.
 #include <QList>
 #include <QString>
 
@@ -14,22 +15,31 @@ class NoticeRelay;
 class QObject;
 class QWidget;
 
+// What creates the editor views for the main frame: the editors' context
+// (the store and the settings as editors see them) and the relay that
+// passes every change notice to every open editor. The program builds one
+// and hands it to the frame; tests build their own, with small editors of
+// their own in place of the program's. Context and relay outlive the views.
+class EditorSource {
+public:
+    // Makes the editor of a command id, initial update done; nullptr when there is none.
+    using ViewMaker = std::function<CCustomFormView*(int commandId, EditorContext& context, QWidget* parent)>;
+
+    // An empty maker uses the program's editors.
+    EditorSource(EditorContext& context, NoticeRelay* relay, ViewMaker maker = {});
+
+    // Creates the editor of a view-table entry as a child of `parent`;
+    // nullptr when this build has no editor for it.
+    QWidget* create(int commandId, QWidget* parent) const;
+    EditorContext& context() const { return context_; }
+
+private:
+    EditorContext& context_;
+    NoticeRelay* relay_;
+    ViewMaker maker_;
+};
+
 namespace ViewBridge {
-
-// The editors' view of the store and the settings, and the relay that
-// passes every change notice to every open editor. Both outlive the views;
-// until they are set, no editor is created.
-void setEditorContext(EditorContext* context, NoticeRelay* relay);
-
-// Makes the editor of a command id, initial update done; nullptr when there
-// is none. Tests put small editors of their own in place of the program's;
-// an empty maker restores the program's editors.
-using ViewMaker = std::function<CCustomFormView*(int commandId, EditorContext& context, QWidget* parent)>;
-void setViewMaker(ViewMaker maker);
-
-// Creates the editor of a view-table entry as a child of `parent`;
-// nullptr when this build has no editor for it.
-QWidget* create(int commandId, QWidget* parent);
 
 // Refill the controls from the current record / write them back.
 void load(QWidget* view);

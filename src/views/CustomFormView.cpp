@@ -3,12 +3,13 @@
 #include "controls/ControlId.h"
 #include "controls/LanguageApply.h"
 #include "views/CommitWatcher.h"
+#include "views/EditorRegistry.h"
+#include "views/NoticeBuilder.h"
+#include "views/QAVPropertyPage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QAbstractButton>
 
 CCustomFormView::CCustomFormView(int templateId, int viewKind, SectionId section, EditorContext& context,
                                  QWidget* parent)
@@ -26,11 +27,20 @@ CCustomFormView::CCustomFormView(int templateId, int viewKind, SectionId section
     connect(watcher_, &CommitWatcher::committed, this, [this](int id) { commit(id); });
 }
 
+CCustomFormView::CCustomFormView(const EditorRow& row, EditorContext& context, QWidget* parent)
+    : CCustomFormView(row.formId, row.commandId, row.section.value_or(SectionId::RadioInfo), context, parent)
+{
+}
+
 CCustomFormView::~CCustomFormView()
 {
     // Hiding the form during destruction moves the focus; that is not an
-    // edit to write back (the derived view has saved already).
+    // edit to report, and pages must not announce into a view that is going.
     watcher_->setSuspended(true);
+    for (CQAVPropertyPage* page : pages()) disconnect(page, nullptr, this, nullptr);
+    // The controls still exist here (they go with the base widget), so
+    // what they show is written back even when the view was never closed.
+    save();
 }
 
 void CCustomFormView::initialUpdate()
@@ -53,10 +63,27 @@ int CCustomFormView::recordCount() const
     return s ? s->count() : 0;
 }
 
+int CCustomFormView::currentIndex() const
+{
+    SectionAccess* s = section();
+    return s && currentId_ != 0 ? s->indexOfId(currentId_) : -1;
+}
+
 Record* CCustomFormView::currentRecord() const
 {
     SectionAccess* s = section();
-    return s && current_ >= 0 ? s->at(current_) : nullptr;
+    const int index = currentIndex();
+    return s && index >= 0 ? s->at(index) : nullptr;
+}
+
+void CCustomFormView::addPage(CQAVPropertyPage* page) { pages_.append(page); }
+
+QList<CQAVPropertyPage*> CCustomFormView::pages() const
+{
+    QList<CQAVPropertyPage*> out;
+    for (const auto& p : pages_)
+        if (p) out.append(p);
+    return out;
 }
 
 bool CCustomFormView::ensureRecord()
@@ -65,23 +92,25 @@ bool CCustomFormView::ensureRecord()
     if (!s) return false;
     if (s->count() > 0) return true;
     if (!s->append()) return false;
-    ChangeNotice n;
-    n.source = this;
-    n.action = NoticeAction::kAdded;
+    ChangeNotice n = listNotice(this, NavAction::kNew);
+    n.recordId = s->idAt(s->count() - 1);
     announce(n);
     return s->count() > 0;
 }
 
 void CCustomFormView::setCurrent(int index)
 {
-    current_ = index;
+    SectionAccess* s = section();
+    currentId_ = s ? s->idAt(index) : 0;
     reloadControls();
 }
 
 void CCustomFormView::reloadControls()
 {
     watcher_->setSuspended(true);
-    loadControls(currentRecord());
+    Record* record = currentRecord();
+    bindings_.load(record);
+    loadControls(record);
     shown_.snapshot(form_);
     watcher_->setSuspended(false);
 }
@@ -91,10 +120,20 @@ void CCustomFormView::load()
     setCurrent(ensureRecord() ? 0 : -1);
 }
 
+void CCustomFormView::saveTo(Record& record)
+{
+    bindings_.save(record);
+    for (CQAVPropertyPage* page : pages()) {
+        // The page writes to the record the view holds now, whatever it was handed before.
+        page->setRecord(&record);
+        page->save();
+    }
+}
+
 void CCustomFormView::save()
 {
     if (!initialised_) return;
-    if (Record* r = currentRecord()) saveControls(*r);
+    if (Record* r = currentRecord()) saveTo(*r);
 }
 
 void CCustomFormView::navigate(int action, int number)
@@ -103,21 +142,25 @@ void CCustomFormView::navigate(int action, int number)
     if (!s) return;
     save();
     const int count = s->count();
-    int next = current_;
+    const int current = currentIndex();
+    int next = current;
+    int recordId = 0;
     switch (action) {
     case NavAction::kFirst: next = 0; break;
-    case NavAction::kPrevious: next = std::max(current_ - 1, 0); break;
-    case NavAction::kNext: next = std::min(current_ + 1, count - 1); break;
+    case NavAction::kPrevious: next = std::max(current - 1, 0); break;
+    case NavAction::kNext: next = std::min(current + 1, count - 1); break;
     case NavAction::kLast: next = count - 1; break;
     case NavAction::kNew:
         if (!s->append()) return;   // fixed or full section
         next = s->count() - 1;
+        recordId = s->idAt(next);
         break;
     case NavAction::kDelete:
         // The last record of a section is never deleted.
-        if (count < 2 || current_ < 0 || current_ >= count) return;
-        if (!s->remove(current_)) return;
-        next = std::min(current_, s->count() - 1);
+        if (count < 2 || current < 0) return;
+        recordId = currentId_;
+        if (!s->remove(current)) return;
+        next = std::min(current, s->count() - 1);
         break;
     case NavAction::kGoTo:
         next = number >= 1 && number <= count ? number - 1 : -1;
@@ -128,47 +171,34 @@ void CCustomFormView::navigate(int action, int number)
     if (s->count() == 0) next = -1;
     setCurrent(next);
 
-    ChangeNotice n;
-    n.source = this;
-    n.action = action;
+    ChangeNotice n = listNotice(this, action);
+    n.recordId = recordId != 0 ? recordId : currentId_;
     announce(n);
-    emit navigated(action, current_ + 1, s->count());
+    emit navigated(action, currentIndex() + 1, s->count());
 }
 
-void CCustomFormView::receiveNotice(const ChangeNotice& notice) { onNotice(notice); }
+void CCustomFormView::receiveNotice(const ChangeNotice& notice)
+{
+    // Another editor deleted the record this one shows: it now has none,
+    // and shows and stores nothing until the next navigation.
+    if (notice.action == NoticeAction::kDeleted && notice.concerns(sectionId_) && currentId_ != 0
+        && !currentRecord())
+        setCurrent(-1);
+    onNotice(notice);
+}
 
 void CCustomFormView::commit(int id)
 {
     Record* r = currentRecord();
     if (!r) return;
-    saveControls(*r);
-    ChangeNotice n = editNotice(id);
-    // What the field showed before and after, for the change log.
-    if (auto change = shown_.takeChange(form_, id)) {
-        n.text3 = change->first.toStdString();
-        n.text4 = change->second.toStdString();
-        n.fieldName = ShownValues::fieldName(form_, id).toStdString();
-    }
-    announce(n);
+    saveTo(*r);
+    announce(editNotice(form_, this, id, windowTitle(), shown_));
 }
 
-ChangeNotice CCustomFormView::editNotice(int id) const
+void CCustomFormView::announce(ChangeNotice notice)
 {
-    ChangeNotice n;
-    n.source = this;
-    n.controlId = id;
-    n.action = NoticeAction::kEdited;
-    // The label of a control is the control whose id is one less.
-    if (QWidget* label = findControl(form_, id - 1)) {
-        if (auto* l = qobject_cast<QLabel*>(label)) n.label = l->text().toStdString();
-        else if (auto* b = qobject_cast<QAbstractButton*>(label)) n.label = b->text().toStdString();
-    }
-    n.caption = windowTitle().toStdString();
-    return n;
-}
-
-void CCustomFormView::announce(const ChangeNotice& notice)
-{
+    if (!notice.section) notice.section = sectionId_;
+    if (notice.recordId == 0) notice.recordId = currentId_;
     emit changeNotice(notice);
     context_.notifyRecords(notice);
 }

@@ -12,15 +12,23 @@
 // load() after the sections were replaced, and calls navigate() for the
 // navigation bar's buttons and numbered tree entries.
 //
-// Derived views write their controls back in their own destructor (call
-// save() there), so closing an editor never loses an edit.
+// The view holds its current record by the record's id, so a record that
+// another editor adds or deletes never shifts the record it edits. What a
+// view stores goes through its bindings (and the pages of its sheet), which
+// this class writes back when the view closes or is destroyed: closing an
+// editor never loses an edit, and a derived view has nothing to remember.
+#include "controls/FieldBinder.h"
 #include "views/ChangeNotice.h"
 #include "views/EditorContext.h"
 #include "views/ShownValues.h"
 
+#include <QList>
+#include <QPointer>
 #include <QScrollArea>
 
 class CommitWatcher;
+class CQAVPropertyPage;
+struct EditorRow;
 class Record;
 
 class CCustomFormView : public QScrollArea {
@@ -30,6 +38,8 @@ public:
     // fallback. viewKind: the command id of the view table entry.
     CCustomFormView(int templateId, int viewKind, SectionId section, EditorContext& context,
                     QWidget* parent = nullptr);
+    // The editor of a registry row: its form, command id and section.
+    CCustomFormView(const EditorRow& row, EditorContext& context, QWidget* parent = nullptr);
     ~CCustomFormView() override;
 
     int templateId() const { return templateId_; }
@@ -43,8 +53,10 @@ public:
     // fills the controls. Runs once; the factory calls it.
     void initialUpdate();
 
-    // The zero-based index of the current record, -1 when there is none.
-    int currentIndex() const { return current_; }
+    // The zero-based position of the current record, -1 when there is none.
+    int currentIndex() const;
+    // The id of the current record, 0 when there is none.
+    int currentId() const { return currentId_; }
     int recordCount() const;
     // The current record; nullptr when there is none.
     Record* currentRecord() const;
@@ -53,7 +65,7 @@ public slots:
     // Makes the first record current (creating one when the section is
     // empty) and refills every control from it.
     void load();
-    // Writes every control back to the current record.
+    // Writes every bound control and every page back to the current record.
     void save();
     // Steps to another record: NavAction, with the one-based number for kGoTo.
     void navigate(int action, int number = 0);
@@ -78,10 +90,9 @@ signals:
 protected:
     // Creates the controls on `form`, each carrying its control id.
     virtual void buildForm(QWidget* form) = 0;
-    // Fills the controls from `record`; also called with nullptr to blank them.
-    virtual void loadControls(Record* record) = 0;
-    // Writes the controls to `record` (never nullptr).
-    virtual void saveControls(Record& record) = 0;
+    // The view's own rules after the bound controls were filled from
+    // `record` (nullptr: no current record, the controls are blank).
+    virtual void loadControls(Record*) {}
     // React to a relayed notice; the default does nothing.
     virtual void onNotice(const ChangeNotice&) {}
     // A finished edit of `controlId`: write back, then announce it.
@@ -90,13 +101,17 @@ protected:
     // edits; views whose pages do that themselves say no.
     virtual bool watchesOwnControls() const { return true; }
 
-    // Sends the notice to the main frame, then to the store's records.
-    void announce(const ChangeNotice& notice);
-    // Notice for a finished edit of a control of this view.
-    ChangeNotice editNotice(int controlId) const;
+    // Sends the notice, stamped with this view's section and (unless it
+    // names one) its current record, to the main frame, then to the store's records.
+    void announce(ChangeNotice notice);
     // Refills the controls from the current record without reporting edits.
     void reloadControls();
     CommitWatcher* watcher() const { return watcher_; }
+    // The binders of the form's controls; buildForm adds to them.
+    FormBindings& bindings() { return bindings_; }
+    // Pages whose controls are written back with the view's.
+    void addPage(CQAVPropertyPage* page);
+    QList<CQAVPropertyPage*> pages() const;
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -105,6 +120,7 @@ private:
     SectionAccess* section() const;
     void setCurrent(int index);
     bool ensureRecord();
+    void saveTo(Record& record);
 
     const int templateId_;
     const int viewKind_;
@@ -113,6 +129,8 @@ private:
     QWidget* form_;
     CommitWatcher* watcher_;
     ShownValues shown_;
-    int current_ = -1;
+    FormBindings bindings_;
+    QList<QPointer<CQAVPropertyPage>> pages_;
+    int currentId_ = 0;
     bool initialised_ = false;
 };

@@ -5,26 +5,15 @@
 // on the settings manager and the section store; tests on plain records.
 // The context outlives every view created with it.
 #include "views/ChangeNotice.h"
+#include "views/SectionId.h"
+
+#include <map>
 
 #include <string>
 
 class LanguageSource;
 class Record;
 struct ModelValues;
-
-// The sections the editors work on.
-enum class SectionId {
-    RadioInfo,
-    Password,
-    Misc,
-    Keys,
-    Channels,
-    Personalities,
-    ScanLists,
-    AlertTones,
-    TwoToneSystems,
-    TwoToneCalls,
-};
 
 // One section of the store as an editor sees it: a fixed section is a list
 // of exactly one record. Every record has an id that stays with it while
@@ -57,4 +46,16 @@ public:
     virtual SectionAccess* section(SectionId id) = 0;
     // Passes a notice to every record object of the store.
     virtual void notifyRecords(const ChangeNotice& notice) = 0;
+
+    // The tab a kind of sheet editor showed when its last view closed, so
+    // the next view of that kind opens on it; 0 until one has closed.
+    int rememberedPage(int viewKind) const
+    {
+        auto it = pages_.find(viewKind);
+        return it == pages_.end() ? 0 : it->second;
+    }
+    void rememberPage(int viewKind, int page) { pages_[viewKind] = page; }
+
+private:
+    std::map<int, int> pages_;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// Creates the editor view for an entry of the view table, by the command
+// Creates the editor view of an editor registry row, by the command
 // id the navigation tree and the Edit menu use, and runs its initial
 // update. Entries whose editor is not part of the program yet give nullptr.
 #include <QString>

@@ -1,15 +1,20 @@
 #include "views/FormTable.h"
 
+#include "controls/BcdDigitEdit.h"
+#include "controls/Binders.h"
 #include "controls/CharFilterEdit.h"
 #include "controls/ControlId.h"
-#include "controls/LanguageSource.h"
+#include "controls/FreqEdit.h"
+#include "controls/RangeValueEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -26,66 +31,58 @@ QWidget* makeControl(const FormControl& c, QWidget* parent)
         return edit;
     }
     case FormKind::DigitEdit: return new CCharFilterEdit(kDecimalDigits, parent);
+    case FormKind::FreqEdit: return new CFreqEdit(parent);
+    case FormKind::RangeEdit: return new CRangeValueEdit(parent);
+    case FormKind::BcdEdit: return new CBcdDigitEdit(parent);
     case FormKind::Button: return new QPushButton(text, parent);
     }
     return nullptr;
 }
 
-int listOf(const FormControl& c) { return c.listId != 0 ? c.listId : c.id; }
+void bind(QWidget* w, const FormControl& c, RecordKind record, QLabel* label, FormBindings& bindings)
+{
+    const BoundField* field = findBoundField(record, c.field);
+    std::unique_ptr<FieldBinder> binder = field ? makeBinder(w, *field) : nullptr;
+    if (!binder)
+        throw std::logic_error("control " + std::to_string(c.id) + " cannot be bound to field " + c.field);
+    binder->setDisplayOnly(c.kind == FormKind::Display);
+    binder->setLabel(label);
+    bindings.add(std::move(binder));
+}
 
 }  // namespace
 
-void buildFormControls(QWidget* form, std::span<const FormControl> table)
+void buildFormControls(QWidget* form, const FormTable& table, FormBindings& bindings)
 {
     auto* grid = new QGridLayout(form);
     int row = -1;
-    int column = 0;   // next free column of the current row; 0: no row open
-    for (const FormControl& c : table) {
+    int column = 0;          // next free column of the current row; 0: no row open
+    QLabel* label = nullptr; // the label of the current row, until its control takes it
+    for (const FormControl& c : table.controls) {
         QWidget* w = makeControl(c, form);
         setControlId(w, c.id);
         if (c.kind == FormKind::Label) {
+            label = static_cast<QLabel*>(w);
             grid->addWidget(w, ++row, 0);
             column = 1;
-        } else if (column == 0) {
+        } else if (c.sameRow && row >= 0) {
+            column = std::max(column, 2);
+            grid->addWidget(w, row, column++);
+        } else if (c.kind == FormKind::Check || column == 0) {
+            // A check box of its own setting takes a row of its own.
             grid->addWidget(w, ++row, 0, 1, 2);
+            column = 0;
         } else {
             grid->addWidget(w, row, column++);
         }
-        // A check box carries its own text and closes its row.
-        if (c.kind == FormKind::Check) column = 0;
+        if (c.kind != FormKind::Label && c.kind != FormKind::Button) {
+            // A check box names itself; any other control is named by its label.
+            QLabel* own = c.kind == FormKind::Check ? nullptr : label;
+            if (own) own->setBuddy(w);
+            if (c.field) bind(w, c, table.record, own, bindings);
+            label = nullptr;
+        }
     }
     grid->setRowStretch(row + 1, 1);
     grid->setColumnStretch(1, 1);
-}
-
-void loadFormControls(QWidget* form, std::span<const FormControl> table, const Record& record,
-                      const LanguageSource& language)
-{
-    for (const FormControl& c : table) {
-        if (c.kind == FormKind::Combo) {
-            auto* combo = findControlAs<QComboBox>(form, c.id);
-            if (!combo) continue;
-            const int value = static_cast<int>(record.bits(c.offset, c.bitLo, c.bitCount));
-            const QString text = QString::fromStdString(language.textForValue(listOf(c), value));
-            combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text));
-        } else if (c.kind == FormKind::Check) {
-            if (auto* check = findControlAs<QCheckBox>(form, c.id)) check->setChecked(record.bit(c.offset, c.bitLo));
-        }
-    }
-}
-
-void saveFormControls(QWidget* form, std::span<const FormControl> table, Record& record,
-                      const LanguageSource& language)
-{
-    for (const FormControl& c : table) {
-        if (c.kind == FormKind::Combo) {
-            auto* combo = findControlAs<QComboBox>(form, c.id);
-            if (!combo || combo->currentIndex() < 0) continue;
-            const int value = language.valueForText(listOf(c), combo->currentText().toStdString());
-            // -1 (a text the list does not know) writes all ones, masked to the field.
-            record.setBits(c.offset, c.bitLo, c.bitCount, static_cast<unsigned>(value));
-        } else if (c.kind == FormKind::Check) {
-            if (auto* check = findControlAs<QCheckBox>(form, c.id)) record.setBit(c.offset, c.bitLo, check->isChecked());
-        }
-    }
 }

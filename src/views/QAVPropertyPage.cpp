@@ -3,9 +3,7 @@
 #include "controls/ControlId.h"
 #include "controls/LanguageApply.h"
 #include "views/CommitWatcher.h"
-
-#include <QAbstractButton>
-#include <QLabel>
+#include "views/NoticeBuilder.h"
 
 CQAVPropertyPage::CQAVPropertyPage(int templateId, const LanguageSource& language, QWidget* parent)
     : QWidget(parent), templateId_(templateId), language_(language), watcher_(new CommitWatcher(this))
@@ -40,6 +38,7 @@ void CQAVPropertyPage::load()
 {
     if (!record_ || !initialised_) return;
     watcher_->setSuspended(true);
+    bindings_.load(record_);
     loadControls(*record_);
     shown_.snapshot(this);
     watcher_->setSuspended(false);
@@ -47,7 +46,9 @@ void CQAVPropertyPage::load()
 
 void CQAVPropertyPage::save()
 {
-    if (record_ && initialised_) saveControls(*record_);
+    if (!record_ || !initialised_) return;
+    bindings_.save(*record_);
+    saveControls(*record_);
 }
 
 void CQAVPropertyPage::commit(int id, int committedFlag)
@@ -57,19 +58,6 @@ void CQAVPropertyPage::commit(int id, int committedFlag)
     beforeCommit(id);
     save();
 
-    notice_ = ChangeNotice{};
-    notice_.source = this;
-    notice_.controlId = id;
-    notice_.action = NoticeAction::kEdited;
-    if (QWidget* label = findControl(this, id - 1)) {
-        if (auto* l = qobject_cast<QLabel*>(label)) notice_.label = l->text().toStdString();
-        else if (auto* b = qobject_cast<QAbstractButton*>(label)) notice_.label = b->text().toStdString();
-    }
-    notice_.caption = caption_.toStdString();
-    if (auto change = shown_.takeChange(this, id)) {
-        notice_.text3 = change->first.toStdString();
-        notice_.text4 = change->second.toStdString();
-        notice_.fieldName = ShownValues::fieldName(this, id).toStdString();
-    }
+    notice_ = editNotice(this, this, id, caption_, shown_);
     emit changed(notice_);
 }

@@ -3,6 +3,7 @@
 // it (no record: the page does nothing), writes its controls back when an
 // edit is finished, and announces the edit with a change notice carrying
 // the control's label and the page's caption.
+#include "controls/FieldBinder.h"
 #include "views/ChangeNotice.h"
 #include "views/ShownValues.h"
 
@@ -52,8 +53,9 @@ protected:
     virtual void buildPage() = 0;
     // Text limits, edit set-up, lists filled from the document.
     virtual void setupPage() {}
-    virtual void loadControls(Record& record) = 0;
-    virtual void saveControls(Record& record) = 0;
+    // The page's own rules beyond its bindings, after they loaded / saved.
+    virtual void loadControls(Record&) {}
+    virtual void saveControls(Record&) {}
     // The page's own reaction to a finished edit, before the write-back.
     virtual void beforeCommit(int /*controlId*/) {}
     // Whether a control gaining focus also writes back and announces (the
@@ -62,16 +64,18 @@ protected:
 
     void commit(int controlId, int committedFlag);
     CommitWatcher* watcher() const { return watcher_; }
+    // The binders of the page's controls; buildPage adds to them.
+    FormBindings& bindings() { return bindings_; }
 
 private:
     const int templateId_;
     const LanguageSource& language_;
     CommitWatcher* watcher_;
     ShownValues shown_;
+    FormBindings bindings_;
     Record* record_ = nullptr;
     QString caption_;
     ChangeNotice notice_;
     int committed_ = 0;
     bool initialised_ = false;
-    bool loading_ = false;
 };

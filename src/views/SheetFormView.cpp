@@ -1,19 +1,11 @@
 #include "views/SheetFormView.h"
 
+#include "views/EditorRegistry.h"
 #include "views/QAVPropertyPage.h"
 #include "views/QAVPropertySheet.h"
 
 #include <QCloseEvent>
-#include <QHash>
 #include <QVBoxLayout>
-
-namespace {
-QHash<int, int>& rememberedPages()
-{
-    static QHash<int, int> pages;
-    return pages;
-}
-}  // namespace
 
 CSheetFormView::CSheetFormView(int templateId, int viewKind, SectionId section, EditorContext& context,
                                QWidget* parent)
@@ -21,28 +13,21 @@ CSheetFormView::CSheetFormView(int templateId, int viewKind, SectionId section, 
 {
 }
 
-CSheetFormView::~CSheetFormView()
-{
-    rememberPage();
-    // Pages write back before they go, so closing never loses an edit.
-    if (sheet_) {
-        for (CQAVPropertyPage* page : sheet_->pages()) {
-            page->save();
-            // Tearing the widgets down moves the focus, which a page takes
-            // as a finished edit; its notice must not reach this view once
-            // it is no longer a view.
-            disconnect(page, nullptr, this, nullptr);
-        }
-    }
-}
-
-int CSheetFormView::rememberedPage(int viewKind) { return rememberedPages().value(viewKind, 0); }
-
-void CSheetFormView::forgetRememberedPages() { rememberedPages().clear(); }
+// The pages are written back by the base class.
+CSheetFormView::~CSheetFormView() { rememberPage(); }
 
 void CSheetFormView::rememberPage()
 {
-    if (sheet_ && sheet_->currentIndex() >= 0) rememberedPages()[viewKind()] = sheet_->currentIndex();
+    if (sheet_ && sheet_->currentIndex() >= 0) context().rememberPage(viewKind(), sheet_->currentIndex());
+}
+
+void CSheetFormView::createPages(CQAVPropertySheet* sheet)
+{
+    const EditorRow* row = EditorRegistry::find(viewKind());
+    if (!row) return;
+    const LanguageSource& language = context().language();
+    for (const EditorPageRow& page : row->pages)
+        sheet->addPage(page.make(language), page.captionId, QString::fromUtf8(page.builtIn), language);
 }
 
 void CSheetFormView::buildForm(QWidget* form)
@@ -53,31 +38,24 @@ void CSheetFormView::buildForm(QWidget* form)
     layout->addWidget(sheet_);
     createPages(sheet_);
     for (CQAVPropertyPage* page : sheet_->pages()) {
+        addPage(page);
         connect(page, &CQAVPropertyPage::changed, this, [this](const ChangeNotice& n) { announce(n); });
         connect(page, &CQAVPropertyPage::pageMessage, this, &CCustomFormView::pageMessage);
     }
-    sheet_->setActivePage(rememberedPage(viewKind()));
+    sheet_->setActivePage(context().rememberedPage(viewKind()));
 }
 
 void CSheetFormView::loadControls(Record* record)
 {
-    if (!sheet_) return;
-    for (CQAVPropertyPage* page : sheet_->pages()) {
+    for (CQAVPropertyPage* page : pages()) {
         page->setRecord(record);
         page->load();
     }
 }
 
-void CSheetFormView::saveControls(Record&)
-{
-    if (!sheet_) return;
-    for (CQAVPropertyPage* page : sheet_->pages()) page->save();
-}
-
 void CSheetFormView::onNotice(const ChangeNotice& notice)
 {
-    if (!sheet_) return;
-    for (CQAVPropertyPage* page : sheet_->pages()) {
+    for (CQAVPropertyPage* page : pages()) {
         if (page->isInitialised()) page->notify(notice);
     }
 }

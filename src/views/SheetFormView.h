@@ -2,8 +2,8 @@
 // An editor view that hosts a property sheet: the current record is handed
 // to every page, load, save and change notices are passed on to the pages
 // that have been shown, and the tab that was active when the last view of
-// the same kind closed is opened again (one remembered tab per view kind,
-// the first tab at program start).
+// the same kind closed is opened again (the editor context remembers one
+// tab per view kind; the first tab at program start).
 #include "views/CustomFormView.h"
 
 class CQAVPropertySheet;
@@ -18,17 +18,13 @@ public:
 
     CQAVPropertySheet* sheet() const { return sheet_; }
 
-    // The tab remembered for a view kind.
-    static int rememberedPage(int viewKind);
-    static void forgetRememberedPages();
-
 protected:
-    // Adds the pages to the sheet, in tab order.
-    virtual void createPages(CQAVPropertySheet* sheet) = 0;
+    // Adds the pages to the sheet, in tab order; by default the pages of
+    // the view's editor registry row.
+    virtual void createPages(CQAVPropertySheet* sheet);
 
     void buildForm(QWidget* form) final;
     void loadControls(Record* record) override;
-    void saveControls(Record& record) override;
     void onNotice(const ChangeNotice& notice) override;
     bool watchesOwnControls() const override { return false; }
     void closeEvent(QCloseEvent* event) override;

@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -21,16 +20,6 @@ std::optional<QString> ShownValues::shownValue(const QWidget* w)
         return b->isChecked() ? QStringLiteral("[x]") : QStringLiteral("[ ]");
     }
     return std::nullopt;
-}
-
-QString ShownValues::fieldName(const QWidget* root, int id)
-{
-    if (auto* b = qobject_cast<const QAbstractButton*>(findControl(root, id)); b && b->isCheckable() && !b->text().isEmpty())
-        return b->text();
-    const QWidget* label = findControl(root, id - 1);
-    if (auto* l = qobject_cast<const QLabel*>(label)) return l->text();
-    if (auto* b = qobject_cast<const QAbstractButton*>(label)) return b->text();
-    return {};
 }
 
 void ShownValues::snapshot(const QWidget* root)

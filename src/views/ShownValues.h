@@ -19,10 +19,6 @@ public:
     // new value becomes the remembered one.
     std::optional<std::pair<QString, QString>> takeChange(const QWidget* root, int controlId);
 
-    // The name a log gives the field `controlId`: a check box's or radio
-    // button's own text, otherwise the text of the control one id lower.
-    static QString fieldName(const QWidget* root, int controlId);
-
     // The value a control shows; nullopt for controls without one.
     static std::optional<QString> shownValue(const QWidget* control);
 

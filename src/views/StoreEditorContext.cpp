@@ -3,6 +3,7 @@
 #include "app/ReferenceChecks.h"
 #include "model/CCodeplugData.h"
 #include "settings/SettingsManager.h"
+#include "views/EditorRegistry.h"
 
 #include <functional>
 
@@ -59,6 +60,9 @@ std::unique_ptr<SectionAccess> listSection(RecordList<Item>& list, std::size_t l
     return std::make_unique<ListSection<Item>>(list, limit, std::move(add), std::move(remove));
 }
 
+// The editors never grow a list beyond the registry's limit for it.
+std::size_t editorLimit(SectionId id) { return static_cast<std::size_t>(EditorRegistry::recordLimit(id)); }
+
 }  // namespace
 
 StoreEditorContext::StoreEditorContext(CCodeplugData& store, CSettingsManager& settings, InvalidValueList* invalid)
@@ -69,14 +73,15 @@ StoreEditorContext::StoreEditorContext(CCodeplugData& store, CSettingsManager& s
     sections_[SectionId::Password] = std::make_unique<FixedSection>(s.password);
     sections_[SectionId::Misc] = std::make_unique<FixedSection>(s.misc);
     sections_[SectionId::Keys] = std::make_unique<FixedSection>(s.keys);
+    sections_[SectionId::TestFreq] = std::make_unique<FixedSection>(s.testFreq);
     sections_[SectionId::Channels] = listSection<ChannelItem>(
-        s.channels, CCodeplugData::kEditorChannelLimit, [&s, this] { return s.addChannel(settings_.model()); },
+        s.channels, editorLimit(SectionId::Channels), [&s, this] { return s.addChannel(settings_.model()); },
         [&s](std::size_t i) { return s.deleteChannel(i); });
     sections_[SectionId::Personalities] = listSection<PersonalityItem>(
-        s.personalities, CCodeplugData::kMaxPersonalities, [&s] { return s.addPersonality(); },
+        s.personalities, editorLimit(SectionId::Personalities), [&s] { return s.addPersonality(); },
         [&s](std::size_t i) { return s.deletePersonality(i); });
     sections_[SectionId::ScanLists] = listSection<ScanItem>(
-        s.scanLists, CCodeplugData::kMaxScanLists, [&s] { return s.addScanList(); },
+        s.scanLists, editorLimit(SectionId::ScanLists), [&s] { return s.addScanList(); },
         [&s](std::size_t i) { return s.deleteScanList(i); });
     sections_[SectionId::AlertTones] = listSection<AlertToneItem>(
         s.alertTones, CCodeplugData::kMaxAlertTones, [&s] { return s.addAlertTone(); },

@@ -2,7 +2,7 @@
 
 #include "controls/ControlId.h"
 #include "controls/LanguageSource.h"
-#include "model/MiscRecord.h"
+#include "views/EditorRegistry.h"
 #include "views/ViewIds.h"
 
 #include <QCheckBox>
@@ -13,37 +13,38 @@ namespace {
 constexpr int kBatterySave = 1410;
 constexpr int kBatterySaveMode = 1412;
 
-constexpr FormControl kTable[] = {
+// Each check box sits on the row of the setting it belongs to: VOX inhibit
+// beside the VOX gain (both in the VOX byte), Battery Save beside the mode
+// it switches on.
+constexpr FormControl kControls[] = {
     {1405, FormKind::Label, "VOX Gain Level"},
-    {1406, FormKind::Combo, "", MiscField::Vox, MiscField::VoxGainLo, MiscField::VoxGainBits},
+    {1406, FormKind::Combo, "", "vox_gain_level"},
+    {1409, FormKind::Check, "VOX Inhibit On Receive", "vox_inhibit_on_receive", true},
     {1407, FormKind::Label, "VOX Delay Time"},
-    {1408, FormKind::Combo, "", MiscField::VoxDelay, 0, 8},
-    {1409, FormKind::Check, "VOX Inhibit On Receive", MiscField::Vox, MiscField::VoxInhibitBit, 1},
+    {1408, FormKind::Combo, "", "vox_delay_time"},
     {1403, FormKind::Label, "Carrier Squelch Level"},
-    {1404, FormKind::Combo, "", MiscField::CarrierSquelch, 0, 8},
+    {1404, FormKind::Combo, "", "carrier_squelch_level"},
     {1401, FormKind::Label, "CTCSS tail revert option"},
-    {1402, FormKind::Combo, "", MiscField::Battery, MiscField::TailRevertBit, 1},
-    {kBatterySave, FormKind::Check, "Battery Save", MiscField::Battery, MiscField::BatterySaveBit, 1},
+    {1402, FormKind::Combo, "", "ctcss_tail_revert"},
     {1411, FormKind::Label, "Battery Save Mode"},
-    {kBatterySaveMode, FormKind::Combo, "", MiscField::BatterySaveMode, 0, 3},
+    {kBatterySaveMode, FormKind::Combo, "", "battery_save_mode"},
+    {kBatterySave, FormKind::Check, "Battery Save", "battery_save", true},
     {1413, FormKind::Label, "Low Power Alert Gap Time[s]"},
-    {1414, FormKind::Combo, "", MiscField::LowPowerAlertGap, 0, 8},
+    {1414, FormKind::Combo, "", "low_power_alert_gap"},
 };
 
 }  // namespace
 
 CViewMis::CViewMis(EditorContext& context, QWidget* parent)
-    : CCustomFormView(FormId::kMisc, ViewCommand::kMisc, SectionId::Misc, context, parent)
+    : CCustomFormView(*EditorRegistry::find(ViewCommand::kMisc), context, parent)
 {
 }
 
-CViewMis::~CViewMis() { save(); }
-
-std::span<const FormControl> CViewMis::controls() { return kTable; }
+FormTable CViewMis::controls() { return {RecordKind::Misc, kControls}; }
 
 void CViewMis::buildForm(QWidget* form)
 {
-    buildFormControls(form, kTable);
+    buildFormControls(form, controls(), bindings());
     form->setWindowTitle(QStringLiteral("Miscellaneous"));
 }
 
@@ -55,16 +56,7 @@ void CViewMis::matchBatterySaveMode()
     if (save && mode) mode->setEnabled(save->isChecked() && context().language().modelFlag(kBatterySaveMode) == 0);
 }
 
-void CViewMis::loadControls(Record* record)
-{
-    if (record) loadFormControls(form(), kTable, *record, context().language());
-    matchBatterySaveMode();
-}
-
-void CViewMis::saveControls(Record& record)
-{
-    saveFormControls(form(), kTable, record, context().language());
-}
+void CViewMis::loadControls(Record*) { matchBatterySaveMode(); }
 
 void CViewMis::commit(int controlId)
 {

@@ -6,21 +6,17 @@
 #include "views/CustomFormView.h"
 #include "views/FormTable.h"
 
-#include <span>
-
 class CViewMis : public CCustomFormView {
     Q_OBJECT
 public:
     explicit CViewMis(EditorContext& context, QWidget* parent = nullptr);
-    ~CViewMis() override;
 
-    // The controls and the record bits they edit.
-    static std::span<const FormControl> controls();
+    // The controls and the record fields they edit.
+    static FormTable controls();
 
 protected:
     void buildForm(QWidget* form) override;
     void loadControls(Record* record) override;
-    void saveControls(Record& record) override;
     void commit(int controlId) override;
 
 private:

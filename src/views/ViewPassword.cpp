@@ -3,8 +3,10 @@
 #include "controls/CharFilterEdit.h"
 #include "controls/ControlId.h"
 #include "model/PasswordRecord.h"
+#include "model/RecordKinds.h"
 #include "views/DlgPasswordEntry.h"
 #include "views/FormTable.h"
+#include "views/EditorRegistry.h"
 #include "views/ViewIds.h"
 
 #include <QPushButton>
@@ -16,20 +18,21 @@ constexpr int kWriteEdit = 6355;
 constexpr int kReadEdit = 6357;
 constexpr int kChangeButton = 6358;
 
-constexpr FormControl kTable[] = {
+constexpr FormControl kControls[] = {
     {6352, FormKind::Label, "Radio Power on/keylock Password"},
-    {kPowerOnEdit, FormKind::DigitEdit},
+    {kPowerOnEdit, FormKind::DigitEdit, "", "power_on_password"},
     {6354, FormKind::Label, "Radio Write/Tune/Dealer Data Password "},
-    {kWriteEdit, FormKind::DigitEdit},
+    // Shown, but set only through the button's password dialog.
+    {kWriteEdit, FormKind::DigitEdit, "", "write_password"},
     {kChangeButton, FormKind::Button, "..."},
     {6356, FormKind::Label, "Radio Read Data Password"},
-    {kReadEdit, FormKind::DigitEdit},
+    {kReadEdit, FormKind::DigitEdit, "", "read_password"},
 };
 
 }  // namespace
 
 CViewPassword::CViewPassword(EditorContext& context, QWidget* parent)
-    : CCustomFormView(FormId::kPassword, ViewCommand::kPassword, SectionId::Password, context, parent)
+    : CCustomFormView(*EditorRegistry::find(ViewCommand::kPassword), context, parent)
 {
     asker_ = [this](QWidget* parentWidget) -> std::optional<QString> {
         CDlgPasswordEntry dialog(this->context().language(), 8, parentWidget);
@@ -38,11 +41,11 @@ CViewPassword::CViewPassword(EditorContext& context, QWidget* parent)
     };
 }
 
-CViewPassword::~CViewPassword() { save(); }
+FormTable CViewPassword::controls() { return {RecordKind::Password, kControls}; }
 
 void CViewPassword::buildForm(QWidget* form)
 {
-    buildFormControls(form, kTable);
+    buildFormControls(form, controls(), bindings());
     form->setWindowTitle(QStringLiteral("Password"));
     for (int id : {kPowerOnEdit, kWriteEdit, kReadEdit}) {
         if (auto* edit = findControlAs<CCharFilterEdit>(form, id)) edit->setMaxLength(int(PasswordField::kLength));
@@ -51,30 +54,6 @@ void CViewPassword::buildForm(QWidget* form)
     if (auto* button = findControlAs<QPushButton>(form, kChangeButton)) {
         connect(button, &QPushButton::clicked, this, &CViewPassword::changeWritePassword);
     }
-}
-
-void CViewPassword::loadControls(Record* record)
-{
-    auto show = [this, record](int id, Offset off) {
-        const QString text = record ? QString::fromLatin1(passwordText(*record, off).c_str()) : QString();
-        if (auto* edit = findControlAs<CCharFilterEdit>(form(), id)) edit->setText(text);
-        return text;
-    };
-    show(kPowerOnEdit, PasswordField::PowerOn);
-    writePassword_ = show(kWriteEdit, PasswordField::Write);
-    show(kReadEdit, PasswordField::Read);
-}
-
-void CViewPassword::saveControls(Record& record)
-{
-    auto text = [this](int id) {
-        auto* edit = findControlAs<CCharFilterEdit>(form(), id);
-        return edit ? edit->text().toLatin1().toStdString() : std::string();
-    };
-    setPasswordText(record, PasswordField::PowerOn, text(kPowerOnEdit));
-    // The write password comes from the password dialog only.
-    setPasswordText(record, PasswordField::Write, writePassword_.toLatin1().toStdString());
-    setPasswordText(record, PasswordField::Read, text(kReadEdit));
 }
 
 void CViewPassword::commit(int controlId)
@@ -86,12 +65,10 @@ void CViewPassword::commit(int controlId)
 
 void CViewPassword::changeWritePassword()
 {
-    if (asker_) {
-        if (std::optional<QString> entered = asker_(this)) writePassword_ = entered->left(int(PasswordField::kLength));
-    }
-    if (Record* r = currentRecord()) {
-        saveControls(*r);
-        reloadControls();
-        announce(editNotice(kWriteEdit));
-    }
+    std::optional<QString> entered = asker_ ? asker_(this) : std::nullopt;
+    auto* edit = findControlAs<CCharFilterEdit>(form(), kWriteEdit);
+    if (entered && edit) edit->setText(entered->left(int(PasswordField::kLength)));
+    // Whatever the answer, all three are saved and shown again.
+    commit(kWriteEdit);
+    reloadControls();
 }

@@ -4,6 +4,7 @@
 // password is shown but set only through the "..." button's password
 // dialog, so it cannot be changed by a stray keystroke.
 #include "views/CustomFormView.h"
+#include "views/FormTable.h"
 
 #include <functional>
 #include <optional>
@@ -12,7 +13,9 @@ class CViewPassword : public CCustomFormView {
     Q_OBJECT
 public:
     explicit CViewPassword(EditorContext& context, QWidget* parent = nullptr);
-    ~CViewPassword() override;
+
+    // The controls and the record fields they show or edit.
+    static FormTable controls();
 
     // Replaces the dialog the "..." button opens (tests answer it here):
     // nullopt for Cancel, otherwise the entered text.
@@ -24,11 +27,8 @@ public:
 
 protected:
     void buildForm(QWidget* form) override;
-    void loadControls(Record* record) override;
-    void saveControls(Record& record) override;
     void commit(int controlId) override;
 
 private:
     PasswordAsker asker_;
-    QString writePassword_;
 };

@@ -5,6 +5,7 @@
 #include "model/RadioInfoRecord.h"
 #include "settings/ModelValues.h"
 #include "views/FormTable.h"
+#include "views/EditorRegistry.h"
 #include "views/ViewIds.h"
 
 #include <QLineEdit>
@@ -22,13 +23,13 @@ constexpr int kLastProgrammed = 1121;
 
 constexpr int kSignallingList = 1076;
 
-constexpr FormControl kTable[] = {
+constexpr FormControl kControls[] = {
     {1110, FormKind::Label, "Model Name"},
-    {Ctl::kModelName, FormKind::Display},
+    {Ctl::kModelName, FormKind::Display, "", "model_name"},
     {1112, FormKind::Label, "Frequency Range[MHz]"},
     {Ctl::kFreqRange, FormKind::Display},
     {1114, FormKind::Label, "Serial Number"},
-    {Ctl::kSerial, FormKind::Display},
+    {Ctl::kSerial, FormKind::Display, "", "serial_number"},
     {1116, FormKind::Label, "Firmware Version"},
     {Ctl::kFirmware, FormKind::Display},
     {1118, FormKind::Label, "Signaling Type"},
@@ -37,30 +38,18 @@ constexpr FormControl kTable[] = {
     {Ctl::kLastProgrammed, FormKind::Display},
 };
 
-// Record text up to the first zero byte. Bytes are shown one character
-// each, so an unreadable byte stays visible instead of cutting the text.
-QString zeroEndedText(const Record& r, Offset off, std::size_t len)
-{
-    QString text;
-    for (std::uint8_t b : r.bytes(off, len)) {
-        if (b == 0) break;
-        text += QChar(b);
-    }
-    return text;
-}
-
 }  // namespace
 
 CViewRadio::CViewRadio(EditorContext& context, QWidget* parent)
-    : CCustomFormView(FormId::kRadio, ViewCommand::kRadio, SectionId::RadioInfo, context, parent)
+    : CCustomFormView(*EditorRegistry::find(ViewCommand::kRadio), context, parent)
 {
 }
 
-CViewRadio::~CViewRadio() = default;
+FormTable CViewRadio::controls() { return {RecordKind::RadioInfo, kControls}; }
 
 void CViewRadio::buildForm(QWidget* form)
 {
-    buildFormControls(form, kTable);
+    buildFormControls(form, controls(), bindings());
     form->setWindowTitle(QStringLiteral("Radio Information"));
 }
 
@@ -93,13 +82,9 @@ void CViewRadio::loadControls(Record* record)
     show(Ctl::kSignalling,
          QString::fromStdString(context().language().textForValue(kSignallingList, model.signal)));
     if (!record) {
-        show(Ctl::kModelName, {});
-        show(Ctl::kSerial, {});
         show(Ctl::kLastProgrammed, {});
         return;
     }
-    show(Ctl::kModelName, zeroEndedText(*record, RadioInfoField::ModelName, RadioInfoField::kModelNameLength));
-    show(Ctl::kSerial, zeroEndedText(*record, RadioInfoField::Serial, RadioInfoField::kSerialLength));
     std::array<std::uint8_t, 8> stamp{};
     const auto bytes = record->bytes(RadioInfoField::Stamp, stamp.size());
     std::copy(bytes.begin(), bytes.end(), stamp.begin());

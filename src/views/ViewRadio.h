@@ -4,6 +4,7 @@
 // typed here is stored. Refilled on load (a write to the radio changes the
 // programming stamp).
 #include "views/CustomFormView.h"
+#include "views/FormTable.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +13,9 @@ class CViewRadio : public CCustomFormView {
     Q_OBJECT
 public:
     explicit CViewRadio(EditorContext& context, QWidget* parent = nullptr);
-    ~CViewRadio() override;
+
+    // The controls and the record fields they show or edit.
+    static FormTable controls();
 
     // "%Y-%m-%d %H:%M:%S" of a programming stamp, each byte clamped from
     // above first (a damaged stamp still shows as a date).
@@ -21,6 +24,5 @@ public:
 protected:
     void buildForm(QWidget* form) override;
     void loadControls(Record* record) override;
-    void saveControls(Record&) override {}
     bool watchesOwnControls() const override { return false; }
 };

@@ -29,30 +29,25 @@ struct StoreHost : FakeFrameHost {
 struct FrameEditorsTest : ::testing::Test {
     FakeEditorContext context;
     StoreHost host;
+    EditorSource editors{context, nullptr, [](int id, EditorContext& ctx, QWidget*) -> CCustomFormView* {
+                             if (id != TreeId::kChannel) return nullptr;
+                             auto* v = new NumberView(ctx, SectionId::Channels, id);
+                             v->initialUpdate();
+                             return v;
+                         }};
     std::unique_ptr<CMainFrame> frame;
 
     void SetUp() override
     {
         context.addSection(SectionId::Channels, 8, 3, 16);
         host.context = &context;
-        ViewBridge::setEditorContext(&context, nullptr);
-        ViewBridge::setViewMaker([](int id, EditorContext& ctx, QWidget*) -> CCustomFormView* {
-            if (id != TreeId::kChannel) return nullptr;
-            auto* v = new NumberView(ctx, SectionId::Channels, id);
-            v->initialUpdate();
-            return v;
-        });
         host.giveTreeTexts();
         frame = std::make_unique<CMainFrame>(host);
+        frame->setEditorSource(&editors);
         frame->postStartInit();
         frame->show();
     }
-    void TearDown() override
-    {
-        frame.reset();
-        ViewBridge::setViewMaker({});
-        ViewBridge::setEditorContext(nullptr, nullptr);
-    }
+    void TearDown() override { frame.reset(); }
 
     NumberView* viewOf(CChildFrame* f) { return static_cast<NumberView*>(f->view()); }
     void press(CChildFrame* f, int action) { emit f->navBar()->navigate(action); }

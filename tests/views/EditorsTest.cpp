@@ -1,6 +1,7 @@
 #include "FakeEditorContext.h"
 #include "PasswordFixture.h"
 
+#include "controls/BoundField.h"
 #include "controls/CharFilterEdit.h"
 #include "controls/ControlId.h"
 #include "model/MiscRecord.h"
@@ -8,6 +9,7 @@
 #include "model/RadioInfoRecord.h"
 #include "views/DlgPasswordEntry.h"
 #include "views/EditorFactory.h"
+#include "views/EditorRegistry.h"
 #include "views/ViewIds.h"
 #include "views/ViewMis.h"
 #include "views/ViewPassword.h"
@@ -22,6 +24,28 @@
 #include <memory>
 
 namespace {
+
+// A control of the misc form with the bits its field covers.
+struct MiscBinding {
+    FormControl control;
+    Offset offset;
+    unsigned bitLo;
+    unsigned bitCount;
+};
+
+std::vector<MiscBinding> miscBindings()
+{
+    std::vector<MiscBinding> out;
+    const FormTable table = CViewMis::controls();
+    for (const FormControl& c : table.controls) {
+        if (!c.field) continue;
+        const BoundField* f = findBoundField(table.record, c.field);
+        if (!f) continue;
+        const bool bits = f->kind == FieldKind::Bits;
+        out.push_back({c, f->offset, bits ? f->bitLo : 0u, bits ? f->bitCount : 8u});
+    }
+    return out;
+}
 
 // Option lists wide enough for each field width: the bit count picks the list.
 const char* listFor(unsigned bits)
@@ -42,35 +66,36 @@ struct MiscFixture {
     {
         misc = &ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
         misc->at(0)->fill(0xA5);
-        for (const FormControl& c : CViewMis::controls()) {
-            if (c.kind == FormKind::Combo) ctx.lang.captions[c.id] = listFor(c.bitCount);
+        for (const MiscBinding& b : miscBindings()) {
+            if (b.control.kind == FormKind::Combo) ctx.lang.captions[b.control.id] = listFor(b.bitCount);
         }
         view.reset(createEditorView(ViewCommand::kMisc, ctx));
     }
     Record& record() { return *misc->at(0); }
 };
 
-class MiscControls : public ::testing::TestWithParam<FormControl> {};
+class MiscControls : public ::testing::TestWithParam<MiscBinding> {};
 
 TEST_P(MiscControls, LoadShowsTheFieldAndSaveWritesOnlyItsBits)
 {
-    const FormControl c = GetParam();
+    const MiscBinding c = GetParam();
+    const int id = c.control.id;
     MiscFixture f;
     ASSERT_TRUE(f.view);
     Record& r = f.record();
     const Record before = r;
 
-    if (c.kind == FormKind::Check) {
+    if (c.control.kind == FormKind::Check) {
         r.setBit(c.offset, c.bitLo, false);
         f.view->load();
-        auto* check = findControlAs<QCheckBox>(f.view.get(), c.id);
+        auto* check = findControlAs<QCheckBox>(f.view.get(), id);
         ASSERT_TRUE(check);
         EXPECT_FALSE(check->isChecked());
         check->setChecked(true);
         f.view->save();
         EXPECT_TRUE(r.bit(c.offset, c.bitLo));
     } else {
-        auto* combo = findControlAs<QComboBox>(f.view.get(), c.id);
+        auto* combo = findControlAs<QComboBox>(f.view.get(), id);
         ASSERT_TRUE(combo);
         r.setBits(c.offset, c.bitLo, c.bitCount, 1);
         f.view->load();
@@ -93,17 +118,8 @@ TEST_P(MiscControls, LoadShowsTheFieldAndSaveWritesOnlyItsBits)
     }
 }
 
-std::vector<FormControl> miscEditingControls()
-{
-    std::vector<FormControl> out;
-    for (const FormControl& c : CViewMis::controls()) {
-        if (c.kind == FormKind::Combo || c.kind == FormKind::Check) out.push_back(c);
-    }
-    return out;
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryControl, MiscControls, ::testing::ValuesIn(miscEditingControls()),
-                         [](const auto& info) { return std::to_string(info.param.id); });
+INSTANTIATE_TEST_SUITE_P(EveryControl, MiscControls, ::testing::ValuesIn(miscBindings()),
+                         [](const auto& info) { return std::to_string(info.param.control.id); });
 
 TEST(ViewMis, AValueWithoutATextInItsListIsKept)
 {
@@ -248,6 +264,32 @@ INSTANTIATE_TEST_SUITE_P(
                       StampCase{{0, 0, 0, 1, 1, 40, 20, 0}, "2037-01-01 00:00:00"},     // year byte 40
                       StampCase{{0, 0, 0, 0, 0, 6, 20, 0}, "2006-00-00 00:00:00"},      // 0 passes unchanged
                       StampCase{{255, 255, 255, 255, 255, 255, 255, 255}, "2037-12-31 00:59:59"}));
+
+TEST(EditorRegistry, EveryBuiltEditorIsMadeFromItsRow)
+{
+    FakeEditorContext ctx;
+    ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
+    ctx.addSection(SectionId::Password, PasswordField::kSize, 1, 1, true);
+    ctx.addSection(SectionId::RadioInfo, RadioInfoField::kSize, 1, 1, true);
+    int built = 0;
+    for (const EditorRow& row : EditorRegistry::rows()) {
+        SCOPED_TRACE(row.viewClass);
+        EXPECT_EQ(EditorRegistry::find(row.commandId), &row);
+        EXPECT_EQ(row.tree == TreeEntry::Numbered, row.recordLimit > 0 && row.commandId != ViewCommand::kChannelList);
+        std::unique_ptr<CCustomFormView> view(createEditorView(row.commandId, ctx));
+        ASSERT_EQ(view != nullptr, row.make != nullptr);
+        if (!view) continue;
+        ++built;
+        EXPECT_EQ(view->viewKind(), row.commandId);
+        EXPECT_EQ(view->templateId(), row.formId);
+        EXPECT_EQ(view->sectionId(), row.section);
+    }
+    EXPECT_EQ(built, 3);
+    EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Channels), 16);
+    EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Personalities), 8);
+    EXPECT_EQ(EditorRegistry::recordLimit(SectionId::ScanLists), 1);
+    EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Misc), 0);
+}
 
 TEST(EditorFactory, KnowsTheFirstEditorsOnly)
 {

@@ -123,7 +123,9 @@ TEST_P(Navigation, StepsThroughTheSection)
     ASSERT_EQ(notices.count(), c.announced ? 1 : 0);
     if (c.announced) {
         const auto n = notices.at(0).at(0).value<ChangeNotice>();
-        EXPECT_EQ(n.action, c.action);
+        EXPECT_EQ(n.action, noticeActionFor(c.action));
+        EXPECT_EQ(n.navigation, c.action);
+        EXPECT_EQ(n.section, SectionId::Channels);
         EXPECT_EQ(n.controlId, 0);
         ASSERT_EQ(moved.count(), 1);
         EXPECT_EQ(moved.at(0).at(1).toInt(), c.expectNumber);
@@ -236,7 +238,9 @@ TEST(NoticeRelay, ANoticeReachesEveryOpenViewBeforeTheRecords)
     a.navigate(NavAction::kDelete);
 
     ASSERT_EQ(b.received.size(), 1u);
-    EXPECT_EQ(b.received[0].action, NavAction::kDelete);
+    EXPECT_EQ(b.received[0].action, NoticeAction::kDeleted);
+    EXPECT_EQ(b.received[0].recordId, 1) << "the deleted record, so others can tell whether it was theirs";
+    EXPECT_EQ(b.received[0].section, SectionId::Channels);
     EXPECT_EQ(b.received[0].source, &a);
     ASSERT_EQ(a.received.size(), 1u);   // the sender hears it too
     EXPECT_EQ(recordNoticesSeenByB, 0u);
@@ -272,7 +276,6 @@ TEST(SheetView, PagesShowTheCurrentRecordAndAnnounceWithTheirCaption)
 
 TEST(SheetView, OpensOnTheTabLastUsedByItsKind)
 {
-    CSheetFormView::forgetRememberedPages();
     FakeEditorContext ctx;
     ctx.addSection(SectionId::Channels, 8, 1, 16);
     {
@@ -293,7 +296,6 @@ TEST(SheetView, PagesHearRelayedNoticesOnceShown)
 {
     FakeEditorContext ctx;
     ctx.addSection(SectionId::Channels, 8, 2, 16);
-    CSheetFormView::forgetRememberedPages();
     TwoPageView view(ctx, SectionId::Channels);
     view.initialUpdate();
     ChangeNotice n;

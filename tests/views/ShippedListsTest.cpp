@@ -3,6 +3,7 @@
 // and the factory values must all have a text to show.
 #include "FakeEditorContext.h"
 
+#include "controls/BoundField.h"
 #include "controls/ControlId.h"
 #include "model/MiscRecord.h"
 #include "settings/LanguageFile.h"
@@ -63,18 +64,22 @@ TEST_P(ShippedLists, FactoryValuesAllHaveATextAndSurviveASave)
 TEST_P(ShippedLists, EveryChoiceFitsItsFieldAndReadsBack)
 {
     ShippedMisc f(GetParam());
-    for (const FormControl& c : CViewMis::controls()) {
+    const FormTable table = CViewMis::controls();
+    for (const FormControl& c : table.controls) {
         if (c.kind != FormKind::Combo) continue;
+        const BoundField* field = findBoundField(table.record, c.field);
+        ASSERT_TRUE(field);
+        const unsigned width = field->kind == FieldKind::Bits ? field->bitCount : 8 * unsigned(fieldWidth(*field));
         QComboBox* combo = f.combo(c.id);
         ASSERT_TRUE(combo);
         ASSERT_GT(combo->count(), 1) << "list " << c.id << " is missing";
         for (int i = 0; i < combo->count(); ++i) {
             const int value = combo->itemData(i).toInt();
-            ASSERT_LT(unsigned(value), 1u << c.bitCount)
+            ASSERT_LT(unsigned(value), 1u << width)
                 << "list " << c.id << " item \"" << combo->itemText(i).toStdString() << "\" does not fit its field";
             combo->setCurrentIndex(i);
             f.view->save();
-            EXPECT_EQ(f.record().bits(c.offset, c.bitLo, c.bitCount), unsigned(value)) << c.id << " item " << i;
+            EXPECT_EQ(readField(f.record(), *field), unsigned(value)) << c.id << " item " << i;
             f.view->load();
             EXPECT_EQ(combo->currentIndex(), i) << c.id << " item " << i << " reads back as another choice";
         }

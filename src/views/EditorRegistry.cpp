@@ -1,0 +1,63 @@
+#include "views/EditorRegistry.h"
+
+#include "model/CCodeplugData.h"
+#include "views/ViewIds.h"
+#include "views/ViewMis.h"
+#include "views/ViewPassword.h"
+#include "views/ViewRadio.h"
+
+#include <array>
+
+namespace {
+
+template <class View>
+CCustomFormView* make(EditorContext& context, QWidget* parent)
+{
+    return new View(context, parent);
+}
+
+constexpr int limit(std::size_t n) { return static_cast<int>(n); }
+
+using enum TreeEntry;
+
+// The record limits are the store's: what the memory map holds (channels:
+// what the editors offer, one fewer than the image area takes).
+const std::array<EditorRow, 11> kRows{{
+    {ViewCommand::kRadio, "CViewRadio", FormId::kRadio, SectionId::RadioInfo, 0, Single, make<CViewRadio>},
+    {ViewCommand::kKeys, "CViewBtnKey", 0, SectionId::Keys, 0, Single, nullptr},
+    {ViewCommand::kMisc, "CViewMis", FormId::kMisc, SectionId::Misc, 0, Single, make<CViewMis>},
+    {ViewCommand::kPassword, "CViewPassword", FormId::kPassword, SectionId::Password, 0, Single, make<CViewPassword>},
+    {ViewCommand::kChannel, "CViewChannel", 0, SectionId::Channels, limit(CCodeplugData::kEditorChannelLimit), Numbered,
+     nullptr},
+    {ViewCommand::kChannelList, "CViewChannelList", 0, SectionId::Channels, limit(CCodeplugData::kEditorChannelLimit),
+     Single, nullptr},
+    {ViewCommand::kPersonality, "CViewPersonality", 0, SectionId::Personalities,
+     limit(CCodeplugData::kMaxPersonalities), Numbered, nullptr},
+    {ViewCommand::kScan, "CViewScan", 0, SectionId::ScanLists, limit(CCodeplugData::kMaxScanLists), Numbered, nullptr},
+    {ViewCommand::kEmbedded, "CViewEmbedded", 0, std::nullopt, 0, Single, nullptr},
+    {ViewCommand::kTestFreq, "CViewTestFreq", 0, std::nullopt, 0, Single, nullptr},
+    {ViewCommand::kDataWatch, "CDataWatchView", 0, std::nullopt, 0, Single, nullptr},
+}};
+
+}  // namespace
+
+namespace EditorRegistry {
+
+std::span<const EditorRow> rows() { return kRows; }
+
+const EditorRow* find(int commandId)
+{
+    for (const EditorRow& row : kRows)
+        if (row.commandId == commandId) return &row;
+    return nullptr;
+}
+
+int recordLimit(SectionId section)
+{
+    int most = 0;
+    for (const EditorRow& row : kRows)
+        if (row.section == section) most = std::max(most, row.recordLimit);
+    return most;
+}
+
+}  // namespace EditorRegistry

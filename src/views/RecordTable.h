@@ -1,0 +1,39 @@
+#pragma once
+// A grid is a configuration, not a class: the record kind, the columns (each
+// naming the record field its cells show and the kind of cell) and where the
+// rows come from. Rows are either the records of a section (the channel
+// grid, one row per channel) or the repeated entries inside one record (the
+// test frequencies, sixteen entries of one record). A column's field name may
+// hold "%d", which is replaced by the row number, so that it names the
+// row's own entry ("test_%d_rx"); without it every row's record has the field.
+#include "model/RecordKinds.h"
+
+#include <span>
+#include <string>
+
+enum class CellKind {
+    Inert,    // shown, never edited
+    Text,     // text typed in place
+    Option,   // a choice of an option list, stored as the item's value
+    Freq,     // frequency in MHz; an empty cell is the zero word
+    Digits,   // packed BCD digits
+};
+
+struct TableColumn {
+    int headingId;                  // caption text of the heading
+    const char* builtIn;            // heading kept when the language file has none
+    const char* field;              // the field the cells show ("%d": the row's entry)
+    CellKind cell;
+    int listId = 0;                 // Option: the option list
+    const char* stepField = nullptr;// Freq: where the step code of a stored frequency goes
+    int width = 100;                // pixels
+};
+
+struct TableConfig {
+    RecordKind record;
+    std::span<const TableColumn> columns;
+    int repeatRows = 0;   // rows inside one record; 0: one row per record of the section
+};
+
+// The field name of `column` in `row`.
+std::string cellFieldName(const TableColumn& column, int row);

@@ -1,0 +1,24 @@
+#include "views/TestFreqTables.h"
+
+#include "model/TestFreqRecord.h"
+
+namespace {
+
+constexpr TableColumn kTestColumns[] = {
+    {0, "Rx Freq[MHz]", "test_%d_rx", CellKind::Freq, 0, "test_%d_rx_step"},
+    {0, "Tx Freq[MHz]", "test_%d_tx", CellKind::Freq, 0, "test_%d_tx_step"},
+};
+
+constexpr TableColumn kPointColumns[] = {
+    {0, "Rx Freq[MHz]", "point_%d_rx", CellKind::Freq, 0, "point_%d_rx_step"},
+    {0, "Tx Freq[MHz]", "point_%d_tx", CellKind::Freq, 0, "point_%d_tx_step"},
+};
+
+}  // namespace
+
+namespace TestFreqTables {
+
+TableConfig tests() { return {RecordKind::TestFreq, kTestColumns, TestFreqField::kTestCount}; }
+TableConfig points() { return {RecordKind::TestFreq, kPointColumns, TestFreqField::kPointCount}; }
+
+}  // namespace TestFreqTables
