@@ -17,6 +17,8 @@ int runQav(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     CLI::App app{"qav: programming software for analogue hand-held radios, command-line tool", "qav"};
     app.require_subcommand(1);
+    // On Windows CLI11 would take "/tmp/x.qav" for an option "/tmp".
+    app.allow_windows_style_options(false);
     app.fallthrough();
     CLI::Option* home = app.add_option("--home", ctx.home, "program directory (data files, default codeplugs)");
     // Runs before the verb: whatever a verb reads through the settings then
