@@ -1,9 +1,12 @@
 # The two commands of the README. Both install what is missing, configure
 # and build first, so a fresh Debian 12 machine needs nothing else.
-.PHONY: run test test-asan test-windows build build-asan build-fuzz build-windows fuzz deps deps-windows clean
+.PHONY: run test test-asan test-windows build build-asan build-fuzz build-windows fuzz deps deps-windows clean install package
 
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_SECONDS ?= 60
+
+# Where `make install` puts the programs and data (PREFIX/bin, PREFIX/share/qav).
+PREFIX ?= /usr/local
 
 deps:
 	@scripts/install-deps
@@ -46,6 +49,16 @@ test-asan: build-asan
 
 test-windows: build-windows
 	ctest --preset windows
+
+# Any prefix works: the programs find their data through ../share/qav.
+install: build
+	cmake --install build --prefix "$(PREFIX)"
+
+# The Debian package in build/package/, checked by lintian.
+package: build
+	@scripts/install-deps package
+	cd build && cpack
+	scripts/check-package build/package/*.deb
 
 clean:
 	rm -rf build build-asan build-fuzz build-windows

@@ -17,6 +17,9 @@ std::string messageText(int message)
     case MsgId::kInvalidValues: return "invalid values found";
     case MsgId::kOpenTooNew:
     case MsgId::kRecentTooNew: return "firmware newer than supported";
+    case MsgId::kPortPermission:
+        return "permission denied; add your user to the dialout group (sudo adduser $USER dialout), "
+               "then log out and log in again";
     default: return "failed (message " + std::to_string(message) + ")";
     }
 }

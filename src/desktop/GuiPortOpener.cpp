@@ -14,6 +14,9 @@ SimRadio& GuiPortOpener::simulatedRadio()
 
 std::unique_ptr<ITransport> GuiPortOpener::open(const std::string& port)
 {
+    m_denied.clear();
     if (port == "sim") return std::make_unique<SimTransport>(&simulatedRadio(), "sim");
-    return m_serial.open(port);
+    auto serial = m_serial.open(port);
+    m_denied = m_serial.lastDeniedDevice();
+    return serial;
 }

@@ -14,9 +14,11 @@ public:
     ~GuiPortOpener() override;
 
     std::unique_ptr<ITransport> open(const std::string& port) override;
+    std::string lastDeniedDevice() const override { return m_denied; }
     SimRadio& simulatedRadio();
 
 private:
     SerialPortOpener m_serial;
+    std::string m_denied;
     std::unique_ptr<SimRadio> m_sim;
 };

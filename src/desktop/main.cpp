@@ -6,6 +6,7 @@
 #include "settings/SettingsManager.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -23,6 +24,12 @@ int main(int argc, char** argv)
     }
     // The program directory must be known before the settings are read.
     if (!options.home.isEmpty()) setProgramDirectoryOverride(options.home.toStdString());
+    // Without its data the program still starts, but with no texts and no
+    // models: say so and how to mend it rather than leave an empty window.
+    if (const std::string problem = missingDataMessage(locateProgramDirectory()); !problem.empty()) {
+        std::fprintf(stderr, "qav-cps: warning: %s\n", problem.c_str());
+        QMessageBox::warning(nullptr, "qav-cps", QString::fromStdString(problem));
+    }
 
     CSettingsManager& settings = CSettingsManager::instance();
     int status = 0;

@@ -78,7 +78,7 @@ TransferResult writeTuneSwitch(CRadioLink& link, SessionContext& ctx, const Radi
     TransferResult r;
     r.port = link.connect(ctx.configuredPort());
     if (r.port.empty()) {
-        r.outcome = Outcome::failure(MsgId::kNoRadio);
+        r.outcome = SessionSteps::noRadioFound(link);
         return r;
     }
     ctx.rememberPort(r.port);

@@ -3,8 +3,11 @@
 #include "link/PortList.h"
 #include "link/SerialPort.h"
 
+#include <cerrno>
+
 std::unique_ptr<ITransport> SerialPortOpener::open(const std::string& port)
 {
+    m_denied.clear();
     std::string device = port;
     int number = 0;
     if (PortList::parseNumber(port, number)) device = PortList::deviceOf(number);
@@ -14,6 +17,11 @@ std::unique_ptr<ITransport> SerialPortOpener::open(const std::string& port)
 #endif
     if (device.empty()) return nullptr;
     auto serial = std::make_unique<CSerialPort>();
-    if (!serial->open(device)) return nullptr;
+    if (!serial->open(device)) {
+#ifndef _WIN32
+        if (serial->openError() == EACCES || serial->openError() == EPERM) m_denied = device;
+#endif
+        return nullptr;
+    }
     return serial;
 }

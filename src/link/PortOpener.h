@@ -12,10 +12,18 @@ public:
     virtual ~IPortOpener() = default;
     // nullptr when the port does not exist or cannot be opened.
     virtual std::unique_ptr<ITransport> open(const std::string& port) = 0;
+    // The device the last failed open() was refused by its permissions
+    // (the user is not in the group that owns serial devices); "" when the
+    // last open worked or failed for another reason.
+    virtual std::string lastDeniedDevice() const { return {}; }
 };
 
 // Real serial devices: numbers map through PortList, anything else is a path.
 class SerialPortOpener : public IPortOpener {
 public:
     std::unique_ptr<ITransport> open(const std::string& port) override;
+    std::string lastDeniedDevice() const override { return m_denied; }
+
+private:
+    std::string m_denied;
 };

@@ -66,7 +66,10 @@ bool CRadioLink::openPort(const std::string& port)
 {
     close();
     m_port = m_ports.open(port);
-    if (!m_port) return false;
+    if (!m_port) {
+        if (m_denied.empty()) m_denied = m_ports.lastDeniedDevice();
+        return false;
+    }
     m_port->setLine(Proto::kBaud, Proto::kDataBits, Parity::Odd, StopBits::Two);
     m_port->setReadTimeout(m_timing.replyTimeoutMs);
     // The radio's interface needs a moment after the modem lines come up.
@@ -76,6 +79,7 @@ bool CRadioLink::openPort(const std::string& port)
 
 std::string CRadioLink::connect(const std::string& configuredPort)
 {
+    m_denied.clear();
     if (!configuredPort.empty() && openPort(configuredPort) && handshake(m_timing.handshakeTries))
         return configuredPort;
     close();
@@ -90,6 +94,7 @@ std::string CRadioLink::connect(const std::string& configuredPort)
 
 bool CRadioLink::connectTo(const std::string& port)
 {
+    m_denied.clear();
     if (openPort(port) && handshake(m_timing.handshakeTries)) return true;
     close();
     return false;

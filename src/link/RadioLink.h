@@ -49,6 +49,9 @@ public:
     void close();
     bool isOpen() const;
     std::string portName() const;
+    // The first device that the last connect() or connectTo() could not
+    // open for lack of permission; "" when there was none.
+    const std::string& deniedDevice() const { return m_denied; }
     const LinkTiming& timing() const { return m_timing; }
 
     // Called after every exchange with whether the full reply arrived
@@ -67,4 +70,5 @@ private:
     IPortOpener& m_ports;
     LinkTiming m_timing;
     std::unique_ptr<ITransport> m_port;
+    std::string m_denied;
 };

@@ -47,17 +47,23 @@ bool CSerialPort::open(const std::string& devicePath)
 {
     close();
     int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        m_openError = errno;
+        return false;
+    }
     if (!isatty(fd)) {
         ::close(fd);
+        m_openError = ENOTTY;
         return false;
     }
     // TIOCEXCL keeps other programs out; the lock also keeps out a second
     // instance of ours, which TIOCEXCL does not when running as root.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
+        m_openError = EBUSY;
         return false;
     }
+    m_openError = 0;
     ioctl(fd, TIOCEXCL);
     m_fd = fd;
     m_name = devicePath;

@@ -19,6 +19,9 @@ public:
     // Opens the device exclusively and raises DTR. False when the device
     // does not exist, is busy or is not a terminal.
     bool open(const std::string& devicePath);
+    // The errno of the last failed open (EACCES when the user may not use
+    // the device, EBUSY when another program holds it); 0 after a success.
+    int openError() const { return m_openError; }
 
     std::string name() const override { return m_name; }
     bool isOpen() const override { return m_fd >= 0; }
@@ -38,6 +41,7 @@ private:
     void setModemLines();
 
     int m_fd = -1;
+    int m_openError = 0;
     std::string m_name;
     unsigned m_readTimeoutMs = 0;
     bool m_timedOut = false;

@@ -11,13 +11,21 @@ namespace SessionSteps {
 Outcome connectAndIdentify(CRadioLink& link, SessionContext& ctx, IdentityData& identity)
 {
     std::string found = link.connect(ctx.configuredPort());
-    if (found.empty()) return Outcome::failure(MsgId::kNoRadio);
+    if (found.empty()) return noRadioFound(link);
     ctx.rememberPort(found);
     if (!link.readIdentity(kReferenceVersion, identity, Proto::Item::BandLength)) {
         link.close();
         return Outcome::failure(MsgId::kRadioIdentityUnreadable);
     }
     return Outcome::success();
+}
+
+Outcome noRadioFound(const CRadioLink& link)
+{
+    // The radio may well sit behind the port the user may not open, so
+    // that is the more useful thing to say.
+    if (!link.deniedDevice().empty()) return Outcome::failure(MsgId::kPortPermission, {link.deniedDevice()});
+    return Outcome::failure(MsgId::kNoRadio);
 }
 
 RadioIdentity toCheck(const IdentityData& identity)

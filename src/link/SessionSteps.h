@@ -18,6 +18,10 @@ namespace SessionSteps {
 // that answered and reads the identity. On failure the port is closed.
 Outcome connectAndIdentify(CRadioLink& link, SessionContext& ctx, IdentityData& identity);
 
+// The failure of a search that found no radio: "no radio answers", or,
+// when a port could not be opened for lack of permission, how to get it.
+Outcome noRadioFound(const CRadioLink& link);
+
 // Makes the radio's firmware version the current one, then checks the
 // identity against the current model. On failure the previous version is
 // put back and the port closed; on success `band` is the radio's band.

@@ -73,7 +73,7 @@ std::unique_ptr<ITransport> TracingOpener::open(const std::string& port)
 {
     auto t = m_inner.open(port);
     if (!t) {
-        m_log.note(port, "cannot open");
+        m_log.note(port, m_inner.lastDeniedDevice().empty() ? "cannot open" : "cannot open: permission denied");
         return nullptr;
     }
     return std::make_unique<TracingTransport>(std::move(t), m_log);

@@ -53,6 +53,7 @@ class TracingOpener : public IPortOpener {
 public:
     TracingOpener(IPortOpener& inner, TraceLog& log) : m_inner(inner), m_log(log) {}
     std::unique_ptr<ITransport> open(const std::string& port) override;
+    std::string lastDeniedDevice() const override { return m_inner.lastDeniedDevice(); }
 
 private:
     IPortOpener& m_inner;

@@ -3,6 +3,7 @@
 #include "settings/FileIO.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 
 namespace {
@@ -26,19 +27,77 @@ void setProgramDirectoryOverride(const std::string& dir)
     overrideDir = withTrailingSlash(dir);
 }
 
-std::string programDirectory()
+namespace {
+
+bool holdsData(const std::string& dir)
 {
+    return exists(dir + "Model.dat") || exists(dir + "QAV_E.lng");
+}
+
+}  // namespace
+
+ProgramDirectoryLookup locateProgramDirectory(const std::string& overrideDir, const std::string& envHome,
+                                              const std::string& exeDir)
+{
+    ProgramDirectoryLookup r;
+    if (!overrideDir.empty() || !envHome.empty()) {
+        r.dir = withTrailingSlash(overrideDir.empty() ? envHome : overrideDir);
+        r.searched = {r.dir};
+        r.chosen = true;
+        return r;
+    }
+    const std::string beside = withTrailingSlash(exeDir);
+    const std::string shared =
+        withTrailingSlash(std::filesystem::path(beside + "../share/qav/").lexically_normal().string());
+    r.searched = {beside, shared};
+    if (holdsData(beside)) r.dir = beside;
+    else if (holdsData(shared)) r.dir = shared;
+    else r.dir = beside;
+    return r;
+}
+
+ProgramDirectoryLookup locateProgramDirectory()
+{
+    std::string overrideCopy;
     {
         std::lock_guard lock(overrideMutex);
-        if (!overrideDir.empty()) return overrideDir;
+        overrideCopy = overrideDir;
     }
-    if (const char* home = std::getenv("QAV_HOME"); home && *home) return withTrailingSlash(home);
-    std::string exeDir = executableDirectory();
-    if (!exists(exeDir + "Model.dat") && !exists(exeDir + "QAV_E.lng")) {
-        std::string shared = exeDir + "../share/qav-cps/";
-        if (exists(shared + "Model.dat")) return shared;
-    }
-    return exeDir;
+    const char* home = std::getenv("QAV_HOME");
+    return locateProgramDirectory(overrideCopy, home ? home : "", executableDirectory());
+}
+
+std::string programDirectory()
+{
+    return locateProgramDirectory().dir;
+}
+
+const std::vector<std::string>& essentialDataFiles()
+{
+    static const std::vector<std::string> files{"Model.dat", "QAV_E.lng"};
+    return files;
+}
+
+std::vector<std::string> missingDataFiles(const std::string& dir)
+{
+    std::vector<std::string> missing;
+    for (const std::string& f : essentialDataFiles())
+        if (!exists(withTrailingSlash(dir) + f)) missing.push_back(f);
+    return missing;
+}
+
+std::string missingDataMessage(const ProgramDirectoryLookup& lookup)
+{
+    const std::vector<std::string> missing = missingDataFiles(lookup.dir);
+    if (missing.empty()) return {};
+    std::string files;
+    for (const std::string& f : missing) files += (files.empty() ? "" : ", ") + f;
+    std::string where;
+    for (const std::string& d : lookup.searched) where += (where.empty() ? "" : " or ") + d;
+    std::string text = "the data files " + files + " are missing (looked in " + where + "). ";
+    if (lookup.chosen)
+        return text + "Put them into that folder, or name the folder that holds them with --home DIR or QAV_HOME.";
+    return text + "Reinstall the program, or name the folder that holds them with --home DIR or QAV_HOME.";
 }
 
 ConfigLocations::ConfigLocations(std::string programDir, std::string userDir)

@@ -2,11 +2,12 @@
 // Where the program's files live.
 //
 // The program directory holds the shipped files (Model.dat, Settings.ini, the
-// language files, the default codeplugs, volume.ini). It is, in order: the
-// folder given with --home (setProgramDirectoryOverride), the folder named by
-// the environment variable QAV_HOME, or the folder of the executable (or,
-// for an installed program whose executable folder holds no data, the
-// package's data folder beside it, ../share/qav-cps).
+// language files, the default codeplugs, volume.ini, help, splash pictures).
+// It is, in order: the folder given with --home (setProgramDirectoryOverride),
+// the folder named by the environment variable QAV_HOME, the folder of the
+// executable when it holds the data (the build tree, a portable copy), or
+// the package's data folder of an installed program, ../share/qav beside
+// the executable's folder.
 //
 // Files the program writes (Settings.ini, Model.dat) go to the program
 // directory when it is writable, otherwise to the user's configuration folder
@@ -16,6 +17,7 @@
 // Every folder text ends with a separator ("/", or "\" on Windows), so a
 // file path is the folder followed by the file name.
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 constexpr char kPathSeparator = '\\';
@@ -30,6 +32,30 @@ std::string userConfigDirectory();
 std::string executableDirectory();
 // `dir` with a trailing separator (empty stays empty).
 std::string withTrailingSlash(std::string dir);
+
+// The outcome of looking for the program directory.
+struct ProgramDirectoryLookup {
+    std::string dir;                    // the program directory
+    std::vector<std::string> searched;  // the folders looked at for data, in order
+    bool chosen = false;                // named by --home or QAV_HOME, not searched for
+};
+
+// The lookup itself: `overrideDir` (--home), then `envHome` (QAV_HOME), then
+// `exeDir` when it holds the data, then `exeDir`/../share/qav when that
+// does; when neither holds it, `exeDir`.
+ProgramDirectoryLookup locateProgramDirectory(const std::string& overrideDir, const std::string& envHome,
+                                              const std::string& exeDir);
+// The lookup for this process.
+ProgramDirectoryLookup locateProgramDirectory();
+
+// The files without which neither program can work: the model database and
+// the English language file.
+const std::vector<std::string>& essentialDataFiles();
+// The essential files missing from `dir`.
+std::vector<std::string> missingDataFiles(const std::string& dir);
+// A text for the user when essential files are missing ("" when none is):
+// which files, where they were looked for, and how to fix it.
+std::string missingDataMessage(const ProgramDirectoryLookup& lookup);
 
 class ConfigLocations {
 public:

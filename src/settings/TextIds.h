@@ -30,6 +30,7 @@ constexpr int kOffWord = 1174;          // range edits: the word shown for a val
 constexpr int kFileDefaultExt = 1211;   // file dialogs: default extension
 constexpr int kFileFilter = 1212;       // file dialogs: filter
 constexpr int kOpenTooNew = 1230;       // Open: firmware newer than supported
+constexpr int kPortPermission = 1244;   // a serial device the user may not open (format: device)
 }  // namespace MsgId
 
 namespace CapId {

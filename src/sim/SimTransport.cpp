@@ -78,6 +78,11 @@ SimPortOpener::SimPortOpener(SimRadio& radio, std::set<std::string> radioPorts, 
 std::unique_ptr<ITransport> SimPortOpener::open(const std::string& port)
 {
     m_opened.push_back(port);
+    m_denied.clear();
+    if (m_deniedPorts.count(port)) {
+        m_denied = port;
+        return nullptr;
+    }
     if (m_radioPorts.count(port)) return std::make_unique<SimTransport>(&m_radio, port, m_lineRate, m_openCount);
     if (m_emptyPorts.count(port)) return std::make_unique<SimTransport>(nullptr, port, m_lineRate, m_openCount);
     return nullptr;

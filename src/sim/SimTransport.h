@@ -10,6 +10,7 @@
 #include <deque>
 #include <memory>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,9 @@ public:
     explicit SimPortOpener(SimRadio& radio, std::set<std::string> radioPorts = {"sim"},
                            std::set<std::string> emptyPorts = {}, bool lineRate = false);
     std::unique_ptr<ITransport> open(const std::string& port) override;
+    std::string lastDeniedDevice() const override { return m_denied; }
+    // These ports refuse to open as a device without permission would.
+    void denyPorts(std::set<std::string> ports) { m_deniedPorts = std::move(ports); }
 
     // Every port asked for, in order.
     const std::vector<std::string>& opened() const { return m_opened; }
@@ -61,6 +65,8 @@ private:
     SimRadio& m_radio;
     std::set<std::string> m_radioPorts;
     std::set<std::string> m_emptyPorts;
+    std::set<std::string> m_deniedPorts;
+    std::string m_denied;
     bool m_lineRate;
     std::vector<std::string> m_opened;
     std::shared_ptr<int> m_openCount = std::make_shared<int>(0);

@@ -282,6 +282,24 @@ TEST(RadioLink, ConnectReportsNothingWhenNoPortAnswers)
     EXPECT_EQ(ports.opened().size(), 17u);
 }
 
+TEST(RadioLink, RemembersTheFirstPortRefusedForPermissionUntilTheNextSearch)
+{
+    SimRadio radio;
+    SimPortOpener ports(radio, {"9"}, {"1"});
+    ports.denyPorts({"4", "6"});
+    CRadioLink link(ports, LinkTiming::fast());
+    EXPECT_EQ(link.connect("4"), "9");  // found elsewhere: the refusal is still known
+    EXPECT_EQ(link.deniedDevice(), "4");
+    link.close();
+    ports.denyPorts({});
+    EXPECT_EQ(link.connect("9"), "9");
+    EXPECT_EQ(link.deniedDevice(), "");
+    link.close();
+    ports.denyPorts({"sim"});
+    EXPECT_FALSE(link.connectTo("sim"));
+    EXPECT_EQ(link.deniedDevice(), "sim");
+}
+
 TEST(RadioLink, AWrongHandshakeReplyEndsTheTenTries)
 {
     LinkOnSim s;

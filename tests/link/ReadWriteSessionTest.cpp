@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 
 using namespace std::chrono;
 
@@ -112,6 +113,32 @@ TEST(ReadSession, NoRadioOnAnyPort)
     EXPECT_EQ(r.outcome.message, MsgId::kNoRadio);
     EXPECT_EQ(image, pattern(2));
     EXPECT_EQ(nothing.openPorts(), 0);
+}
+
+TEST(ReadSession, APortWithoutPermissionSaysHowToGetIt)
+{
+    struct Case {
+        const char* what;
+        std::set<std::string> denied, empty;
+        int message;
+        std::vector<std::string> args;
+    };
+    const Case cases[] = {
+        {"one scanned port refused", {"3"}, {"1"}, MsgId::kPortPermission, {"3"}},
+        {"first of two refused ports named", {"5", "2"}, {}, MsgId::kPortPermission, {"2"}},
+        {"ports open but silent", {}, {"1", "2"}, MsgId::kNoRadio, {}},
+    };
+    for (const auto& c : cases) {
+        SessionFixture f;
+        SimPortOpener ports(f.radio, {}, c.empty);
+        ports.denyPorts(c.denied);
+        SessionContext ctx{ports, f.settings, f.prompt, "", LinkTiming::fast(), {}};
+        RadioImage image = pattern(3);
+        TransferResult r = readFromRadio(ctx, image);
+        EXPECT_EQ(r.outcome.message, c.message) << c.what;
+        EXPECT_EQ(r.outcome.args, c.args) << c.what;
+        EXPECT_EQ(image, pattern(3)) << c.what;
+    }
 }
 
 TEST(ReadSession, FoundPortBecomesTheConfiguredOne)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -13,6 +14,17 @@
 #include "TestSupport.h"
 
 using namespace std::chrono;
+
+TEST(SerialPort, AFailedOpenSaysWhy)
+{
+    CSerialPort port;
+    EXPECT_FALSE(port.open("/nonexistent/ttyQAV"));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(port.openError(), ENOENT);
+    EXPECT_FALSE(port.open("/dev/null"));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(port.openError(), ENOTTY);
+}
 
 TEST(SerialPort, OpensExclusively)
 {
@@ -24,6 +36,7 @@ TEST(SerialPort, OpensExclusively)
     // A pseudo-terminal refuses parity and modem lines; that is no error.
     EXPECT_TRUE(a.setLine(38400, 8, Parity::Odd, StopBits::Two));
     EXPECT_FALSE(b.open(pty.path));
+    EXPECT_EQ(b.openError(), EBUSY);
     EXPECT_TRUE(a.close());
     EXPECT_TRUE(a.name().empty());
     EXPECT_TRUE(b.open(pty.path));

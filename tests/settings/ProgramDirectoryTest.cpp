@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -23,7 +25,41 @@ private:
     bool had_ = false;
 };
 
-TEST(ProgramDirectory, OverrideThenEnvironmentThenExecutableFolder)
+#ifndef _WIN32
+// An install tree: bin/ for the programs, share/qav/ for the data.
+TEST(ProgramDirectory, HomeThenEnvironmentThenBesideTheProgramThenTheInstalledDataFolder)
+{
+    struct Case {
+        const char* what;
+        bool dataBeside, dataShared;
+        std::string home, env;
+        std::string expected;  // relative to the tree, or absolute
+        bool chosen;
+    };
+    const Case cases[] = {
+        {"build tree", true, false, "", "", "bin/", false},
+        {"build tree wins over an install beside it", true, true, "", "", "bin/", false},
+        {"installed", false, true, "", "", "share/qav/", false},
+        {"nothing anywhere: the program's folder", false, false, "", "", "bin/", false},
+        {"QAV_HOME first", true, true, "", "/srv/qav", "/srv/qav/", true},
+        {"--home before QAV_HOME", true, true, "/opt/portable", "/srv/qav", "/opt/portable/", true},
+    };
+    for (const auto& c : cases) {
+        TestDir tree;
+        if (c.dataBeside) tree.write("bin/Model.dat", "");
+        else tree.write("bin/qav", "");
+        if (c.dataShared) tree.write("share/qav/QAV_E.lng", "");
+        const ProgramDirectoryLookup found = locateProgramDirectory(c.home, c.env, tree.file("bin"));
+        const std::string expected = c.expected[0] == '/' ? c.expected : tree.file(c.expected);
+        EXPECT_EQ(found.dir, expected) << c.what;
+        EXPECT_EQ(found.chosen, c.chosen) << c.what;
+        if (!c.chosen)
+            EXPECT_EQ(found.searched, (std::vector<std::string>{tree.file("bin/"), tree.file("share/qav/")})) << c.what;
+    }
+}
+#endif
+
+TEST(ProgramDirectory, ProcessLookupFollowsOverrideAndEnvironment)
 {
     EnvGuard home("QAV_HOME");
     setProgramDirectoryOverride("");
@@ -61,6 +97,28 @@ TEST(ProgramDirectory, FoldersEndInEitherSeparator)
     EXPECT_EQ(withTrailingSlash("C:/qav/"), "C:/qav/");
 }
 #else
+TEST(ProgramDirectory, MissingDataIsNamedWithWhereItWasSoughtAndWhatToDo)
+{
+    TestDir tree;
+    tree.write("bin/qav", "");
+    ProgramDirectoryLookup found = locateProgramDirectory("", "", tree.file("bin"));
+    std::string text = missingDataMessage(found);
+    EXPECT_NE(text.find("Model.dat, QAV_E.lng"), std::string::npos) << text;
+    EXPECT_NE(text.find(tree.file("bin/") + " or " + tree.file("share/qav/")), std::string::npos) << text;
+    EXPECT_NE(text.find("Reinstall"), std::string::npos) << text;
+
+    tree.write("share/qav/Model.dat", "");
+    found = locateProgramDirectory("", "", tree.file("bin"));
+    EXPECT_EQ(missingDataFiles(found.dir), std::vector<std::string>{"QAV_E.lng"});
+    tree.write("share/qav/QAV_E.lng", "");
+    EXPECT_EQ(missingDataMessage(found), "");
+
+    found = locateProgramDirectory(tree.file("elsewhere"), "", tree.file("bin"));
+    text = missingDataMessage(found);
+    EXPECT_NE(text.find("--home"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Reinstall"), std::string::npos) << text;
+}
+
 TEST(ProgramDirectory, UserFolderFollowsXdgConfigHome)
 {
     EnvGuard xdg("XDG_CONFIG_HOME");
