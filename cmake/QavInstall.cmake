@@ -36,6 +36,9 @@ install(CODE [[
 foreach(program qav qav-cps)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # Relocations resolved at start and then read-only, as Debian builds
+    # its programs (only the link step changes).
+    target_link_options(${program} PRIVATE LINKER:-z,relro,-z,now)
   endif()
 endforeach()
 
@@ -88,13 +91,18 @@ to a file or writes it back, tunes the radio and prints the codeplug. The\n\
 package holds the desktop program qav-cps, the command-line tool qav, the\n\
 model database, the language files and the default codeplugs. A simulated\n\
 radio built into both programs lets everything be tried without hardware.")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "qav developers <qav@localhost>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "qav developers <qav@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Depends come from the programs' shared libraries (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+if(TARGET qav-cps)
+  # Qt finds its platform plugin at run time, so no library names it; the
+  # Chinese texts need a font that has the glyphs.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, fonts-wqy-microhei")
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 include(CPack)

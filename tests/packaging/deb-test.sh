@@ -22,7 +22,8 @@ echo "Depends: $depends"
 for lib in libc6 libstdc++6; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
 done
-if dpkg-deb -c "$deb" | grep -q './usr/bin/qav-cps$'; then
+contents=$(dpkg-deb -c "$deb")
+if grep -q './usr/bin/qav-cps$' <<<"$contents"; then
     grep -q libqt6widgets6 <<<"$depends" || fail "Depends lacks libqt6widgets6"
 fi
 

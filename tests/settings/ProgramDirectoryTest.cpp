@@ -53,8 +53,9 @@ TEST(ProgramDirectory, HomeThenEnvironmentThenBesideTheProgramThenTheInstalledDa
         const std::string expected = c.expected[0] == '/' ? c.expected : tree.file(c.expected);
         EXPECT_EQ(found.dir, expected) << c.what;
         EXPECT_EQ(found.chosen, c.chosen) << c.what;
-        if (!c.chosen)
+        if (!c.chosen) {
             EXPECT_EQ(found.searched, (std::vector<std::string>{tree.file("bin/"), tree.file("share/qav/")})) << c.what;
+        }
     }
 }
 #endif
