@@ -56,7 +56,7 @@ install: build
 
 # The Debian package in build/package/, checked by lintian.
 package: build
-	@scripts/install-deps package
+	@scripts/install-deps --package
 	cd build && cpack
 	scripts/check-package build/package/*.deb
 

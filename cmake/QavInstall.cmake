@@ -38,7 +38,9 @@ foreach(program qav qav-cps)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     # Relocations resolved at start and then read-only, as Debian builds
     # its programs (only the link step changes).
-    target_link_options(${program} PRIVATE LINKER:-z,relro,-z,now)
+    if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+      target_link_options(${program} PRIVATE LINKER:-z,relro,-z,now)
+    endif()
   endif()
 endforeach()
 
