@@ -113,6 +113,7 @@ std::vector<FieldDesc> expandFields(std::span<const FieldDesc> schema)
                     f.offset += static_cast<std::size_t>(row) * head.stride;
                     if (f.listPerRow) f.listId += row;
                     f.repeat = 1;
+                    f.firstNumber = head.firstNumber;
                     f.joinsRow = false;
                     f.index = row;
                     out.push_back(f);

@@ -102,7 +102,9 @@ TEST(SectionFields, FieldsFoundBySectionAndName)
         EXPECT_EQ(f->bitLo, c.bitLo);
         EXPECT_EQ(f->bitCount, c.bitCount);
         EXPECT_EQ(f->listId, c.listId);
-        if (c.row >= 0) EXPECT_EQ(f->index, c.row);
+        if (c.row >= 0) {
+            EXPECT_EQ(f->index, c.row);
+        }
     }
     EXPECT_EQ(findField(Section::Channels, "nothing"), nullptr);
     EXPECT_EQ(findField(Section::ScanList, "member_%", 16), nullptr);
