@@ -21,7 +21,7 @@ std::string valueText(const Record& r, const FieldDesc& f, const OptionText& opt
 
 std::string recordName(const SectionRecords& sec, std::size_t index, bool numbered)
 {
-    std::string name = sec.kind->name;
+    std::string name = sec.info->name;
     if (numbered) name += "[" + std::to_string(index + 1) + "]";
     return name;
 }
@@ -52,7 +52,7 @@ void diffSections(const CodeplugSide& a, const CodeplugSide& b, const OptionText
     for (std::size_t s = 0; s < sa.size() && s < sb.size(); ++s) {
         const SectionRecords& ra = sa[s];
         const SectionRecords& rb = sb[s];
-        const bool numbered = ra.records.size() > 1 || rb.records.size() > 1 || ra.kind->kind == RecordKind::Channel;
+        const bool numbered = ra.records.size() > 1 || rb.records.size() > 1 || ra.info->section == Section::Channels;
         const std::size_t n = std::max(ra.records.size(), rb.records.size());
         for (std::size_t i = 0; i < n; ++i) {
             const std::string name = recordName(ra, i, numbered);
@@ -67,7 +67,7 @@ void diffSections(const CodeplugSide& a, const CodeplugSide& b, const OptionText
             const Record& x = *ra.records[i];
             const Record& y = *rb.records[i];
             if (x == y) continue;
-            for (const FieldDesc& f : ra.kind->fields()) {
+            for (const FieldDesc& f : ra.info->fields()) {
                 const std::string vx = valueText(x, f, option);
                 const std::string vy = valueText(y, f, option);
                 const auto bx = x.bytes(f.offset, fieldWidth(f));

@@ -32,13 +32,13 @@ nlohmann::ordered_json fieldJson(const Record& r, const FieldDesc& f)
 void printDump(std::ostream& out, const CCodeplugData& store)
 {
     for (const SectionRecords& sec : storeSections(store)) {
-        const auto fields = sec.kind->fields();
+        const auto fields = sec.info->fields();
         std::size_t width = 0;
         for (const FieldDesc& f : fields) width = std::max(width, std::string_view(f.name).size());
         for (std::size_t i = 0; i < sec.records.size(); ++i) {
             const Record& r = *sec.records[i];
-            out << '[' << sec.kind->name;
-            if (sec.records.size() > 1 || sec.kind->kind == RecordKind::Channel) out << ' ' << i + 1;
+            out << '[' << sec.info->name;
+            if (sec.records.size() > 1 || sec.info->section == Section::Channels) out << ' ' << i + 1;
             out << "] " << r.size() << " bytes\n";
             for (std::size_t off = 0; off < r.size(); off += 16)
                 out << "  " << std::setw(4) << off << ": " << hexBytes(r.bytes(off, std::min<std::size_t>(16, r.size() - off)))
@@ -60,7 +60,7 @@ nlohmann::ordered_json codeplugJson(const CCodeplugData& store,
             const Record& r = *sec.records[i];
             nlohmann::ordered_json fields = nlohmann::ordered_json::object();
             nlohmann::ordered_json options = nlohmann::ordered_json::object();
-            for (const FieldDesc& f : sec.kind->fields()) {
+            for (const FieldDesc& f : sec.info->fields()) {
                 fields[f.name] = fieldJson(r, f);
                 if (f.listId == 0 || !option || !isNumeric(f.kind)) continue;
                 const std::string text = option(f.listId, static_cast<int>(fieldValue(r, f)));
@@ -70,7 +70,7 @@ nlohmann::ordered_json codeplugJson(const CCodeplugData& store,
             if (option) rec["options"] = std::move(options);
             records.push_back(std::move(rec));
         }
-        sections.push_back({{"section", sec.kind->name}, {"records", std::move(records)}});
+        sections.push_back({{"section", sec.info->name}, {"records", std::move(records)}});
     }
     return nlohmann::ordered_json{{"sections", std::move(sections)}};
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/CodeplugFileHeader.h"
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 #include "model/StoreSections.h"
 
 class CCodeplugData;

@@ -1,8 +1,8 @@
 #include "controls/BoundField.h"
 
-const BoundField* findBoundField(RecordKind kind, std::string_view name)
+const BoundField* findBoundField(Section kind, std::string_view name)
 {
-    for (const FieldDesc& f : recordKindInfo(kind).fields())
+    for (const FieldDesc& f : sectionFields(kind))
         if (name == f.name) return &f;
     return nullptr;
 }

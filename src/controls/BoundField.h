@@ -4,7 +4,7 @@
 // through this file, so the description of the fields they use is
 // exchanged in one place.
 #include "model/FieldTable.h"
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 
 #include <cstdint>
 #include <string_view>
@@ -12,7 +12,7 @@
 using BoundField = FieldDesc;
 
 // The field `name` of a record kind; nullptr when the kind has no such field.
-const BoundField* findBoundField(RecordKind kind, std::string_view name);
+const BoundField* findBoundField(Section kind, std::string_view name);
 
 // Numeric fields (bits, bytes, words, frequency and tone words).
 bool isNumericField(const BoundField& field);

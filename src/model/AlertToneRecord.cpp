@@ -7,14 +7,8 @@ namespace {
 constexpr FieldDesc kFields[] = {
     fU8("cycle", 0, 5003),
     fU8("beep_segments", 1),
-    fU8("tone_1_frequency", 2), fU8("tone_1_duration", 3),
-    fU8("tone_2_frequency", 4), fU8("tone_2_duration", 5),
-    fU8("tone_3_frequency", 6), fU8("tone_3_duration", 7),
-    fU8("tone_4_frequency", 8), fU8("tone_4_duration", 9),
-    fU8("tone_5_frequency", 10), fU8("tone_5_duration", 11),
-    fU8("tone_6_frequency", 12), fU8("tone_6_duration", 13),
-    fU8("tone_7_frequency", 14), fU8("tone_7_duration", 15),
-    fU8("tone_8_frequency", 16), fU8("tone_8_duration", 17),
+    fU8("tone_%_frequency", 2).rows(AlertToneField::kToneCount, 2, 1),
+    fU8("tone_%_duration", 3).inRow(),
 };
 
 struct Pattern {
@@ -34,7 +28,7 @@ constexpr Pattern kSilent{0, 0, {}, {}};
 
 }  // namespace
 
-std::span<const FieldDesc> alertToneFields() { return kFields; }
+std::span<const FieldDesc> alertToneSchema() { return kFields; }
 
 Record defaultAlertToneRecord(int existing)
 {

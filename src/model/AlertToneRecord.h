@@ -23,4 +23,4 @@ constexpr Offset EndMarker{3};
 // tones already in the list, so the first five differ.
 Record defaultAlertToneRecord(int existing);
 
-std::span<const FieldDesc> alertToneFields();
+std::span<const FieldDesc> alertToneSchema();

@@ -146,9 +146,7 @@ Record* fixedRecord(CCodeplugData& store, Section s)
     switch (s) {
     case Section::RadioInfo: return &store.radioInfo;
     case Section::Keys: return &store.keys;
-    case Section::MiscLow:
-    case Section::MiscHigh:
-    case Section::FactoryShared: return &store.misc;
+    case Section::Misc: return &store.misc;
     case Section::FactoryBlock: return &store.factoryBlock.own;
     case Section::PttId: return &store.pttId;
     case Section::Dos: return &store.dos;
@@ -166,9 +164,17 @@ Record* fixedRecord(CCodeplugData& store, Section s)
 void CCodeplugMapper::unpack(CCodeplugData& store) const
 {
     const Bytes& image = store.image();
-    for (Section s : unpackOrder()) {
-        const MapEntry& e = mapEntry(s);
-        switch (s) {
+    for (const MapPiece& p : unpackOrder()) {
+        const MapEntry& e = mapEntry(p.section, p.piece);
+        if (p.section == Section::FactoryBlock && p.piece == 1) {
+            // The block's view of image 222-253 lands in the miscellaneous
+            // record a second time, now with the word at 228 in host order.
+            store.factoryBlock.misc = &store.misc;
+            store.factoryBlock.radioInfo = &store.radioInfo;
+            readPiece(image, e.image, store.misc, e);
+            continue;
+        }
+        switch (p.section) {
         case Section::Channels:
             store.channels.clear();
             readList(image, e, [&](const Record& r) { store.appendChannel(r); });
@@ -193,15 +199,8 @@ void CCodeplugMapper::unpack(CCodeplugData& store) const
             store.twoToneCalls.clear();
             readTwoToneCalls(image, store);
             break;
-        case Section::FactoryShared:
-            // The block's view of image 222-253 lands in the miscellaneous
-            // record a second time, now with the word at 228 in host order.
-            store.factoryBlock.misc = &store.misc;
-            store.factoryBlock.radioInfo = &store.radioInfo;
-            readPiece(image, e.image, store.misc, e);
-            break;
         default:
-            readPiece(image, e.image, *fixedRecord(store, s), e);
+            readPiece(image, e.image, *fixedRecord(store, e.recordOf), e);
             break;
         }
     }
@@ -212,16 +211,16 @@ void CCodeplugMapper::pack(CCodeplugData& store) const
 {
     Bytes& image = store.image();
     image.fill(0xFF);
-    for (Section s : packOrder()) {
-        const MapEntry& e = mapEntry(s);
-        switch (s) {
+    for (const MapPiece& p : packOrder()) {
+        const MapEntry& e = mapEntry(p.section, p.piece);
+        switch (p.section) {
         case Section::Channels: writeList(image, e, store.channels); break;
         case Section::AlertTones: writeList(image, e, store.alertTones); break;
         case Section::ScanList: writeList(image, e, store.scanLists); break;
         case Section::Personalities: packPersonalities(image, store); break;
         case Section::TwoToneSystems: packTwoToneSystems(image, store); break;
         case Section::TwoToneCalls: packTwoToneCalls(image, store); break;
-        default: writePiece(image, e.image, *fixedRecord(store, s), e); break;
+        default: writePiece(image, e.image, *fixedRecord(store, e.recordOf), e); break;
         }
     }
 }

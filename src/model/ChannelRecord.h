@@ -40,4 +40,4 @@ constexpr Offset Reserved23{23};
 // in the section (the new channel's 0-based position).
 Record defaultChannelRecord(int index, const ModelValues& model);
 
-std::span<const FieldDesc> channelFields();
+std::span<const FieldDesc> channelSchema();

@@ -1,21 +1,20 @@
 #include "model/EmbeddedMessageRecord.h"
 
+#include "model/SectionFields.h"
+
 namespace {
 
 constexpr FieldDesc kFields[] = {
-    fText("password", 0, 8),
-    fText("second_text", 8, 8),
-    fText("message_1", 16, 32),
-    fText("message_2", 48, 32),
-    fText("message_3", 80, 32),
-    fText("message_4", 112, 32),
+    fText("password", 0, 8).factory(0),
+    fText("second_text", 8, 8).factory(0),
+    fText("message_%", 16, 32).rows(4, 32, 1).factory(0),
 };
 
 }  // namespace
 
-std::span<const FieldDesc> embeddedMessageFields() { return kFields; }
+std::span<const FieldDesc> embeddedMessageSchema() { return kFields; }
 
-void loadEmbeddedMessageFactoryValues(Record& r) { r.fill(0); }
+void loadEmbeddedMessageFactoryValues(Record& r) { applyFactoryValues(r, sectionFields(Section::EmbeddedMessage)); }
 
 std::string embeddedText(const Record& r, Offset off, std::size_t len)
 {

@@ -23,4 +23,4 @@ void loadEmbeddedMessageFactoryValues(Record& message);
 // otherwise its bytes with trailing blanks removed.
 std::string embeddedText(const Record& message, Offset off, std::size_t len);
 
-std::span<const FieldDesc> embeddedMessageFields();
+std::span<const FieldDesc> embeddedMessageSchema();

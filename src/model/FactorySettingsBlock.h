@@ -40,4 +40,4 @@ public:
     void loadFactoryValues();
 };
 
-std::span<const FieldDesc> factoryBlockFields();
+std::span<const FieldDesc> factoryBlockSchema();

@@ -3,6 +3,8 @@
 #include "model/Bcd.h"
 
 #include <cstdio>
+#include <deque>
+#include <mutex>
 
 std::size_t fieldWidth(const FieldDesc& field)
 {
@@ -70,5 +72,90 @@ std::string fieldText(const Record& record, const FieldDesc& field)
         return out;
     }
     default: return std::to_string(fieldValue(record, field));
+    }
+}
+
+namespace {
+
+// Names made by expanding rows; a deque never moves what it holds, so the
+// pointers handed out stay valid.
+const char* internName(std::string name)
+{
+    static std::mutex lock;
+    static std::deque<std::string> names;
+    const std::lock_guard<std::mutex> guard(lock);
+    return names.emplace_back(std::move(name)).c_str();
+}
+
+std::string rowName(const char* pattern, int number)
+{
+    std::string name = pattern;
+    if (const auto at = name.find('%'); at != std::string::npos) name.replace(at, 1, std::to_string(number));
+    return name;
+}
+
+}  // namespace
+
+std::vector<FieldDesc> expandFields(std::span<const FieldDesc> schema)
+{
+    std::vector<FieldDesc> out;
+    for (std::size_t first = 0; first < schema.size();) {
+        std::size_t end = first + 1;
+        while (end < schema.size() && schema[end].joinsRow) ++end;
+        const FieldDesc& head = schema[first];
+        if (head.repeat <= 1 && end == first + 1) {
+            out.push_back(head);
+        } else {
+            for (int row = 0; row < head.repeat; ++row) {
+                for (std::size_t k = first; k < end; ++k) {
+                    FieldDesc f = schema[k];
+                    f.name = internName(rowName(f.name, head.firstNumber + row));
+                    f.offset += static_cast<std::size_t>(row) * head.stride;
+                    if (f.listPerRow) f.listId += row;
+                    f.repeat = 1;
+                    f.firstNumber = head.firstNumber;
+                    f.joinsRow = false;
+                    f.index = row;
+                    out.push_back(f);
+                }
+            }
+        }
+        first = end;
+    }
+    return out;
+}
+
+void setFieldValue(Record& record, const FieldDesc& field, std::uint64_t value)
+{
+    switch (field.kind) {
+    case FieldKind::Bits: record.setBits(field.offset, field.bitLo, field.bitCount, static_cast<unsigned>(value)); break;
+    case FieldKind::U8: record.setU8(field.offset, static_cast<std::uint8_t>(value)); break;
+    case FieldKind::U16:
+    case FieldKind::ToneWord: record.setU16(field.offset, static_cast<std::uint16_t>(value)); break;
+    case FieldKind::U16BE: record.setU16be(field.offset, static_cast<std::uint16_t>(value)); break;
+    case FieldKind::U32:
+    case FieldKind::BcdFreq: record.setU32(field.offset, static_cast<std::uint32_t>(value)); break;
+    case FieldKind::BcdDigits: record.setBcd(field.offset, static_cast<int>(field.length * 2), static_cast<long>(value)); break;
+    case FieldKind::Text:
+    case FieldKind::Bytes: break;
+    }
+}
+
+void applyFactoryValues(Record& record, std::span<const FieldDesc> fields)
+{
+    for (const FieldDesc& f : fields) {
+        if (!f.hasFactory) continue;
+        switch (f.kind) {
+        case FieldKind::Text:
+        case FieldKind::Bytes:
+        case FieldKind::BcdDigits:
+            record.fillBytes(f.offset, f.length, static_cast<std::uint8_t>(f.factoryValue));
+            break;
+        default: {
+            const std::uint64_t kept = fieldValue(record, f) & ~static_cast<std::uint64_t>(f.factoryMask);
+            setFieldValue(record, f, kept | (f.factoryValue & f.factoryMask));
+            break;
+        }
+        }
     }
 }

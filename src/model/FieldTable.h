@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 enum class FieldKind {
     Bits,       // bitCount bits from bitLo of the byte at offset
@@ -22,14 +23,60 @@ enum class FieldKind {
     Bytes,      // `length` raw bytes
 };
 
+// One field of a record's schema. A record kind declares its fields once,
+// in record order, and everything else is derived from that table: the
+// words the mapper reverses between image and record, the field lists of
+// the dump, diff and change log, the factory values and the lookup by name
+// that editors bind their controls to (SectionFields.h).
+//
+// A row of fields that repeats (the scan members, the test-frequency rows,
+// the two-tone decoders) is declared once: its first field carries
+// rows(count, stride, firstNumber) and the fields after it that belong to
+// the same row say inRow(). A '%' in their names stands for the row number.
 struct FieldDesc {
     const char* name;      // stable identifier (snake_case), used as a JSON key
-    Offset offset;         // first byte inside the record
+    Offset offset;         // first byte inside the record (of row 0)
     FieldKind kind;
     unsigned bitLo = 0;    // Bits: lowest bit
     unsigned bitCount = 0; // Bits: number of bits
     std::size_t length = 0;// Text, BcdDigits, Bytes: byte count
     int listId = 0;        // option list (caption text number) that names the values, 0 = none
+
+    bool imageSwapped = false;  // the image keeps this word high byte first, the record host order
+
+    int repeat = 1;             // number of rows (on the row's first field)
+    std::size_t stride = 0;     // bytes from one row to the next
+    int firstNumber = 0;        // the number that row 0 gets in the names
+    bool joinsRow = false;      // repeats with the row of the field before it
+    bool listPerRow = false;    // the option list number grows by one from row to row
+    int index = -1;             // in an expanded table: the row (0-based), -1 when not repeated
+
+    bool hasFactory = false;         // a factory record sets this field
+    std::uint32_t factoryValue = 0;  // numbers: the value; Text, Bytes, BcdDigits: the fill byte
+    std::uint32_t factoryMask = 0xFFFFFFFFu;  // value bits the factory sets; the others keep
+
+    // The image holds the word most significant byte first.
+    constexpr FieldDesc swapped() const { FieldDesc f = *this; f.imageSwapped = true; return f; }
+    constexpr FieldDesc rows(int count, std::size_t step, int first) const
+    {
+        FieldDesc f = *this;
+        f.repeat = count;
+        f.stride = step;
+        f.firstNumber = first;
+        return f;
+    }
+    constexpr FieldDesc inRow() const { FieldDesc f = *this; f.joinsRow = true; return f; }
+    constexpr FieldDesc listStepsPerRow() const { FieldDesc f = *this; f.listPerRow = true; return f; }
+    // The factory value; with a mask only those bits of the value are set
+    // and a record's other bits stay as they were.
+    constexpr FieldDesc factory(std::uint32_t value, std::uint32_t mask = 0xFFFFFFFFu) const
+    {
+        FieldDesc f = *this;
+        f.hasFactory = true;
+        f.factoryValue = value;
+        f.factoryMask = mask;
+        return f;
+    }
 };
 
 // Convenience builders so the tables read as one line per field.
@@ -52,6 +99,18 @@ constexpr FieldDesc fDigits(const char* n, Offset o, std::size_t len)
     return FieldDesc{n, o, FieldKind::BcdDigits, 0, 0, len, 0};
 }
 constexpr FieldDesc fBytes(const char* n, Offset o, std::size_t len) { return FieldDesc{n, o, FieldKind::Bytes, 0, 0, len, 0}; }
+
+// The schema with its rows written out, row by row: every field once at
+// its own offset, '%' replaced by the row number, index set. The names live
+// as long as the program.
+std::vector<FieldDesc> expandFields(std::span<const FieldDesc> schema);
+
+// Writes the factory values of the (expanded) fields into the record.
+void applyFactoryValues(Record& record, std::span<const FieldDesc> fields);
+
+// Sets a numeric field (Bits, U8, U16, U16BE, U32, BcdFreq, ToneWord);
+// bits beyond the field's width are dropped.
+void setFieldValue(Record& record, const FieldDesc& field, std::uint64_t value);
 
 // Width of a field in bytes (1 for bit fields).
 std::size_t fieldWidth(const FieldDesc& field);

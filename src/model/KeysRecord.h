@@ -17,4 +17,4 @@ constexpr int kFunctionList = 6605;
 
 void loadKeysFactoryValues(Record& keys);
 
-std::span<const FieldDesc> keysFields();
+std::span<const FieldDesc> keysSchema();

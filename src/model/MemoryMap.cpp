@@ -1,85 +1,103 @@
 #include "model/MemoryMap.h"
 
-namespace {
+#include "model/SectionFields.h"
 
-// Channel frequency and tone words.
-constexpr Swap kChannelSwaps[] = {{4, 4}, {8, 4}, {12, 2}, {14, 2}};
-// Personality PTT-ID primary id.
-constexpr Swap kPersonalitySwaps[] = {{21, 2}};
-// Scan list channel numbers: priority, third link, designated, 16 members.
-constexpr Swap kScanSwaps[] = {{9, 2},  {11, 2}, {14, 2}, {24, 2}, {26, 2}, {28, 2}, {30, 2}, {32, 2}, {34, 2},
-                               {36, 2}, {38, 2}, {40, 2}, {42, 2}, {44, 2}, {46, 2}, {48, 2}, {50, 2}, {52, 2},
-                               {54, 2}};
-// Two-tone system tone words A-D.
-constexpr Swap kTwoToneSystemSwaps[] = {{16, 2}, {18, 2}, {20, 2}, {22, 2}};
-constexpr Swap kMiscLowSwaps[] = {{23, 2}};
-constexpr Swap kFactoryOwnSwaps[] = {{11, 4}, {15, 4}, {20, 2}};
-constexpr Swap kFactorySharedSwaps[] = {{47, 2}};  // offset in the miscellaneous record
-constexpr Swap kPttIdSwaps[] = {{0, 2}};
-// Test frequencies: rx and tx words of the 16 tests, then the 10 point words.
-constexpr Swap kTestFreqSwaps[] = {
-    {0, 4},   {4, 4},   {10, 4},  {14, 4},  {20, 4},  {24, 4},  {30, 4},  {34, 4},  {40, 4},  {44, 4},
-    {50, 4},  {54, 4},  {60, 4},  {64, 4},  {70, 4},  {74, 4},  {80, 4},  {84, 4},  {90, 4},  {94, 4},
-    {100, 4}, {104, 4}, {110, 4}, {114, 4}, {120, 4}, {124, 4}, {130, 4}, {134, 4}, {140, 4}, {144, 4},
-    {150, 4}, {154, 4}, {160, 4}, {164, 4}, {168, 4}, {172, 4}, {176, 4}, {180, 4}, {184, 4}, {188, 4},
-    {192, 4}, {196, 4}};
+#include <array>
+#include <vector>
+
+namespace {
 
 // clang-format off
 constexpr MapEntry kMap[] = {
-    // section                  name                  image  length rec.start piece max marker swaps
-    {Section::RadioInfo,       "radio_information",     16,   72,   0,  72,  1, -1, {}},
-    {Section::Keys,            "keys",                 120,   25,   0,  25,  1, -1, {}},
-    {Section::MiscLow,         "miscellaneous",        145,   36,   0,  36,  1, -1, kMiscLowSwaps},
-    {Section::FactoryBlock,    "factory_settings",     181,   36,   0,  36,  1, -1, kFactoryOwnSwaps},
-    {Section::MiscHigh,        "miscellaneous",        217,   37,  36,  37,  1, -1, {}},
-    {Section::FactoryShared,   "factory_settings",     222,    0,  41,  32,  1, -1, kFactorySharedSwaps},
-    {Section::PttId,           "ptt_id",               254,    6,   0,   6,  1, -1, kPttIdSwaps},
-    {Section::Dos,             "dos",                  260,    2,   0,   2,  1, -1, {}},
-    {Section::Atis,            "atis",                 262,    7,   0,   7,  1, -1, {}},
-    {Section::AlertTones,      "alert_tones",          269,  144,   0,  18,  8,  3, {}},
-    {Section::Password,        "password",             621,   24,   0,  24,  1, -1, {}},
+    // section                  piece name                image  length rec.start piece max marker  record of           swaps
+    {Section::RadioInfo,       0, "radio_information",     16,   72,   0,  72,  1, -1, Section::RadioInfo,       true,  {}},
+    {Section::Keys,            0, "keys",                 120,   25,   0,  25,  1, -1, Section::Keys,            true,  {}},
+    {Section::Misc,            0, "miscellaneous",        145,   36,   0,  36,  1, -1, Section::Misc,            true,  {}},
+    {Section::FactoryBlock,    0, "factory_settings",     181,   36,   0,  36,  1, -1, Section::FactoryBlock,    true,  {}},
+    // Copied as they are: the block's piece below reads 222-253 again with
+    // the word at 228 in host order.
+    {Section::Misc,            1, "miscellaneous",        217,   37,  36,  37,  1, -1, Section::Misc,            false, {}},
+    {Section::FactoryBlock,    1, "factory_settings",     222,    0,  41,  32,  1, -1, Section::Misc,            true,  {}},
+    {Section::PttId,           0, "ptt_id",               254,    6,   0,   6,  1, -1, Section::PttId,           true,  {}},
+    {Section::Dos,             0, "dos",                  260,    2,   0,   2,  1, -1, Section::Dos,             true,  {}},
+    {Section::Atis,            0, "atis",                 262,    7,   0,   7,  1, -1, Section::Atis,            true,  {}},
+    {Section::AlertTones,      0, "alert_tones",          269,  144,   0,  18,  8,  3, Section::AlertTones,      true,  {}},
+    {Section::Password,        0, "password",             621,   24,   0,  24,  1, -1, Section::Password,        true,  {}},
     // No more than 17 channels are ever read back, so no more are written:
     // the rest of the channel area (up to 3020) stays unmapped.
-    {Section::Channels,        "channels",             645,  408,   0,  24, 17, 19, kChannelSwaps},
-    {Section::Personalities,   "personalities",       3021,  608,   0,  76,  8, 12, kPersonalitySwaps},
-    {Section::TwoToneSystems,  "two_tone_systems",    3629,   96,   0,  24,  4,  0, kTwoToneSystemSwaps},
-    {Section::TwoToneCalls,    "two_tone_calls",      3725,  192,   0,  12, 16, -1, {}},
-    {Section::ScanList,        "scan_list",           4507,   56,   0,  56,  1, -1, kScanSwaps},
-    {Section::TestFreq,        "test_frequencies",    4955,  205,   0, 205,  1, -1, kTestFreqSwaps},
-    {Section::EmbeddedMessage, "embedded_message",    5160,  144,   0, 144,  1, -1, {}},
-    {Section::TuneData,        "tune_data",           5667,  532,   0, 532,  1, -1, {}},
+    {Section::Channels,        0, "channels",             645,  408,   0,  24, 17, 19, Section::Channels,        true,  {}},
+    {Section::Personalities,   0, "personalities",       3021,  608,   0,  76,  8, 12, Section::Personalities,   true,  {}},
+    {Section::TwoToneSystems,  0, "two_tone_systems",    3629,   96,   0,  24,  4,  0, Section::TwoToneSystems,  true,  {}},
+    {Section::TwoToneCalls,    0, "two_tone_calls",      3725,  192,   0,  12, 16, -1, Section::TwoToneCalls,    true,  {}},
+    {Section::ScanList,        0, "scan_list",           4507,   56,   0,  56,  1, -1, Section::ScanList,        true,  {}},
+    {Section::TestFreq,        0, "test_frequencies",    4955,  205,   0, 205,  1, -1, Section::TestFreq,        true,  {}},
+    {Section::EmbeddedMessage, 0, "embedded_message",    5160,  144,   0, 144,  1, -1, Section::EmbeddedMessage, true,  {}},
+    {Section::TuneData,        0, "tune_data",           5667,  532,   0, 532,  1, -1, Section::TuneData,        true,  {}},
 };
 // clang-format on
 
-constexpr Section kUnpack[] = {
-    Section::Channels,     Section::TestFreq,      Section::RadioInfo,    Section::Keys,
-    Section::MiscLow,      Section::MiscHigh,      Section::Atis,         Section::PttId,
-    Section::Dos,          Section::Password,      Section::AlertTones,   Section::Personalities,
-    Section::ScanList,     Section::EmbeddedMessage, Section::TwoToneSystems, Section::TwoToneCalls,
-    Section::FactoryBlock, Section::FactoryShared, Section::TuneData,
+constexpr MapPiece kUnpack[] = {
+    {Section::Channels, 0},       {Section::TestFreq, 0},       {Section::RadioInfo, 0},
+    {Section::Keys, 0},           {Section::Misc, 0},           {Section::Misc, 1},
+    {Section::Atis, 0},           {Section::PttId, 0},          {Section::Dos, 0},
+    {Section::Password, 0},       {Section::AlertTones, 0},     {Section::Personalities, 0},
+    {Section::ScanList, 0},       {Section::EmbeddedMessage, 0}, {Section::TwoToneSystems, 0},
+    {Section::TwoToneCalls, 0},   {Section::FactoryBlock, 0},   {Section::FactoryBlock, 1},
+    {Section::TuneData, 0},
 };
 
-constexpr Section kPack[] = {
-    Section::RadioInfo,    Section::Keys,          Section::MiscLow,      Section::MiscHigh,
-    Section::AlertTones,   Section::Atis,          Section::Password,     Section::PttId,
-    Section::Dos,          Section::Channels,      Section::Personalities, Section::ScanList,
-    Section::TestFreq,     Section::EmbeddedMessage, Section::TwoToneSystems, Section::TwoToneCalls,
-    Section::FactoryBlock, Section::FactoryShared, Section::TuneData,
+constexpr MapPiece kPack[] = {
+    {Section::RadioInfo, 0},      {Section::Keys, 0},           {Section::Misc, 0},
+    {Section::Misc, 1},           {Section::AlertTones, 0},     {Section::Atis, 0},
+    {Section::Password, 0},       {Section::PttId, 0},          {Section::Dos, 0},
+    {Section::Channels, 0},       {Section::Personalities, 0},  {Section::ScanList, 0},
+    {Section::TestFreq, 0},       {Section::EmbeddedMessage, 0}, {Section::TwoToneSystems, 0},
+    {Section::TwoToneCalls, 0},   {Section::FactoryBlock, 0},   {Section::FactoryBlock, 1},
+    {Section::TuneData, 0},
 };
+
+// The map with each piece's swap list taken from its record's schema: the
+// words marked high byte first that lie inside the piece.
+struct DerivedMap {
+    std::array<std::vector<Swap>, std::size(kMap)> swaps;
+    std::array<MapEntry, std::size(kMap)> entries;
+
+    DerivedMap()
+    {
+        for (std::size_t i = 0; i < std::size(kMap); ++i) {
+            entries[i] = kMap[i];
+            const MapEntry& e = kMap[i];
+            if (e.swapsWords) {
+                for (const FieldDesc& f : sectionFields(e.recordOf)) {
+                    if (!f.imageSwapped) continue;
+                    if (f.offset >= e.recordStart && f.offset + fieldWidth(f) <= e.recordStart + e.pieceLength)
+                        swaps[i].push_back({f.offset, static_cast<std::uint8_t>(fieldWidth(f))});
+                }
+            }
+            entries[i].swaps = swaps[i];
+        }
+    }
+};
+
+const DerivedMap& derived()
+{
+    static const DerivedMap map;
+    return map;
+}
 
 }  // namespace
 
-std::span<const MapEntry> memoryMap() { return kMap; }
+std::span<const MapEntry> memoryMap() { return derived().entries; }
 
-const MapEntry& mapEntry(Section section)
+const MapEntry& mapEntry(Section section, int piece)
 {
-    for (const MapEntry& e : kMap)
-        if (e.section == section) return e;
-    return kMap[0];
+    for (const MapEntry& e : memoryMap())
+        if (e.section == section && e.piece == piece) return e;
+    return memoryMap()[0];
 }
 
-std::span<const Section> unpackOrder() { return kUnpack; }
-std::span<const Section> packOrder() { return kPack; }
+std::span<const MapPiece> unpackOrder() { return kUnpack; }
+std::span<const MapPiece> packOrder() { return kPack; }
 
 bool isMapped(std::size_t offset)
 {

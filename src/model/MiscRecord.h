@@ -40,4 +40,4 @@ constexpr Offset NarrowVolume{51};
 // Factory values; bits they do not name keep their content.
 void loadMiscFactoryValues(Record& misc);
 
-std::span<const FieldDesc> miscFields();
+std::span<const FieldDesc> miscSchema();

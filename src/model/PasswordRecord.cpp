@@ -1,18 +1,20 @@
 #include "model/PasswordRecord.h"
 
+#include "model/SectionFields.h"
+
 namespace {
 
 constexpr FieldDesc kFields[] = {
-    fText("power_on_password", 0, 8),
-    fText("write_password", 8, 8),
-    fText("read_password", 16, 8),
+    fText("power_on_password", 0, 8).factory(0),
+    fText("write_password", 8, 8).factory(0),
+    fText("read_password", 16, 8).factory(0),
 };
 
 }  // namespace
 
-std::span<const FieldDesc> passwordFields() { return kFields; }
+std::span<const FieldDesc> passwordSchema() { return kFields; }
 
-void loadPasswordFactoryValues(Record& r) { r.fill(0); }
+void loadPasswordFactoryValues(Record& r) { applyFactoryValues(r, sectionFields(Section::Password)); }
 
 std::string passwordText(const Record& r, Offset off)
 {

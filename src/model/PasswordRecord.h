@@ -23,4 +23,4 @@ void loadPasswordFactoryValues(Record& password);
 std::string passwordText(const Record& password, Offset off);
 void setPasswordText(Record& password, Offset off, const std::string& digits);
 
-std::span<const FieldDesc> passwordFields();
+std::span<const FieldDesc> passwordSchema();

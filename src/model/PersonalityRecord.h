@@ -43,4 +43,4 @@ constexpr std::size_t kPttIdBlockSize = 6;
 
 Record defaultPersonalityRecord();
 
-std::span<const FieldDesc> personalityFields();
+std::span<const FieldDesc> personalitySchema();

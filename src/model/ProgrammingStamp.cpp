@@ -1,5 +1,7 @@
 #include "model/ProgrammingStamp.h"
 
+#include <cstdlib>
+
 ProgrammingStamp makeProgrammingStamp(const std::tm& t)
 {
     const int year = t.tm_year + 1900;
@@ -9,6 +11,17 @@ ProgrammingStamp makeProgrammingStamp(const std::tm& t)
 
 ProgrammingStamp programmingStampNow()
 {
+    // SOURCE_DATE_EPOCH (seconds since 1970, UTC) pins the clock, so a
+    // factory codeplug made by a script or a test is the same on every run.
+    if (const char* fixed = std::getenv("SOURCE_DATE_EPOCH"); fixed && *fixed) {
+        char* end = nullptr;
+        const long long seconds = std::strtoll(fixed, &end, 10);
+        if (end && *end == '\0' && seconds >= 0) {
+            const auto when = static_cast<std::time_t>(seconds);
+            std::tm utc{};
+            if (gmtime_r(&when, &utc)) return makeProgrammingStamp(utc);
+        }
+    }
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32

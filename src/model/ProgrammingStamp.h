@@ -9,5 +9,6 @@ using ProgrammingStamp = std::array<std::uint8_t, 8>;
 
 ProgrammingStamp makeProgrammingStamp(const std::tm& local);
 
-// The stamp of the current local time.
+// The stamp of the current local time, or of SOURCE_DATE_EPOCH (UTC) when
+// that is set to a number of seconds.
 ProgrammingStamp programmingStampNow();

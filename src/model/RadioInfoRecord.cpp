@@ -22,7 +22,7 @@ constexpr FieldDesc kFields[] = {
 
 }  // namespace
 
-std::span<const FieldDesc> radioInfoFields() { return kFields; }
+std::span<const FieldDesc> radioInfoSchema() { return kFields; }
 
 void loadRadioInfoFactoryValues(Record& r, const ModelValues& model, const ProgrammingStamp& stamp)
 {

@@ -34,4 +34,4 @@ constexpr std::size_t kSerialLength = 16;
 // Bytes the factory values do not name keep their content.
 void loadRadioInfoFactoryValues(Record& radioInfo, const ModelValues& model, const ProgrammingStamp& stamp);
 
-std::span<const FieldDesc> radioInfoFields();
+std::span<const FieldDesc> radioInfoSchema();

@@ -33,4 +33,4 @@ constexpr Offset member(int k) { return Members + static_cast<Offset>(2 * k); }
 
 Record defaultScanRecord();
 
-std::span<const FieldDesc> scanFields();
+std::span<const FieldDesc> scanSchema();

@@ -37,6 +37,6 @@ void loadPttIdFactoryValues(Record& pttId);
 void loadDosFactoryValues(Record& dos);
 void loadAtisFactoryValues(Record& atis);
 
-std::span<const FieldDesc> pttIdFields();
-std::span<const FieldDesc> dosFields();
-std::span<const FieldDesc> atisFields();
+std::span<const FieldDesc> pttIdSchema();
+std::span<const FieldDesc> dosSchema();
+std::span<const FieldDesc> atisSchema();

@@ -16,29 +16,29 @@ std::vector<const Record*> recordsOf(const List& list)
 
 std::vector<SectionRecords> storeSections(const CCodeplugData& s)
 {
-    auto one = [](RecordKind k, const Record& r) {
-        return SectionRecords{&recordKindInfo(k), {&r}};
+    auto one = [](Section k, const Record& r) {
+        return SectionRecords{&sectionInfo(k), {&r}};
     };
-    auto many = [](RecordKind k, std::vector<const Record*> rs) {
-        return SectionRecords{&recordKindInfo(k), std::move(rs)};
+    auto many = [](Section k, std::vector<const Record*> rs) {
+        return SectionRecords{&sectionInfo(k), std::move(rs)};
     };
     return {
-        one(RecordKind::RadioInfo, s.radioInfo),
-        one(RecordKind::Keys, s.keys),
-        one(RecordKind::Misc, s.misc),
-        one(RecordKind::FactoryBlock, s.factoryBlock.own),
-        one(RecordKind::PttId, s.pttId),
-        one(RecordKind::Dos, s.dos),
-        one(RecordKind::Atis, s.atis),
-        many(RecordKind::AlertTone, recordsOf(s.alertTones)),
-        one(RecordKind::Password, s.password),
-        many(RecordKind::Channel, recordsOf(s.channels)),
-        many(RecordKind::Personality, recordsOf(s.personalities)),
-        many(RecordKind::TwoToneSystem, recordsOf(s.twoToneSystems)),
-        many(RecordKind::TwoToneCall, recordsOf(s.twoToneCalls)),
-        many(RecordKind::Scan, recordsOf(s.scanLists)),
-        one(RecordKind::TestFreq, s.testFreq),
-        one(RecordKind::EmbeddedMessage, s.embeddedMessage),
-        one(RecordKind::TuneData, s.tuneData),
+        one(Section::RadioInfo, s.radioInfo),
+        one(Section::Keys, s.keys),
+        one(Section::Misc, s.misc),
+        one(Section::FactoryBlock, s.factoryBlock.own),
+        one(Section::PttId, s.pttId),
+        one(Section::Dos, s.dos),
+        one(Section::Atis, s.atis),
+        many(Section::AlertTones, recordsOf(s.alertTones)),
+        one(Section::Password, s.password),
+        many(Section::Channels, recordsOf(s.channels)),
+        many(Section::Personalities, recordsOf(s.personalities)),
+        many(Section::TwoToneSystems, recordsOf(s.twoToneSystems)),
+        many(Section::TwoToneCalls, recordsOf(s.twoToneCalls)),
+        many(Section::ScanList, recordsOf(s.scanLists)),
+        one(Section::TestFreq, s.testFreq),
+        one(Section::EmbeddedMessage, s.embeddedMessage),
+        one(Section::TuneData, s.tuneData),
     };
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Every section of the store with its record kind, record by record, in
+// Every section of the store with its schema, record by record, in
 // image order (a fixed section has one record): what dump, diff and the
 // checks over all records walk.
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 
 #include <vector>
 
@@ -10,7 +10,7 @@ class CCodeplugData;
 class Record;
 
 struct SectionRecords {
-    const RecordKindInfo* kind;
+    const SectionInfo* info;
     std::vector<const Record*> records;
 };
 

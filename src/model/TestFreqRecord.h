@@ -29,4 +29,4 @@ constexpr Offset pointSteps(int i) { return static_cast<Offset>(200 + i); }
 // Test and point frequencies spread over the current band.
 void loadTestFreqFactoryValues(Record& testFreq, const ModelValues& model);
 
-std::span<const FieldDesc> testFreqFields();
+std::span<const FieldDesc> testFreqSchema();

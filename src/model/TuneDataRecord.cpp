@@ -200,7 +200,7 @@ std::uint16_t tuneDataOffset(std::uint16_t reg)
     return 0;
 }
 
-std::span<const FieldDesc> tuneDataFields() { return kFields; }
+std::span<const FieldDesc> tuneDataSchema() { return kFields; }
 
 void loadTuneDataFactoryValues(Record& r)
 {

@@ -26,4 +26,4 @@ std::uint16_t tuneDataOffset(std::uint16_t reg);
 // All 0xFF, then the factory words; words without one stay FF FF.
 void loadTuneDataFactoryValues(Record& tune);
 
-std::span<const FieldDesc> tuneDataFields();
+std::span<const FieldDesc> tuneDataSchema();

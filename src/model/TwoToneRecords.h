@@ -59,5 +59,5 @@ Record defaultTwoToneCallRecord();
 bool isTwoToneSystemValid(const Record& system);
 void applyTwoToneSystemFactoryTiming(Record& system);
 
-std::span<const FieldDesc> twoToneSystemFields();
-std::span<const FieldDesc> twoToneCallFields();
+std::span<const FieldDesc> twoToneSystemSchema();
+std::span<const FieldDesc> twoToneCallSchema();

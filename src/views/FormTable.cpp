@@ -39,7 +39,7 @@ QWidget* makeControl(const FormControl& c, QWidget* parent)
     return nullptr;
 }
 
-void bind(QWidget* w, const FormControl& c, RecordKind record, QLabel* label, FormBindings& bindings)
+void bind(QWidget* w, const FormControl& c, Section record, QLabel* label, FormBindings& bindings)
 {
     const BoundField* field = findBoundField(record, c.field);
     std::unique_ptr<FieldBinder> binder = field ? makeBinder(w, *field) : nullptr;

@@ -7,7 +7,7 @@
 // (the label becomes its buddy); a check box sits in the right-hand column
 // of the row above when it belongs to that row's setting (`sameRow`), or
 // takes a row of its own; a button sits beside the control before it.
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 
 #include <span>
 
@@ -35,7 +35,7 @@ struct FormControl {
 };
 
 struct FormTable {
-    RecordKind record;
+    Section record;
     std::span<const FormControl> controls;
 };
 

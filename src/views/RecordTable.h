@@ -6,7 +6,7 @@
 // test frequencies, sixteen entries of one record). A column's field name may
 // hold "%d", which is replaced by the row number, so that it names the
 // row's own entry ("test_%d_rx"); without it every row's record has the field.
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 
 #include <span>
 #include <string>
@@ -30,7 +30,7 @@ struct TableColumn {
 };
 
 struct TableConfig {
-    RecordKind record;
+    Section record;
     std::span<const TableColumn> columns;
     int repeatRows = 0;   // rows inside one record; 0: one row per record of the section
 };

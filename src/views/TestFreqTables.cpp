@@ -18,7 +18,7 @@ constexpr TableColumn kPointColumns[] = {
 
 namespace TestFreqTables {
 
-TableConfig tests() { return {RecordKind::TestFreq, kTestColumns, TestFreqField::kTestCount}; }
-TableConfig points() { return {RecordKind::TestFreq, kPointColumns, TestFreqField::kPointCount}; }
+TableConfig tests() { return {Section::TestFreq, kTestColumns, TestFreqField::kTestCount}; }
+TableConfig points() { return {Section::TestFreq, kPointColumns, TestFreqField::kPointCount}; }
 
 }  // namespace TestFreqTables

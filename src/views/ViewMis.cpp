@@ -40,7 +40,7 @@ CViewMis::CViewMis(EditorContext& context, QWidget* parent)
 {
 }
 
-FormTable CViewMis::controls() { return {RecordKind::Misc, kControls}; }
+FormTable CViewMis::controls() { return {Section::Misc, kControls}; }
 
 void CViewMis::buildForm(QWidget* form)
 {

@@ -3,7 +3,7 @@
 #include "controls/CharFilterEdit.h"
 #include "controls/ControlId.h"
 #include "model/PasswordRecord.h"
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 #include "views/DlgPasswordEntry.h"
 #include "views/FormTable.h"
 #include "views/EditorRegistry.h"
@@ -41,7 +41,7 @@ CViewPassword::CViewPassword(EditorContext& context, QWidget* parent)
     };
 }
 
-FormTable CViewPassword::controls() { return {RecordKind::Password, kControls}; }
+FormTable CViewPassword::controls() { return {Section::Password, kControls}; }
 
 void CViewPassword::buildForm(QWidget* form)
 {

@@ -45,7 +45,7 @@ CViewRadio::CViewRadio(EditorContext& context, QWidget* parent)
 {
 }
 
-FormTable CViewRadio::controls() { return {RecordKind::RadioInfo, kControls}; }
+FormTable CViewRadio::controls() { return {Section::RadioInfo, kControls}; }
 
 void CViewRadio::buildForm(QWidget* form)
 {

@@ -1,5 +1,5 @@
 #include "model/FieldTable.h"
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 // belongs to exactly one field, names are unique, nothing lies outside.
 TEST(FieldTables, EveryRecordIsCoveredOnceAndNamesAreUnique)
 {
-    for (const RecordKindInfo& kind : recordKinds()) {
+    for (const SectionInfo& kind : sectionInfos()) {
         std::vector<std::uint8_t> claimed(kind.size, 0);
         std::set<std::string> names;
         for (const FieldDesc& f : kind.fields()) {
@@ -30,7 +30,7 @@ TEST(FieldTables, EveryRecordIsCoveredOnceAndNamesAreUnique)
                 }
             }
         }
-        if (kind.kind == RecordKind::TuneData) continue;  // only the register words are named
+        if (kind.section == Section::TuneData) continue;  // only the register words are named
         for (std::size_t i = 0; i < kind.size; ++i) EXPECT_EQ(claimed[i], 0xFF) << kind.name << " byte " << i;
     }
 }
@@ -51,6 +51,6 @@ TEST(FieldTables, TextFormsOfTheFieldKinds)
     EXPECT_EQ(fieldText(r, text), "AB");
     EXPECT_EQ(fieldText(r, bits), "1");
     EXPECT_EQ(fieldText(r, raw), "26 45");
-    EXPECT_EQ(findRecordKind("channel")->size, 24u);
-    EXPECT_EQ(findRecordKind("nothing"), nullptr);
+    EXPECT_EQ(findSection("channel")->size, 24u);
+    EXPECT_EQ(findSection("nothing"), nullptr);
 }

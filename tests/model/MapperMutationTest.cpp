@@ -8,7 +8,7 @@
 #include "model/CCodeplugData.h"
 #include "model/StoreSections.h"
 #include "model/CodeplugFileHeader.h"
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 #include "settings/ModelValues.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ std::size_t decodeEverything(const CCodeplugData& s)
     std::size_t chars = 0;
     for (const SectionRecords& sec : storeSections(s))
         for (const Record* r : sec.records)
-            for (const FieldDesc& f : sec.kind->fields()) chars += fieldText(*r, f).size();
+            for (const FieldDesc& f : sec.info->fields()) chars += fieldText(*r, f).size();
     return chars;
 }
 

@@ -8,7 +8,7 @@
 #include "model/FieldTable.h"
 #include "model/ModelFile.h"
 #include "model/RangeList.h"
-#include "model/RecordKinds.h"
+#include "model/SectionFields.h"
 #include "settings/ModelValues.h"
 #include "settings/ProfileFile.h"
 #include "settings/ShippedFiles.h"
@@ -131,7 +131,7 @@ void forEachField(const CCodeplugData& s, Visit visit)
 {
     for (const SectionRecords& sec : storeSections(s))
         for (const Record* r : sec.records)
-            for (const FieldDesc& f : sec.kind->fields()) visit(sec.kind->name, *r, f);
+            for (const FieldDesc& f : sec.info->fields()) visit(sec.info->name, *r, f);
 }
 
 TEST(ShippedModelData, EveryDefaultValueHasATextInItsList)

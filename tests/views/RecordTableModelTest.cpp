@@ -70,7 +70,7 @@ TEST_P(TestFreqStore, PutsTheFrequencyOnItsStepAndStoresTheStepBesideIt)
     EXPECT_EQ(g.record().bits(c.stepAt, c.stepLo, 4), c.step);
     EXPECT_EQ(edited.count(), 1);
     // Nothing but the cell's word and its step changed.
-    const FieldDesc* word = findBoundField(RecordKind::TestFreq, cellFieldName(m.column(c.column), c.row));
+    const FieldDesc* word = findBoundField(Section::TestFreq, cellFieldName(m.column(c.column), c.row));
     ASSERT_TRUE(word);
     for (std::size_t i = 0; i < g.record().size(); ++i) {
         if (i >= word->offset && i < word->offset + 4) continue;
@@ -102,7 +102,7 @@ TEST(ChannelColumns, OneRowPerChannelWithChoicesByValue)
     FakeSection channels(ChannelField::kSize, 3, 16);
     channels.at(1)->setU32(4, 0x45012500);
     channels.at(1)->setBits(17, 4, 4, 2);
-    RecordTableModel m({RecordKind::Channel, kChannelColumns}, channels, lang);
+    RecordTableModel m({Section::Channels, kChannelColumns}, channels, lang);
 
     EXPECT_EQ(m.rowCount(), 3);
     EXPECT_EQ(m.headerData(1, Qt::Horizontal).toString(), "Power");
