@@ -1,5 +1,6 @@
 #include "app/DocumentService.h"
 
+#include "app/ModelSelection.h"
 #include "app/ReferenceChecks.h"
 #include "model/CCodeplugData.h"
 #include "model/CodeplugFile.h"
@@ -59,6 +60,9 @@ Outcome DocumentService::newDocument()
 
 Outcome DocumentService::resetForModel(bool useDefaultFile)
 {
+    // Settings that name no model, name or range (a first start) get the
+    // accepted model with its first name and first range.
+    applyModelChoice(settings_, completeModelChoice(currentModelChoice(settings_), settings_, true));
     observer_.closeAllEditors();
     const std::string defaultFile = settings_.defaultCodeplugPath();
     settings_.setFirmwareVersion(kNewFirmware);

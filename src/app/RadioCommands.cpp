@@ -1,6 +1,7 @@
 #include "app/RadioCommands.h"
 
 #include "app/DocumentService.h"
+#include "app/LearnedRadio.h"
 #include "model/CCodeplugData.h"
 #include "model/MemoryMap.h"
 #include "settings/SettingsManager.h"
@@ -22,26 +23,14 @@ void RadioCommands::offerBand(const FreqRangeEntry& band)
     lastOffer_ = offerNewRange(band, document_.ranges(), settings_, prompt_);
 }
 
-void RadioCommands::prepareRead()
-{
-    beforeRead_ = RadioValuesSnapshot::capture(settings_);
-    readPrepared_ = true;
-    lastOffer_ = {};
-}
-
-void RadioCommands::abandonRead()
-{
-    if (readPrepared_) beforeRead_.restore(settings_);
-    readPrepared_ = false;
-}
-
 Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage& image)
 {
+    lastOffer_ = {};
     if (!result.outcome.ok) {
-        abandonRead();
+        applyLearned(settings_, result, Takeover::PortOnly);
         return result.outcome;
     }
-    readPrepared_ = false;
+    applyLearned(settings_, result, Takeover::Read);
     document_.clearCurrentPath();
     observer_.titleChanged("");
     offerBand(result.band);
@@ -54,7 +43,7 @@ Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage
 
 Outcome RadioCommands::runRead(SessionContext& ctx)
 {
-    prepareRead();
+    ctx.current = SessionBaseline::of(settings_);
     RadioImage image{};
     TransferResult result = readFromRadio(ctx, image);
     return finishRead(result, image);
@@ -73,7 +62,11 @@ Outcome RadioCommands::prepareWrite(RadioImage& image)
 
 Outcome RadioCommands::finishWrite(const TransferResult& result, const RadioImage& image)
 {
-    if (!result.outcome.ok) return result.outcome;
+    if (!result.outcome.ok) {
+        applyLearned(settings_, result, Takeover::PortOnly);
+        return result.outcome;
+    }
+    applyLearned(settings_, result, Takeover::Write);
     offerBand(result.band);
     // Only the stamp changed on the way: take it and re-read the section
     // that holds it; every other section keeps its records.
@@ -89,6 +82,7 @@ Outcome RadioCommands::runWrite(SessionContext& ctx)
     RadioImage image{};
     Outcome prepared = prepareWrite(image);
     if (!prepared) return prepared;
+    ctx.current = SessionBaseline::of(settings_);
     TransferResult result = writeToRadio(ctx, image);
     return finishWrite(result, image);
 }
@@ -104,6 +98,7 @@ void RadioCommands::prepareTuneData(RadioImage& image)
 
 Outcome RadioCommands::finishTuneData(const TuningConnection& connection)
 {
+    applyLearned(settings_, connection.result, Takeover::Tuning);
     if (connection.result.identityAccepted) {
         // The radio became the current radio (same range: a tune-data
         // write refuses any other), perhaps under another model name.
@@ -118,5 +113,6 @@ Outcome RadioCommands::runWriteTuneData(CRadioLink& link, SessionContext& ctx)
 {
     RadioImage image{};
     prepareTuneData(image);
+    ctx.current = SessionBaseline::of(settings_);
     return finishTuneData(writeTuneData(link, ctx, image));
 }

@@ -4,10 +4,11 @@
 //
 // Each command is split where a front end hands the session to a worker
 // thread: prepare (on the user-interface thread), the session (any thread),
-// finish (back on the user-interface thread). The run* helpers do all three
-// in turn, for the command-line tool and the tests.
+// finish (back on the user-interface thread). The session changes nothing
+// of the program's; finish takes over what it learned about the radio. The
+// run* helpers do all three in turn, for the command-line tool and the
+// tests.
 #include "app/DocumentObserver.h"
-#include "app/RadioValuesSnapshot.h"
 #include "link/ImageSessions.h"
 #include "link/TuningSessions.h"
 #include "model/NewRangeOffer.h"
@@ -23,30 +24,29 @@ public:
     RadioCommands(DocumentService& document, CCodeplugData& store, CSettingsManager& settings, IPrompt& prompt,
                   IDocumentObserver& observer);
 
-    // Read from Radio. prepareRead remembers the current radio values, which
-    // the session replaces with the radio's before its transfer starts.
-    void prepareRead();
-    // The store changes only when the whole image arrived: then the path is
-    // emptied, the radio's band is offered as a new range (against the
-    // ranges of the radio's model), the editors are closed and the image
-    // unpacked. A read that failed, or never ran, puts the remembered radio
-    // values back.
+    // Read from Radio. The store and the current radio values change only
+    // when the whole image arrived: then the radio becomes the current one,
+    // the path is emptied, the radio's band is offered as a new range
+    // (against the ranges of the radio's model), the editors are closed and
+    // the image unpacked. A read that failed, or never ran, changes nothing
+    // but the configured port.
     Outcome finishRead(const TransferResult& result, const RadioImage& image);
-    void abandonRead();
     Outcome runRead(SessionContext& ctx);
 
     // Write to Radio. prepareWrite validates (814 when values are invalid),
     // commits the editors and packs; `image` is what the session sends.
     Outcome prepareWrite(RadioImage& image);
-    // After a write that worked, the radio information section is read
-    // again from the image, which now holds the programming stamp.
+    // After a write that worked, the radio's firmware version is the current
+    // one and the radio information section is read again from the image,
+    // which now holds the programming stamp.
     Outcome finishWrite(const TransferResult& result, const RadioImage& image);
     Outcome runWrite(SessionContext& ctx);
 
     // Write Tune Data: the tune-data section alone is copied into the store's
     // image and `image`; the session writes its 17 blocks. After a radio was
     // accepted it is the current radio: its band is offered as a new range,
-    // the editors are closed and the model and status displays refreshed.
+    // the editors are closed and the model and status displays refreshed
+    // (whether or not its blocks were then written).
     void prepareTuneData(RadioImage& image);
     Outcome finishTuneData(const TuningConnection& connection);
     // All three on the program's shared link.
@@ -64,7 +64,5 @@ private:
     CSettingsManager& settings_;
     IPrompt& prompt_;
     IDocumentObserver& observer_;
-    RadioValuesSnapshot beforeRead_;
-    bool readPrepared_ = false;
     NewRangeOffer lastOffer_;
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 struct Outcome;
+struct OutcomeText;
 
 namespace ExitStatus {
 constexpr int kOk = 0;
@@ -23,7 +24,8 @@ struct CliContext {
     // Reports a failure of `verb` on stderr and sets the failed status.
     void fail(const std::string& verb, const std::string& text);
 
-    // Reports a failed outcome (message number plus arguments) the same way;
-    // returns the outcome's success.
-    bool check(const std::string& verb, const Outcome& outcome);
+    // Reports a failed outcome (its text in the user's language, or
+    // "cancelled" when it has none) the same way; returns the outcome's
+    // success.
+    bool check(const std::string& verb, const Outcome& outcome, const OutcomeText& text);
 };

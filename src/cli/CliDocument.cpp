@@ -4,33 +4,27 @@
 #include "settings/ProgramDirectory.h"
 
 namespace {
-std::string homeDir(const std::string& home) { return withTrailingSlash(home.empty() ? programDirectory() : home); }
+
+std::string homeDir(const std::string& home) { return home.empty() ? programDirectory() : home; }
+
+DocumentService& composed(AppRoot& root, IPrompt& prompt)
+{
+    root.compose(prompt);
+    return root.document();
+}
+
 }  // namespace
 
 CliDocument::CliDocument(const std::string& home)
-    : settings(homeDir(home)), doc(settings, store, prompt, observer)
+    : root(homeDir(home)), settings(root.settings()), doc(composed(root, prompt))
 {
     settings.loadStartupLanguage();
     doc.recentFiles() = RecentFiles();
 }
 
-std::string CliDocument::messageText(const Outcome& outcome) const
-{
-    std::string text = settings.message(outcome.message);
-    if (text.empty()) text = "message " + std::to_string(outcome.message);
-    std::string details;
-    for (const std::string& arg : outcome.args) {
-        if (arg.empty()) continue;
-        details += details.empty() ? arg : ": " + arg;
-    }
-    return details.empty() ? text : text + " (" + details + ")";
-}
-
 bool CliDocument::check(CliContext& ctx, const std::string& verb, const Outcome& outcome) const
 {
-    if (outcome.ok) return true;
-    ctx.fail(verb, outcome.message == 0 ? std::string("cancelled") : messageText(outcome));
-    return false;
+    return ctx.check(verb, outcome, root.text(outcome));
 }
 
 std::string CliDocument::optionText(int listId, int value) const

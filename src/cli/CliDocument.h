@@ -1,14 +1,15 @@
 #pragma once
-// The document procedures as the command-line tool runs them: the settings
-// of the program directory, a store of its own, a prompt that never asks
-// (the tool takes its answers from the command line) and no windows. The
-// recent-file list stays in memory, so scripted runs leave Settings.ini alone.
+// The document procedures as the command-line tool runs them: the program's
+// shared objects (settings of the program directory, a store of its own),
+// a prompt that never asks (the tool takes its answers from the command
+// line) and no windows. The recent-file list stays in memory, so scripted
+// runs leave Settings.ini alone.
+#include "app/AppRoot.h"
 #include "app/DocumentService.h"
 #include "model/CCodeplugData.h"
 #include "settings/Prompt.h"
 #include "settings/SettingsManager.h"
 
-#include <memory>
 #include <string>
 
 struct CliContext;
@@ -23,14 +24,11 @@ class CliDocument {
 public:
     explicit CliDocument(const std::string& home);
 
-    CSettingsManager settings;
-    CCodeplugData store;
     CliPrompt prompt;
-    IDocumentObserver observer;
-    DocumentService doc;
+    AppRoot root;
+    CSettingsManager& settings;
+    DocumentService& doc;
 
-    // The language text of a failed outcome with its details.
-    std::string messageText(const Outcome& outcome) const;
     // Reports a failed outcome on stderr (status 1); returns outcome.ok.
     bool check(CliContext& ctx, const std::string& verb, const Outcome& outcome) const;
     // The option text of `value` in list `listId`; empty when there is none.

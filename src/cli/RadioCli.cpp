@@ -2,8 +2,8 @@
 
 #include "cli/CliContext.h"
 #include "cli/Terminal.h"
+#include "cli/VerbKit.h"
 #include "model/CCodeplugData.h"
-#include "settings/TextFormat.h"
 
 #include <CLI/CLI.hpp>
 #include <cctype>
@@ -18,7 +18,6 @@ bool digitsOnly(const std::string& s)
         if (!std::isdigit(static_cast<unsigned char>(c))) return false;
     return true;
 }
-
 
 }  // namespace
 
@@ -68,24 +67,21 @@ std::optional<std::string> RadioCliPrompt::askPassword(int attempt)
 
 void RadioCliPrompt::inform(const Outcome& message)
 {
-    std::string text = m_settings.message(message.message);
-    if (text.empty()) text = "message " + std::to_string(message.message);
-    m_err << formatText(text, message.args) << '\n';
+    m_err << outcomeText(message, [this](int id) { return m_settings.message(id); }).oneLine() << '\n';
 }
 
-RadioCliSession::RadioCliSession(CliContext& ctx, const RadioOptions& opt) : m_ctx(ctx), m_opt(opt)
+RadioCliSession::RadioCliSession(CliContext& ctx, const RadioOptions& opt)
+    : m_ctx(ctx), m_opt(opt), m_root(ctx.home)
 {
-    m_settings = ctx.home.empty() ? std::make_unique<CSettingsManager>()
-                                  : std::make_unique<CSettingsManager>(ctx.home.back() == '/' ? ctx.home : ctx.home + "/");
-    m_settings->loadStartupLanguage();
+    CSettingsManager& settings = m_root.settings();
+    settings.loadStartupLanguage();
     LinkTiming timing = LinkTiming::radio();
     if (opt.port == "sim") {
         // The radio in this process answers at once: it needs none of the
         // pauses a real radio does.
         timing = LinkTiming::fast();
         m_sim = std::make_unique<SimRadio>();
-        ModelValues model = m_settings->model();
-        m_sim->setMemory(factoryMemory(model));
+        m_sim->setMemory(factoryMemory(settings.model()));
         m_ports = std::make_unique<SimPortOpener>(*m_sim, std::set<std::string>{"sim"});
     } else {
         m_ports = std::make_unique<SerialPortOpener>();
@@ -96,12 +92,10 @@ RadioCliSession::RadioCliSession(CliContext& ctx, const RadioOptions& opt) : m_c
         m_traced = std::make_unique<TracingOpener>(*m_ports, *m_trace);
         ports = m_traced.get();
     }
-    m_prompt = std::make_unique<RadioCliPrompt>(opt.password, *m_settings, ctx.err);
-    m_session = std::make_unique<SessionContext>(SessionContext{*ports, *m_settings, *m_prompt, opt.port, timing, {}});
-    m_store = std::make_unique<CCodeplugData>();
-    m_document = std::make_unique<DocumentService>(*m_settings, *m_store, *m_prompt, m_observer);
-    m_document->ranges().load(*m_settings);
-    m_commands = std::make_unique<RadioCommands>(*m_document, *m_store, *m_settings, *m_prompt, m_observer);
+    m_prompt = std::make_unique<RadioCliPrompt>(opt.password, settings, ctx.err);
+    m_session = std::make_unique<SessionContext>(*ports, settings, *m_prompt, opt.port, timing);
+    m_root.compose(*m_prompt);
+    m_root.document().ranges().load(settings);
     if (stderrIsTerminal()) {
         m_session->progress = [this](int percent) {
             const int filled = percent * 40 / 100;
@@ -126,8 +120,8 @@ bool RadioCliSession::ready(const std::string& verb)
 void RadioCliSession::simulateCurrentModel()
 {
     if (!m_sim) return;
-    const ModelValues& m = m_settings->model();
-    if (!m_settings->language().isAcceptedIdentifier(m.modelId)) return;
+    const ModelValues& m = m_root.settings().model();
+    if (!m_root.settings().language().isAcceptedIdentifier(m.modelId)) return;
     SimIdentity id = m_sim->identity();
     id.productId = m.modelId;
     id.modelName = m.modelName;
@@ -140,7 +134,7 @@ void RadioCliSession::simulateCurrentModel()
 
 void RadioCliSession::listInvalidValues(const std::string& verb)
 {
-    for (const InvalidEntry& e : m_document->invalidValues().entries())
+    for (const InvalidEntry& e : m_root.document().invalidValues().entries())
         m_ctx.err << "qav " << verb << ": invalid value: " << e.label << " (" << e.place << ")\n";
 }
 
@@ -150,35 +144,15 @@ void RadioCliSession::endProgress()
     m_progressShown = false;
 }
 
-std::string RadioCliSession::text(const Outcome& outcome) const
-{
-    if (outcome.message == 0) return {};
-    std::string format = m_settings->message(outcome.message);
-    if (format.empty()) {
-        std::string t = "message " + std::to_string(outcome.message);
-        for (const auto& a : outcome.args) t += " " + a;
-        return t;
-    }
-    std::string shown = formatText(format, outcome.args);
-    // A text that takes no arguments still gets them: which file, and why.
-    if (format.find('%') == std::string::npos && !outcome.args.empty()) {
-        shown += " (";
-        for (std::size_t i = 0; i < outcome.args.size(); ++i) shown += (i ? ": " : "") + outcome.args[i];
-        shown += ")";
-    }
-    return shown;
-}
-
 bool RadioCliSession::check(const std::string& verb, const Outcome& outcome)
 {
     endProgress();
     if (outcome.ok) return true;
-    if (outcome.message != 0) m_ctx.fail(verb, text(outcome));
-    else if (m_prompt->passwordUnavailable())
+    if (outcome.message == 0 && m_prompt->passwordUnavailable()) {
         m_ctx.fail(verb, "the radio asks for its password: give --password (standard input is not a terminal)");
-    else
-        m_ctx.fail(verb, "cancelled");
-    return false;
+        return false;
+    }
+    return m_ctx.check(verb, outcome, m_root.text(outcome));
 }
 
 SimRadio::Memory factoryMemory(const ModelValues& model)
@@ -189,4 +163,31 @@ SimRadio::Memory factoryMemory(const ModelValues& model)
     SimRadio::Memory mem;
     std::copy(store->image().begin(), store->image().end(), mem.begin());
     return mem;
+}
+
+namespace {
+
+struct RadioVerbOptions {
+    RadioOptions radio;
+    std::string file;
+};
+
+}  // namespace
+
+void addRadioVerb(CLI::App& app, CliContext& ctx, const char* name, const char* description, RadioFile file,
+                  RadioVerbBody body)
+{
+    auto declare = [file](CLI::App& sub, RadioVerbOptions& o) {
+        if (file == RadioFile::Open) sub.add_option("FILE", o.file, "codeplug file")->required();
+        if (file == RadioFile::Output) sub.add_option("-o,--output", o.file, "codeplug file to write")->required();
+        addRadioOptions(sub, o.radio);
+    };
+    auto run = [name = std::string(name), file, body](CliContext& c, const RadioVerbOptions& o) {
+        RadioCliSession session(c, o.radio);
+        if (!session.ready(name)) return;
+        if (file == RadioFile::Open && !session.check(name, session.document().open(o.file))) return;
+        if (file != RadioFile::None) session.simulateCurrentModel();
+        body(c, session, o.file);
+    };
+    addVerb<RadioVerbOptions>(app, ctx, name, description, declare, run);
 }

@@ -3,6 +3,7 @@
 // --password and --trace options, the settings of the program directory,
 // the terminal prompt, the progress bar, and the radio's messages in the
 // user's language.
+#include "app/AppRoot.h"
 #include "app/DocumentService.h"
 #include "app/RadioCommands.h"
 #include "link/LinkTiming.h"
@@ -59,13 +60,13 @@ public:
 
     // False (with the failure reported) when the trace file cannot be written.
     bool ready(const std::string& verb);
-    CSettingsManager& settings() { return *m_settings; }
+    CSettingsManager& settings() { return m_root.settings(); }
     SessionContext& context() { return *m_session; }
     RadioCliPrompt& prompt() { return *m_prompt; }
     // The document procedures on a store of this session's own.
-    CCodeplugData& store() { return *m_store; }
-    DocumentService& document() { return *m_document; }
-    RadioCommands& commands() { return *m_commands; }
+    CCodeplugData& store() { return m_root.store(); }
+    DocumentService& document() { return m_root.document(); }
+    RadioCommands& commands() { return m_root.radio(); }
     // Prints the invalid values the last validation found.
     void listInvalidValues(const std::string& verb);
     // The in-process simulated radio of --port sim, or null.
@@ -77,22 +78,18 @@ public:
     void endProgress();
     // Reports a failed outcome in the user's language; true on success.
     bool check(const std::string& verb, const Outcome& outcome);
-    std::string text(const Outcome& outcome) const;
+    std::string text(const Outcome& outcome) const { return m_root.text(outcome).oneLine(); }
 
 private:
     CliContext& m_ctx;
     RadioOptions m_opt;
-    std::unique_ptr<CSettingsManager> m_settings;
+    AppRoot m_root;
     std::unique_ptr<SimRadio> m_sim;
     std::unique_ptr<IPortOpener> m_ports;
     std::unique_ptr<TraceLog> m_trace;
     std::unique_ptr<TracingOpener> m_traced;
     std::unique_ptr<RadioCliPrompt> m_prompt;
     std::unique_ptr<SessionContext> m_session;
-    std::unique_ptr<CCodeplugData> m_store;
-    IDocumentObserver m_observer;
-    std::unique_ptr<DocumentService> m_document;
-    std::unique_ptr<RadioCommands> m_commands;
     bool m_progressShown = false;
 };
 

@@ -3,29 +3,27 @@
 #include "cli/CliContext.h"
 #include "cli/RadioCli.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 #include "link/SessionSteps.h"
 #include "model/BandBlock.h"
 
-#include <CLI/CLI.hpp>
 #include <algorithm>
 
 namespace {
 
-void runDetect(CliContext& ctx, const RadioOptions& opt)
+void runDetect(CliContext& ctx, RadioCliSession& session, const std::string&)
 {
-    RadioCliSession session(ctx, opt);
-    if (!session.ready("detect")) return;
     SessionContext& sc = session.context();
     CRadioLink link(sc.ports, sc.timing);
-    IdentityData id;
-    if (!session.check("detect", SessionSteps::connectAndIdentify(link, sc, id))) return;
-    const std::string port = link.portName();
+    TransferResult r;
+    if (!session.check("detect", SessionSteps::connectAndIdentify(link, sc, r))) return;
     link.close();
+    const IdentityData& id = r.identity;
     BandBlock block{};
     std::copy_n(id.bandBlock.begin(), std::min(id.bandBlock.size(), block.size()), block.begin());
     const FreqRangeEntry band = decodeBandBlock(block);
-    ctx.out << "Port:             " << printable(port) << '\n'
+    ctx.out << "Port:             " << printable(r.port) << '\n'
             << "Model name:       " << (id.haveModelName ? printable(id.modelName) : "(not read)") << '\n'
             << "Product:          " << printable(id.productId) << '\n'
             << "Firmware version: " << printable(id.firmwareVersion)
@@ -38,8 +36,5 @@ void runDetect(CliContext& ctx, const RadioOptions& opt)
 
 void addDetectVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<RadioOptions>();
-    CLI::App* sub = app.add_subcommand("detect", "find the radio and print its identity");
-    addRadioOptions(*sub, *opt);
-    sub->callback([&ctx, opt] { runDetect(ctx, *opt); });
+    addRadioVerb(app, ctx, "detect", "find the radio and print its identity", RadioFile::None, runDetect);
 }

@@ -8,6 +8,7 @@
 #include "cli/CliDocument.h"
 #include "cli/CodeplugDiff.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 
 namespace {
@@ -36,9 +37,9 @@ void runDiff(CliContext& ctx, const DiffOptions& opt)
 
 void addDiffVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<DiffOptions>();
-    CLI::App* sub = app.add_subcommand("diff", "show what differs between two codeplug files");
-    sub->add_option("A", opt->first, "first codeplug file")->required();
-    sub->add_option("B", opt->second, "second codeplug file")->required();
-    sub->callback([&ctx, opt] { runDiff(ctx, *opt); });
+    auto declare = [](CLI::App& sub, DiffOptions& o) {
+        sub.add_option("A", o.first, "first codeplug file")->required();
+        sub.add_option("B", o.second, "second codeplug file")->required();
+    };
+    addVerb<DiffOptions>(app, ctx, "diff", "show what differs between two codeplug files", declare, runDiff);
 }

@@ -7,6 +7,7 @@
 #include "cli/CodeplugDump.h"
 #include "cli/CodeplugLoad.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 #include "model/CCodeplugData.h"
 #include "settings/LanguageFile.h"
@@ -49,9 +50,9 @@ void runDump(CliContext& ctx, const DumpOptions& opt)
 
 void addDumpVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<DumpOptions>();
-    CLI::App* sub = app.add_subcommand("dump", "show every section of a codeplug file, record by record");
-    sub->add_option("FILE", opt->file, "codeplug file")->required();
-    sub->add_flag("--json", opt->json, "print the sections as JSON (option values as numbers, with their English texts)");
-    sub->callback([&ctx, opt] { runDump(ctx, *opt); });
+    auto declare = [](CLI::App& sub, DumpOptions& o) {
+        sub.add_option("FILE", o.file, "codeplug file")->required();
+        sub.add_flag("--json", o.json, "print the sections as JSON (option values as numbers, with their English texts)");
+    };
+    addVerb<DumpOptions>(app, ctx, "dump", "show every section of a codeplug file, record by record", declare, runDump);
 }

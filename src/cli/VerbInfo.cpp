@@ -5,6 +5,7 @@
 #include "cli/CliContext.h"
 #include "cli/CodeplugDump.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 #include "model/CodeplugFile.h"
 
@@ -56,9 +57,9 @@ void runInfo(CliContext& ctx, const InfoOptions& opt)
 
 void addInfoVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<InfoOptions>();
-    CLI::App* sub = app.add_subcommand("info", "show a codeplug file's header and information text");
-    sub->add_option("FILE", opt->file, "codeplug file")->required();
-    sub->add_flag("--json", opt->json, "print the fields as JSON");
-    sub->callback([&ctx, opt] { runInfo(ctx, *opt); });
+    auto declare = [](CLI::App& sub, InfoOptions& o) {
+        sub.add_option("FILE", o.file, "codeplug file")->required();
+        sub.add_flag("--json", o.json, "print the fields as JSON");
+    };
+    addVerb<InfoOptions>(app, ctx, "info", "show a codeplug file's header and information text", declare, runInfo);
 }

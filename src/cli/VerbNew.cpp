@@ -7,16 +7,15 @@
 #include <memory>
 #include <optional>
 
+#include "app/ModelSelection.h"
 #include "cli/CliContext.h"
 #include "cli/CliDocument.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 #include "model/CodeplugFileHeader.h"
-#include "model/ModelFile.h"
 
 namespace {
-
-constexpr int kAcceptedModelId = 610;  // identifier text of the supported model
 
 struct NewOptions {
     bool factory = false;
@@ -26,41 +25,22 @@ struct NewOptions {
 };
 
 // The model to create for: Settings.ini's current one, each value replaced
-// by its option; a program directory without Settings.ini gives the model
-// the language file accepts, its first name and first range in Model.dat.
-void chooseModel(CliDocument& d, const NewOptions& opt)
+// by its option; another identifier takes its name and range from the
+// options or the model database.
+void chooseModel(CSettingsManager& s, const NewOptions& opt)
 {
-    CSettingsManager& s = d.settings;
-    if (opt.modelId && *opt.modelId != s.modelId()) {
-        // Another model: its name and range come from the options or Model.dat.
-        s.setModelId(*opt.modelId);
-        s.setModelName("");
-        s.setFreqRange("");
-    }
-    if (s.modelId().empty()) s.setModelId(s.identifier(kAcceptedModelId));
-    CModelFile models(s.modelDatPath(), s.modelId(), s.modelName(), s.freqRange(), s.signal());
-    if (opt.modelName) s.setModelName(*opt.modelName);
-    if (s.modelName().empty()) {
-        for (const auto& [id, name] : models.modelNames())
-            if (id == s.modelId()) {
-                s.setModelName(name);
-                break;
-            }
-        if (s.modelName().empty()) s.setModelName(s.modelId());
-    }
-    if (opt.range) s.setFreqRange(*opt.range);
-    if (s.freqRange().empty()) {
-        FreqRangeEntry first{};
-        s.setFreqRange(models.readEntry(0, first) ? std::to_string(first.low) + "-" + std::to_string(first.high)
-                                                  : std::string("136-174"));
-    }
-    if (opt.signal) s.setSignal(*opt.signal);
+    ModelChoice chosen = currentModelChoice(s);
+    if (opt.modelId && *opt.modelId != chosen.modelId) chosen = {*opt.modelId, "", "", chosen.signal};
+    if (opt.modelName) chosen.modelName = *opt.modelName;
+    if (opt.range) chosen.freqRange = *opt.range;
+    if (opt.signal) chosen.signal = *opt.signal;
+    applyModelChoice(s, completeModelChoice(chosen, s, true));
 }
 
 void runNew(CliContext& ctx, const NewOptions& opt)
 {
     auto d = std::make_unique<CliDocument>(ctx.home);
-    chooseModel(*d, opt);
+    chooseModel(d->settings, opt);
     if (!d->check(ctx, "new", d->doc.resetForModel(!opt.factory))) return;
     if (!d->check(ctx, "new", d->doc.saveAs(opt.out, ""))) return;
     const ModelValues& m = d->settings.model();
@@ -88,13 +68,13 @@ std::string checkHeaderText(const std::string& text)
 
 void addNewVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<NewOptions>();
-    CLI::App* sub = app.add_subcommand("new", "create a new codeplug file for the current model");
-    sub->add_flag("--factory", opt->factory, "use the built-in factory defaults, not the model's default codeplug file");
-    sub->add_option("-o,--output", opt->out, "codeplug file to write")->required();
-    sub->add_option("--model-id", opt->modelId, "model identifier (default: Settings.ini)")->check(checkHeaderText, "TEXT");
-    sub->add_option("--model-name", opt->modelName, "model name (default: Settings.ini)")->check(checkHeaderText, "TEXT");
-    sub->add_option("--range", opt->range, "frequency range LO-HI in MHz (default: Settings.ini)")->check(checkRange, "LO-HI");
-    sub->add_option("--signal", opt->signal, "signalling value (default: Settings.ini)")->check(CLI::Range(0, 255));
-    sub->callback([&ctx, opt] { runNew(ctx, *opt); });
+    auto declare = [](CLI::App& sub, NewOptions& o) {
+        sub.add_flag("--factory", o.factory, "use the built-in factory defaults, not the model's default codeplug file");
+        sub.add_option("-o,--output", o.out, "codeplug file to write")->required();
+        sub.add_option("--model-id", o.modelId, "model identifier (default: Settings.ini)")->check(checkHeaderText, "TEXT");
+        sub.add_option("--model-name", o.modelName, "model name (default: Settings.ini)")->check(checkHeaderText, "TEXT");
+        sub.add_option("--range", o.range, "frequency range LO-HI in MHz (default: Settings.ini)")->check(checkRange, "LO-HI");
+        sub.add_option("--signal", o.signal, "signalling value (default: Settings.ini)")->check(CLI::Range(0, 255));
+    };
+    addVerb<NewOptions>(app, ctx, "new", "create a new codeplug file for the current model", declare, runNew);
 }

@@ -4,24 +4,15 @@
 #include "cli/CliContext.h"
 #include "cli/RadioCli.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 #include "model/CCodeplugData.h"
 #include "model/CodeplugFile.h"
 
-#include <CLI/CLI.hpp>
-
 namespace {
 
-struct ReadOptions {
-    RadioOptions radio;
-    std::string out;
-};
-
-void runRead(CliContext& ctx, const ReadOptions& opt)
+void runRead(CliContext& ctx, RadioCliSession& session, const std::string& out)
 {
-    RadioCliSession session(ctx, opt.radio);
-    if (!session.ready("read")) return;
-    session.simulateCurrentModel();
     if (!session.check("read", session.commands().runRead(session.context()))) return;
 
     // What the radio holds is saved even when some of its values are out
@@ -31,20 +22,16 @@ void runRead(CliContext& ctx, const ReadOptions& opt)
     store.pack();
     CCodeplugFile file;
     file.setHeader(session.document().currentHeader());
-    if (!session.check("read", file.write(opt.out, "", store.image(), CCodeplugFile::EmptyInfo::WriteEmpty))) return;
+    if (!session.check("read", file.write(out, "", store.image(), CCodeplugFile::EmptyInfo::WriteEmpty))) return;
     const CSettingsManager& s = session.settings();
     ctx.out << "read " << printable(s.modelName()) << " (" << printable(s.modelId()) << "), " << s.freqRange()
             << "MHz, firmware " << printable(s.firmwareVersion()) << " on port "
-            << printable(session.context().port) << " into " << printable(opt.out) << '\n';
+            << printable(session.context().port) << " into " << printable(out) << '\n';
 }
 
 }  // namespace
 
 void addReadVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<ReadOptions>();
-    CLI::App* sub = app.add_subcommand("read", "read the codeplug from the radio and save it to a file");
-    sub->add_option("-o,--output", opt->out, "codeplug file to write")->required();
-    addRadioOptions(*sub, opt->radio);
-    sub->callback([&ctx, opt] { runRead(ctx, *opt); });
+    addRadioVerb(app, ctx, "read", "read the codeplug from the radio and save it to a file", RadioFile::Output, runRead);
 }

@@ -9,6 +9,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliDocument.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 #include "model/CodeplugFile.h"
 
@@ -33,9 +34,9 @@ void runRepack(CliContext& ctx, const RepackOptions& opt)
 
 void addRepackVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<RepackOptions>();
-    CLI::App* sub = app.add_subcommand("repack", "open a codeplug file and save it again as OUT");
-    sub->add_option("FILE", opt->file, "codeplug file to read")->required();
-    sub->add_option("-o,--output", opt->out, "codeplug file to write")->required();
-    sub->callback([&ctx, opt] { runRepack(ctx, *opt); });
+    auto declare = [](CLI::App& sub, RepackOptions& o) {
+        sub.add_option("FILE", o.file, "codeplug file to read")->required();
+        sub.add_option("-o,--output", o.out, "codeplug file to write")->required();
+    };
+    addVerb<RepackOptions>(app, ctx, "repack", "open a codeplug file and save it again as OUT", declare, runRepack);
 }

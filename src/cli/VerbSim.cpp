@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/RadioCli.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 #include "model/CodeplugFile.h"
 #include "sim/SimPty.h"
@@ -92,29 +93,31 @@ std::string checkFault(const std::string& spec)
 
 void addSimVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<SimOptions>();
-    opt->identity.productId = "QAV410";
-    CLI::App* sub = app.add_subcommand("sim", "run the simulated radio on a pseudo-terminal");
-    sub->add_flag("--pty,!--no-pty", opt->pty, "serve on a new pseudo-terminal and print its path (the default)");
-    sub->add_option("--image", opt->image, "codeplug file whose image the radio holds (else factory defaults)");
-    sub->add_option("--password", opt->password, "password the radio asks for before any transfer")
-        ->check([](const std::string& s) {
-            if (s.empty() || s.size() > 8 || s.find_first_not_of("0123456789") != std::string::npos) return std::string("1 to 8 digits");
-            return std::string();
-        });
-    sub->add_option("--fault", opt->faults, "a fault to commit (repeatable)")->check(checkFault);
-    sub->add_flag("--line-rate", opt->lineRate, "pace replies like a 38400-baud line");
-    sub->add_option("--model-id", opt->identity.productId, "product identifier")->capture_default_str();
-    sub->add_option("--model-name", opt->identity.modelName, "model name")->capture_default_str();
-    sub->add_option("--firmware", opt->identity.firmwareVersion, "firmware version")->capture_default_str();
-    sub->add_option("--band", opt->band, "band LO-HI in MHz")->capture_default_str();
-    sub->add_option("--band-flags", opt->bandFlags, "band flags byte")->check(CLI::Range(0, 255));
-    sub->add_option("--option-byte", opt->optionByte, "option byte")->check(CLI::Range(0, 255));
-    sub->callback([&ctx, opt] {
-        if (!opt->pty) {
-            ctx.fail("sim", "the simulated radio serves on a pseudo-terminal only");
+    auto declare = [](CLI::App& sub, SimOptions& o) {
+        o.identity.productId = "QAV410";
+        sub.add_flag("--pty,!--no-pty", o.pty, "serve on a new pseudo-terminal and print its path (the default)");
+        sub.add_option("--image", o.image, "codeplug file whose image the radio holds (else factory defaults)");
+        sub.add_option("--password", o.password, "password the radio asks for before any transfer")
+            ->check([](const std::string& s) {
+                if (s.empty() || s.size() > 8 || s.find_first_not_of("0123456789") != std::string::npos)
+                    return std::string("1 to 8 digits");
+                return std::string();
+            });
+        sub.add_option("--fault", o.faults, "a fault to commit (repeatable)")->check(checkFault);
+        sub.add_flag("--line-rate", o.lineRate, "pace replies like a 38400-baud line");
+        sub.add_option("--model-id", o.identity.productId, "product identifier")->capture_default_str();
+        sub.add_option("--model-name", o.identity.modelName, "model name")->capture_default_str();
+        sub.add_option("--firmware", o.identity.firmwareVersion, "firmware version")->capture_default_str();
+        sub.add_option("--band", o.band, "band LO-HI in MHz")->capture_default_str();
+        sub.add_option("--band-flags", o.bandFlags, "band flags byte")->check(CLI::Range(0, 255));
+        sub.add_option("--option-byte", o.optionByte, "option byte")->check(CLI::Range(0, 255));
+    };
+    auto run = [](CliContext& c, SimOptions& o) {
+        if (!o.pty) {
+            c.fail("sim", "the simulated radio serves on a pseudo-terminal only");
             return;
         }
-        runSim(ctx, *opt);
-    });
+        runSim(c, o);
+    };
+    addVerb<SimOptions>(app, ctx, "sim", "run the simulated radio on a pseudo-terminal", declare, run);
 }

@@ -7,12 +7,18 @@
 #include "cli/CliContext.h"
 #include "cli/CliDocument.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 
 namespace {
 
-void runValidate(CliContext& ctx, const std::string& path)
+struct ValidateOptions {
+    std::string file;
+};
+
+void runValidate(CliContext& ctx, const ValidateOptions& opt)
 {
+    const std::string& path = opt.file;
     auto d = std::make_unique<CliDocument>(ctx.home);
     if (!d->check(ctx, "validate", d->doc.open(path))) return;
     const std::size_t count = d->doc.validate();
@@ -29,8 +35,8 @@ void runValidate(CliContext& ctx, const std::string& path)
 
 void addValidateVerb(CLI::App& app, CliContext& ctx)
 {
-    auto path = std::make_shared<std::string>();
-    CLI::App* sub = app.add_subcommand("validate", "list the invalid values of a codeplug file");
-    sub->add_option("FILE", *path, "codeplug file to check")->required();
-    sub->callback([&ctx, path] { runValidate(ctx, *path); });
+    auto declare = [](CLI::App& sub, ValidateOptions& o) {
+        sub.add_option("FILE", o.file, "codeplug file to check")->required();
+    };
+    addVerb<ValidateOptions>(app, ctx, "validate", "list the invalid values of a codeplug file", declare, runValidate);
 }

@@ -4,38 +4,23 @@
 #include "cli/CliContext.h"
 #include "cli/RadioCli.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
 #include "settings/TextIds.h"
 
-#include <CLI/CLI.hpp>
-
 namespace {
 
-struct WriteOptions {
-    RadioOptions radio;
-    std::string file;
-};
-
-void runWrite(CliContext& ctx, const WriteOptions& opt)
+void runWrite(CliContext& ctx, RadioCliSession& session, const std::string& file)
 {
-    RadioCliSession session(ctx, opt.radio);
-    if (!session.ready("write")) return;
-    if (!session.check("write", session.document().open(opt.file))) return;
-    session.simulateCurrentModel();
     Outcome r = session.commands().runWrite(session.context());
     if (r.message == MsgId::kInvalidValues) session.listInvalidValues("write");
     if (!session.check("write", r)) return;
-    ctx.out << "wrote " << printable(opt.file) << " to the radio on port " << printable(session.context().port)
-            << '\n';
+    ctx.out << "wrote " << printable(file) << " to the radio on port " << printable(session.context().port) << '\n';
 }
 
 }  // namespace
 
 void addWriteVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<WriteOptions>();
-    CLI::App* sub = app.add_subcommand("write", "write a codeplug file to the radio");
-    sub->add_option("FILE", opt->file, "codeplug file")->required();
-    addRadioOptions(*sub, opt->radio);
-    sub->callback([&ctx, opt] { runWrite(ctx, *opt); });
+    addRadioVerb(app, ctx, "write", "write a codeplug file to the radio", RadioFile::Open, runWrite);
 }

@@ -3,37 +3,24 @@
 #include "cli/CliContext.h"
 #include "cli/RadioCli.h"
 #include "cli/TextOut.h"
+#include "cli/VerbKit.h"
 #include "cli/Verbs.h"
-
-#include <CLI/CLI.hpp>
 
 namespace {
 
-struct WriteTuneOptions {
-    RadioOptions radio;
-    std::string file;
-};
-
-void runWriteTune(CliContext& ctx, const WriteTuneOptions& opt)
+void runWriteTune(CliContext& ctx, RadioCliSession& session, const std::string& file)
 {
-    RadioCliSession session(ctx, opt.radio);
-    if (!session.ready("write-tune")) return;
-    if (!session.check("write-tune", session.document().open(opt.file))) return;
-    session.simulateCurrentModel();
     SessionContext& sc = session.context();
     CRadioLink link(sc.ports, sc.timing);
     Outcome r = session.commands().runWriteTuneData(link, sc);
     if (!session.check("write-tune", r)) return;
-    ctx.out << session.text(r) << " (" << printable(opt.file) << ", port " << printable(sc.port) << ")\n";
+    ctx.out << session.text(r) << " (" << printable(file) << ", port " << printable(sc.port) << ")\n";
 }
 
 }  // namespace
 
 void addWriteTuneVerb(CLI::App& app, CliContext& ctx)
 {
-    auto opt = std::make_shared<WriteTuneOptions>();
-    CLI::App* sub = app.add_subcommand("write-tune", "write the tune data of a codeplug file to the radio");
-    sub->add_option("FILE", opt->file, "codeplug file")->required();
-    addRadioOptions(*sub, opt->radio);
-    sub->callback([&ctx, opt] { runWriteTune(ctx, *opt); });
+    addRadioVerb(app, ctx, "write-tune", "write the tune data of a codeplug file to the radio", RadioFile::Open,
+                 runWriteTune);
 }

@@ -1,6 +1,8 @@
 #include "desktop/CQAVApp.h"
 
+#include "app/AppRoot.h"
 #include "app/DocumentService.h"
+#include "app/ModelSelection.h"
 #include "app/RadioCommands.h"
 #include "desktop/CDlgAbout.h"
 #include "desktop/CHelpViewer.h"
@@ -40,6 +42,9 @@ CQAVApp::CQAVApp(CSettingsManager& settings, CCodeplugData& store, const AppOpti
 {
 }
 
+DocumentService& CQAVApp::document() const { return *m_document; }
+RadioCommands& CQAVApp::radioCommands() const { return *m_radio; }
+
 CQAVApp::~CQAVApp()
 {
     if (m_helpKeys) qApp->removeEventFilter(m_helpKeys);
@@ -65,8 +70,10 @@ bool CQAVApp::start()
     m_frame = std::make_unique<CMainFrame>(*m_host);
     m_observer = std::make_unique<CFrameDocumentObserver>(*m_frame);
     m_prompt = std::make_unique<GuiPrompt>(*m_host, m_frame.get());
-    m_document = std::make_unique<DocumentService>(m_settings, m_store, *m_prompt, *m_observer);
-    m_radio = std::make_unique<RadioCommands>(*m_document, m_store, m_settings, *m_prompt, *m_observer);
+    m_root = std::make_unique<AppRoot>(m_settings, m_store);
+    m_root->compose(*m_prompt, *m_observer);
+    m_document = &m_root->document();
+    m_radio = &m_root->radio();
     m_observer->setInvalidValues(&m_document->invalidValues());
     m_observer->setRecentFiles(&m_document->recentFiles());
     m_document->invalidValues().setOnChanged([this] { m_observer->refreshInvalidView(); });
@@ -198,6 +205,13 @@ std::string CQAVApp::sessionPort() const
     return device.empty() ? std::to_string(m_settings.comPort()) : device;
 }
 
+std::shared_ptr<SessionContext> CQAVApp::sessionContext()
+{
+    // Made here, on the window's thread: the session on the worker reads
+    // only this copy of the program's values, never the settings.
+    return std::make_shared<SessionContext>(*m_ports, m_settings, *m_prompt, sessionPort());
+}
+
 void CQAVApp::warnIfRangeNotAdded()
 {
     const NewRangeOffer& offer = m_radio->lastRangeOffer();
@@ -210,21 +224,16 @@ void CQAVApp::readFromRadio()
 {
     auto buffer = std::make_shared<RadioImage>();
     buffer->fill(0);
-    const std::string port = sessionPort();
-    m_radio->prepareRead();
+    auto ctx = sessionContext();
     CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Read,
-                         [this, buffer, port](std::function<void(int)> progress) {
-                             SessionContext ctx{*m_ports, m_settings, *m_prompt, port, {}, std::move(progress)};
-                             return ::readFromRadio(ctx, *buffer);
+                         [buffer, ctx](std::function<void(int)> progress) {
+                             ctx->progress = std::move(progress);
+                             return ::readFromRadio(*ctx, *buffer);
                          },
                          m_frame.get());
-    if (dlg.exec() == QDialog::Accepted) {
-        m_radio->finishRead(dlg.result(), *buffer);
-        warnIfRangeNotAdded();
-    } else {
-        // Cancelled or failed: the radio values the session took over go back.
-        m_radio->abandonRead();
-    }
+    dlg.exec();
+    // Cancelled or failed: only the port where the radio answered is kept.
+    if (m_radio->finishRead(dlg.result(), *buffer)) warnIfRangeNotAdded();
     m_frame->refreshStatusBar();  // and the port where the radio answered
 }
 
@@ -236,16 +245,15 @@ void CQAVApp::writeToRadio()
         show(prepared);
         return;
     }
-    const std::string port = sessionPort();
+    auto ctx = sessionContext();
     CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Write,
-                         [this, buffer, port](std::function<void(int)> progress) {
-                             SessionContext ctx{*m_ports, m_settings, *m_prompt, port, {}, std::move(progress)};
-                             return ::writeToRadio(ctx, *buffer);
+                         [buffer, ctx](std::function<void(int)> progress) {
+                             ctx->progress = std::move(progress);
+                             return ::writeToRadio(*ctx, *buffer);
                          },
                          m_frame.get());
-    const bool ok = dlg.exec() == QDialog::Accepted;
-    if (ok) {
-        m_radio->finishWrite(dlg.result(), *buffer);
+    dlg.exec();
+    if (m_radio->finishWrite(dlg.result(), *buffer)) {
         warnIfRangeNotAdded();
         // The radio information editors show the new programming stamp.
         for (CChildFrame* child : m_frame->childFrames())
@@ -260,12 +268,12 @@ void CQAVApp::writeTuneData()
     auto image = std::make_shared<RadioImage>();
     m_radio->prepareTuneData(*image);
     auto connection = std::make_shared<TuningConnection>();
-    const std::string port = sessionPort();
+    auto ctx = sessionContext();
     CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Write,
-                         [this, image, port, connection](std::function<void(int)> progress) {
-                             SessionContext ctx{*m_ports, m_settings, *m_prompt, port, {}, std::move(progress)};
-                             CRadioLink link(*m_ports);
-                             *connection = ::writeTuneData(link, ctx, *image);
+                         [image, ctx, connection](std::function<void(int)> progress) {
+                             ctx->progress = std::move(progress);
+                             CRadioLink link(ctx->ports, ctx->timing);
+                             *connection = ::writeTuneData(link, *ctx, *image);
                              return connection->result;
                          },
                          m_frame.get());
@@ -294,25 +302,14 @@ void CQAVApp::modelInformation()
     CDlgModelInfo dlg(*m_host, m_settings, m_frame.get());
     connect(&dlg, &CDlgModelInfo::helpRequested, this, [this](int id) { showHelp({id}); });
     if (dlg.exec() != QDialog::Accepted) return;
-    const ModelChoice now{m_settings.modelId(), m_settings.modelName(), m_settings.freqRange(), m_settings.signal()};
-    const ModelChoice chosen = dlg.choice();
-    if (chosen == now) return;
-    ModelChoice nameOnly = now;
-    nameOnly.modelName = chosen.modelName;
-    if (chosen == nameOnly) {
-        m_settings.setModelName(chosen.modelName);
+    const ModelSelection selected = selectModel(dlg.choice(), m_settings, *m_document, m_prompt.get());
+    if (selected.change == ModelChange::Name) {
         m_frame->closeAllWindows();
         m_frame->refreshTree();
-        return;
+    } else if (selected.change == ModelChange::Model) {
+        if (!selected.reset.ok && selected.reset.message) show(selected.reset);
+        afterModelChange();
     }
-    if (!m_prompt->confirm(MsgId::kNewConfirm, m_settings.message(MsgId::kNewConfirm), PromptButtons::YesNo)) return;
-    m_settings.setModelId(chosen.modelId);
-    m_settings.setModelName(chosen.modelName);
-    m_settings.setFreqRange(chosen.freqRange);
-    m_settings.setSignal(chosen.signal);
-    const Outcome o = m_document->resetForModel();
-    if (!o.ok && o.message) show(o);
-    afterModelChange();
 }
 
 void CQAVApp::communicationPort()

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <memory>
 
+class AppRoot;
 class CCodeplugData;
 class CFrameDocumentObserver;
 class CHelpViewer;
@@ -28,6 +29,7 @@ class NoticeRelay;
 class StoreEditorContext;
 class SettingsFrameHost;
 struct Outcome;
+struct SessionContext;
 
 class CQAVApp : public QObject {
     Q_OBJECT
@@ -39,8 +41,8 @@ public:
     bool start();
 
     CMainFrame& frame() const { return *m_frame; }
-    DocumentService& document() const { return *m_document; }
-    RadioCommands& radioCommands() const { return *m_radio; }
+    DocumentService& document() const;
+    RadioCommands& radioCommands() const;
     SettingsFrameHost& host() const { return *m_host; }
     GuiPortOpener& ports() const { return *m_ports; }
     CHelpViewer& helpViewer();
@@ -66,6 +68,8 @@ public:
     // The port a session tries first: the chosen device or "sim", else the
     // configured number.
     std::string sessionPort() const;
+    // What a radio session started now works with.
+    std::shared_ptr<SessionContext> sessionContext();
 
 private:
     void connectCommands();
@@ -80,8 +84,11 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CFrameDocumentObserver> m_observer;
     std::unique_ptr<GuiPrompt> m_prompt;
-    std::unique_ptr<DocumentService> m_document;
-    std::unique_ptr<RadioCommands> m_radio;
+    // The shared objects; the document procedures and radio commands are
+    // built on the prompt and observer above.
+    std::unique_ptr<AppRoot> m_root;
+    DocumentService* m_document = nullptr;
+    RadioCommands* m_radio = nullptr;
     std::unique_ptr<StoreEditorContext> m_editorContext;
     NoticeRelay* m_relay = nullptr;
     std::unique_ptr<EditorSource> m_editorSource;

@@ -1,5 +1,6 @@
 #include "desktop/GuiPrompt.h"
 
+#include "app/OutcomeText.h"
 #include "frame/CDlgFile.h"
 #include "frame/CDlgInputPassword.h"
 #include "frame/FrameHost.h"
@@ -9,20 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QThread>
-
-namespace {
-
-// How many arguments a language text's printf-style conversions take.
-int conversions(QString pattern)
-{
-    pattern.remove("%%");
-    static const QRegularExpression conversion("%[-+ #0-9.l]*[dsuxXc]");
-    return static_cast<int>(pattern.count(conversion));
-}
-
-}  // namespace
 
 GuiPrompt::GuiPrompt(const IFrameHost& host, QWidget* parent) : m_host(host), m_parent(parent) {}
 
@@ -37,35 +25,30 @@ auto GuiPrompt::onUiThread(Fn fn) -> decltype(fn())
 
 QString GuiPrompt::text(const Outcome& outcome) const
 {
-    QStringList args;
-    for (const std::string& a : outcome.args) args << QString::fromStdString(a);
-    const QString pattern = LangText::message(m_host, outcome.message);
-    if (pattern.isEmpty()) return QString("Message %1 %2").arg(outcome.message).arg(args.join(' ')).trimmed();
-    return LangText::format(pattern, args);
+    return QString::fromStdString(outcomeText(outcome, [this](int id) { return m_host.message(id); }).text);
 }
 
 QString GuiPrompt::details(const Outcome& outcome) const
 {
     // Arguments the language text has no place for (the file and the reason
     // a file operation failed) are said below it, not dropped.
-    const QString pattern = LangText::message(m_host, outcome.message);
-    if (pattern.isEmpty()) return {};
     QStringList rest;
-    for (std::size_t i = static_cast<std::size_t>(conversions(pattern)); i < outcome.args.size(); ++i)
-        if (!outcome.args[i].empty()) rest << QString::fromStdString(outcome.args[i]);
+    for (const std::string& d : outcomeText(outcome, [this](int id) { return m_host.message(id); }).details)
+        rest << QString::fromStdString(d);
     return rest.join('\n');
 }
 
 void GuiPrompt::show(const Outcome& outcome)
 {
     if (outcome.message == 0) return;
-    const QString body = text(outcome);
-    const QString more = details(outcome);
+    // The texts too are looked up on the window's thread: a session may
+    // call this from its worker.
     onUiThread([&] {
         QMessageBox box(outcome.ok ? QMessageBox::Information : QMessageBox::Warning,
-                        LangText::caption(m_host, FrameText::kMainTitle, "QAV"), body, QMessageBox::Ok, m_parent);
+                        LangText::caption(m_host, FrameText::kMainTitle, "QAV"), text(outcome), QMessageBox::Ok,
+                        m_parent);
         box.setObjectName("outcomeMessage");
-        box.setInformativeText(more);
+        box.setInformativeText(details(outcome));
         box.exec();
         return 0;
     });

@@ -1,5 +1,6 @@
 #include "frame/CDlgCommProgress.h"
 
+#include "app/OutcomeText.h"
 #include "controls/ControlId.h"
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
@@ -95,9 +96,7 @@ void CDlgCommProgress::onProgress(int percent)
 
 QString CDlgCommProgress::messageText(const Outcome& outcome) const
 {
-    QStringList args;
-    for (const std::string& a : outcome.args) args << QString::fromStdString(a);
-    return LangText::format(LangText::message(m_host, outcome.message), args);
+    return QString::fromStdString(outcomeText(outcome, [this](int id) { return m_host.message(id); }).oneLine());
 }
 
 void CDlgCommProgress::onFinished(const TransferResult& result)

@@ -32,7 +32,7 @@ CDlgModelInfo::CDlgModelInfo(const IFrameHost& host, const CSettingsManager& set
 {
     setObjectName("dlgModelInfo");
     setWindowTitle(tr("Model Information"));
-    m_choice = {settings.modelId(), settings.modelName(), settings.freqRange(), settings.signal()};
+    m_choice = currentModelChoice(settings);
     m_file = std::make_unique<CModelFile>(settings.modelDatPath(), settings.modelDatWritePath(), m_choice.modelId,
                                           m_choice.modelName, m_choice.freqRange, m_choice.signal);
 
@@ -97,12 +97,12 @@ void CDlgModelInfo::onNameChanged(int index)
     const std::string name = m_names->itemText(index).toStdString();
     const std::string id = m_file->findIdentifier(name);
     if (id != m_choice.modelId) {
-        m_choice.modelId = id;
-        m_choice.modelName = name;
+        // Another identifier: its first range (none when the database
+        // lists none, and then OK stays off).
+        m_choice = completeModelChoice({id, name, "", m_choice.signal}, m_settings, false);
         m_file->setIdentifier(id);
         fillRanges(false);
-        m_ranges->setCurrentIndex(m_ranges->count() > 0 ? 0 : -1);
-        m_choice.freqRange = m_ranges->count() > 0 ? m_ranges->itemText(0).toStdString() : std::string();
+        m_ranges->setCurrentIndex(m_ranges->findText(qs(m_choice.freqRange), Qt::MatchExactly));
     } else {
         m_choice.modelName = name;
     }

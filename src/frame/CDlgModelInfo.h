@@ -3,6 +3,8 @@
 // identifier of the model database), its frequency range and the
 // signalling type. The program's current values change only after OK, by
 // the caller.
+#include "app/ModelSelection.h"
+
 #include <QDialog>
 #include <memory>
 #include <string>
@@ -12,14 +14,6 @@ class CSettingsManager;
 class IFrameHost;
 class QComboBox;
 class QPushButton;
-
-struct ModelChoice {
-    std::string modelId;
-    std::string modelName;
-    std::string freqRange;
-    int signal = 0;
-    bool operator==(const ModelChoice&) const = default;
-};
 
 class CDlgModelInfo : public QDialog {
     Q_OBJECT

@@ -2,7 +2,6 @@
 
 #include "link/SessionSteps.h"
 #include "link/TransferPlans.h"
-#include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 
 #include <algorithm>
@@ -13,27 +12,20 @@ namespace {
 // may be read or written.
 constexpr const char* kLastVersionWithoutPassword = "1.01.10";
 
-// Connection, identity check (as for a fresh read), taking over the radio,
-// and the mode. Leaves the port open on success.
+// Connection, identity check (as for a fresh read) and the mode. Leaves
+// the port open on success.
 Outcome open(CRadioLink& link, SessionContext& ctx, std::uint16_t mode, TransferResult& r, bool& rangeChanged)
 {
-    IdentityData identity;
-    r.outcome = SessionSteps::connectAndIdentify(link, ctx, identity);
-    r.port = link.portName();
-    if (!r.outcome) return r.outcome;
-    r.outcome = SessionSteps::checkIdentity(link, ctx, IdentityMode::FreshRead, identity, r.band);
-    if (!r.outcome) return r.outcome;
+    if (!SessionSteps::open(link, ctx, IdentityMode::FreshRead, r)) return r.outcome;
     r.identityAccepted = true;
-    const std::string bandText = rangeText(r.band);
-    rangeChanged = bandText != ctx.settings.freqRange();
-    SessionSteps::adoptRadio(ctx, identity, bandText, false);
+    rangeChanged = rangeText(r.band) != ctx.current.model.freqRange;
 
     int answer = link.setMode(mode);
     if (answer == 0) {
         link.close();
         return r.outcome = Outcome::failure(MsgId::kNoRadio);
     }
-    if (answer < 0 && identity.firmwareVersion.substr(0, 7) > kLastVersionWithoutPassword)
+    if (answer < 0 && r.identity.firmwareVersion.substr(0, 7) > kLastVersionWithoutPassword)
         return r.outcome = SessionSteps::passwordStep(link, ctx, Proto::PasswordKind::BeforeRead);
     return r.outcome = Outcome::success();
 }

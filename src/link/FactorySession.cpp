@@ -3,7 +3,6 @@
 #include "link/SessionSteps.h"
 #include "link/TransferPlans.h"
 #include "model/FreqBcd.h"
-#include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 
 namespace {
@@ -21,18 +20,21 @@ Outcome blockFailed(int message, std::uint32_t address)
     return Outcome::failure(message, {std::to_string(address)});
 }
 
+// Factory Mode asks for no identity check and answers no password demand:
+// the radio is found, identified and put in `mode`.
+bool openFactory(CRadioLink& link, SessionContext& ctx, std::uint16_t mode, std::uint8_t kind, TransferResult& r)
+{
+    if (!SessionSteps::connectAndIdentify(link, ctx, r)) return false;
+    r.outcome = SessionSteps::enterMode(link, ctx, mode, kind, false);
+    return r.outcome.ok;
+}
+
 }  // namespace
 
-TransferResult factoryRead(CRadioLink& link, SessionContext& ctx, RadioImage& image, std::string& firmwareVersion)
+TransferResult factoryRead(CRadioLink& link, SessionContext& ctx, RadioImage& image)
 {
     TransferResult r;
-    IdentityData identity;
-    r.outcome = SessionSteps::connectAndIdentify(link, ctx, identity);
-    r.port = link.portName();
-    if (!r.outcome) return r;
-    firmwareVersion = identity.firmwareVersion;
-    r.outcome = SessionSteps::enterMode(link, ctx, Proto::Mode::Read, Proto::PasswordKind::BeforeRead, false);
-    if (!r.outcome) return r;
+    if (!openFactory(link, ctx, Proto::Mode::Read, Proto::PasswordKind::BeforeRead, r)) return r;
     RadioImage buffer = image;
     for (const BlockSpan& b : Plans::factoryRead()) {
         if (!link.readBlock(b.address, b.length, buffer.data() + b.address)) {
@@ -42,24 +44,17 @@ TransferResult factoryRead(CRadioLink& link, SessionContext& ctx, RadioImage& im
         }
     }
     image = buffer;
-    ctx.settings.setFreqRange(std::to_string(edgeMHz(image, 40)) + "-" + std::to_string(edgeMHz(image, 44)));
+    r.bandWordsRange = std::to_string(edgeMHz(image, 40)) + "-" + std::to_string(edgeMHz(image, 44));
     link.setMode(Proto::Mode::Leave);
     link.close();
     r.outcome = Outcome{true, MsgId::kRadioReadDone, {}};
     return r;
 }
 
-TransferResult factoryWrite(CRadioLink& link, SessionContext& ctx, const RadioImage& image,
-                            std::string& firmwareVersion)
+TransferResult factoryWrite(CRadioLink& link, SessionContext& ctx, const RadioImage& image)
 {
     TransferResult r;
-    IdentityData identity;
-    r.outcome = SessionSteps::connectAndIdentify(link, ctx, identity);
-    r.port = link.portName();
-    if (!r.outcome) return r;
-    firmwareVersion = identity.firmwareVersion;
-    r.outcome = SessionSteps::enterMode(link, ctx, Proto::Mode::Write, Proto::PasswordKind::BeforeWrite, false);
-    if (!r.outcome) return r;
+    if (!openFactory(link, ctx, Proto::Mode::Write, Proto::PasswordKind::BeforeWrite, r)) return r;
     for (const BlockSpan& b : Plans::factoryWrite()) {
         if (!link.writeBlock(b.address, b.length, image.data() + b.address)) {
             link.close();

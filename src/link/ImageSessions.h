@@ -11,9 +11,10 @@
 using RadioImage = std::array<std::uint8_t, 8192>;
 
 // Finds the radio, checks that it may be read (fresh-read identity check),
-// takes over its identity as the current radio, enters read mode (password
-// when asked) and reads all 256 blocks. `image` is replaced only when every
-// block arrived. Success carries message 1136.
+// enters read mode (password when asked) and reads all 256 blocks. `image`
+// is replaced only when every block arrived. Success carries message 1136;
+// the result holds the radio's identity and band for the caller to take
+// over.
 TransferResult readFromRadio(SessionContext& ctx, RadioImage& image);
 
 // Finds the radio, checks it is the current model and that the current

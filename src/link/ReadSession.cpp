@@ -8,14 +8,8 @@ TransferResult readFromRadio(SessionContext& ctx, RadioImage& image)
 {
     TransferResult result;
     CRadioLink link(ctx.ports, ctx.timing);
-    IdentityData identity;
-    result.outcome = SessionSteps::connectAndIdentify(link, ctx, identity);
-    result.port = link.portName();
-    if (!result.outcome) return result;
-    result.outcome = SessionSteps::checkIdentity(link, ctx, IdentityMode::FreshRead, identity, result.band);
-    if (!result.outcome) return result;
+    if (!SessionSteps::open(link, ctx, IdentityMode::FreshRead, result)) return result;
     result.identityAccepted = true;
-    SessionSteps::adoptRadio(ctx, identity, rangeText(result.band), true);
 
     result.outcome = SessionSteps::enterMode(link, ctx, Proto::Mode::Read, Proto::PasswordKind::BeforeRead);
     if (!result.outcome) return result;

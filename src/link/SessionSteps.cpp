@@ -1,23 +1,23 @@
 #include "link/SessionSteps.h"
 
 #include "settings/Prompt.h"
-#include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 
 #include <algorithm>
 
 namespace SessionSteps {
 
-Outcome connectAndIdentify(CRadioLink& link, SessionContext& ctx, IdentityData& identity)
+Outcome connectAndIdentify(CRadioLink& link, SessionContext& ctx, TransferResult& r)
 {
-    std::string found = link.connect(ctx.configuredPort());
-    if (found.empty()) return noRadioFound(link);
-    ctx.rememberPort(found);
-    if (!link.readIdentity(kReferenceVersion, identity, Proto::Item::BandLength)) {
+    r.port = link.connect(ctx.configuredPort());
+    if (r.port.empty()) return r.outcome = noRadioFound(link);
+    ctx.rememberPort(r.port);
+    if (!link.readIdentity(kReferenceVersion, r.identity, Proto::Item::BandLength)) {
         link.close();
-        return Outcome::failure(MsgId::kRadioIdentityUnreadable);
+        return r.outcome = Outcome::failure(MsgId::kRadioIdentityUnreadable);
     }
-    return Outcome::success();
+    r.identified = true;
+    return r.outcome = Outcome::success();
 }
 
 Outcome noRadioFound(const CRadioLink& link)
@@ -35,22 +35,27 @@ RadioIdentity toCheck(const IdentityData& identity)
     r.modelName = identity.modelName;
     r.status = identity.versionCompare;
     std::copy_n(identity.bandBlock.begin(), std::min(identity.bandBlock.size(), r.band.size()), r.band.begin());
+    r.firmwareVersion = identity.firmwareVersion;
     return r;
 }
 
-Outcome checkIdentity(CRadioLink& link, SessionContext& ctx, IdentityMode mode, const IdentityData& identity,
-                      FreqRangeEntry& band)
+Outcome checkIdentity(CRadioLink& link, const SessionContext& ctx, IdentityMode mode, TransferResult& r)
 {
-    const std::string previousVersion = ctx.settings.firmwareVersion();
-    ctx.settings.setFirmwareVersion(identity.firmwareVersion);
-    IdentityCheck check = checkRadioIdentity(mode, toCheck(identity), ctx.settings);
+    const ModelValues& model = ctx.current.model;
+    const IdentityCheck check =
+        checkRadioIdentity(mode, toCheck(r.identity), {model.modelId, model.modelName, ctx.current.acceptedModelId});
     if (check.result != IdentityResult::Accepted) {
-        ctx.settings.setFirmwareVersion(previousVersion);
         link.close();
-        return check.outcome;
+        return r.outcome = check.outcome;
     }
-    band = check.entry;
-    return Outcome::success();
+    r.band = check.entry;
+    return r.outcome = Outcome::success();
+}
+
+Outcome open(CRadioLink& link, SessionContext& ctx, IdentityMode mode, TransferResult& r)
+{
+    if (!connectAndIdentify(link, ctx, r)) return r.outcome;
+    return checkIdentity(link, ctx, mode, r);
 }
 
 Outcome passwordStep(CRadioLink& link, SessionContext& ctx, std::uint8_t kind)
@@ -78,18 +83,6 @@ Outcome enterMode(CRadioLink& link, SessionContext& ctx, std::uint16_t mode, std
     }
     if (answer < 0 && askPassword) return passwordStep(link, ctx, kind);
     return Outcome::success();
-}
-
-void adoptRadio(SessionContext& ctx, const IdentityData& identity, const std::string& bandText,
-                bool keepPreviousRange)
-{
-    CSettingsManager& s = ctx.settings;
-    s.setModelId(identity.productId);
-    s.setProductId(identity.productId);
-    s.setModelName(identity.modelName);
-    s.setOptionByte(static_cast<std::uint8_t>(identity.optionByte));
-    if (keepPreviousRange) s.setSavedFreqRange(s.freqRange());
-    s.setFreqRange(bandText);
 }
 
 }  // namespace SessionSteps

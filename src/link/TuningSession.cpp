@@ -2,30 +2,23 @@
 
 #include "link/SessionSteps.h"
 #include "link/TransferPlans.h"
-#include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 
 TuningConnection openTuningConnection(CRadioLink& link, SessionContext& ctx, std::uint16_t mode)
 {
     TuningConnection tc;
     TransferResult& r = tc.result;
-    IdentityData identity;
-    r.outcome = SessionSteps::connectAndIdentify(link, ctx, identity);
-    r.port = link.portName();
-    if (!r.outcome) return tc;
     const IdentityMode check = mode == Proto::Mode::Write ? IdentityMode::KeepModel : IdentityMode::FreshRead;
-    r.outcome = SessionSteps::checkIdentity(link, ctx, check, identity, r.band);
-    if (!r.outcome) return tc;
+    if (!SessionSteps::open(link, ctx, check, r)) return tc;
 
     const std::string bandText = rangeText(r.band);
-    tc.rangeChanged = bandText != ctx.settings.freqRange();
+    tc.rangeChanged = bandText != ctx.current.model.freqRange;
     if (mode == Proto::Mode::Write && tc.rangeChanged) {
         link.close();
         r.outcome = Outcome::failure(MsgId::kRadioRangeOutside, {bandText});
         return tc;
     }
     r.identityAccepted = true;
-    SessionSteps::adoptRadio(ctx, identity, bandText, false);
 
     // A radio that asks for its password gets it: without it every write
     // of the tune data would be refused.

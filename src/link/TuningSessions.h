@@ -13,8 +13,8 @@ struct TuningConnection {
 };
 
 // Mode 3 or 6 on `link`, which stays open when the connection succeeds.
-// Mode 3 refuses a radio of another band (1142); mode 6 takes the radio's
-// band as the current range.
+// Mode 3 refuses a radio of another band (1142); with mode 6 the caller
+// takes the radio's band as the current range.
 TuningConnection openTuningConnection(CRadioLink& link, SessionContext& ctx, std::uint16_t mode);
 
 // Writes image bytes 5667-6198 in 17 blocks after a mode-3 tuning
@@ -23,11 +23,11 @@ TuningConnection openTuningConnection(CRadioLink& link, SessionContext& ctx, std
 TuningConnection writeTuneData(CRadioLink& link, SessionContext& ctx, const RadioImage& image);
 
 // Factory Mode: the factory settings blocks of `image`. A read replaces
-// them (and the current range, from the band words) only when every block
-// arrived; `firmwareVersion` gets the radio's version.
-TransferResult factoryRead(CRadioLink& link, SessionContext& ctx, RadioImage& image, std::string& firmwareVersion);
-TransferResult factoryWrite(CRadioLink& link, SessionContext& ctx, const RadioImage& image,
-                            std::string& firmwareVersion);
+// them only when every block arrived, and then learns the range its band
+// words give (result.bandWordsRange); the result's identity holds the
+// radio's firmware version.
+TransferResult factoryRead(CRadioLink& link, SessionContext& ctx, RadioImage& image);
+TransferResult factoryWrite(CRadioLink& link, SessionContext& ctx, const RadioImage& image);
 // Writes image byte 181 (the tune switch, set by the caller) alone.
 TransferResult writeTuneSwitch(CRadioLink& link, SessionContext& ctx, const RadioImage& image);
 

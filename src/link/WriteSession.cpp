@@ -3,7 +3,6 @@
 #include "link/SessionSteps.h"
 #include "link/TransferPlans.h"
 #include "model/ProgrammingStamp.h"
-#include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 
 #include <algorithm>
@@ -23,14 +22,9 @@ TransferResult writeToRadio(SessionContext& ctx, RadioImage& image)
 {
     TransferResult result;
     CRadioLink link(ctx.ports, ctx.timing);
-    IdentityData identity;
-    result.outcome = SessionSteps::connectAndIdentify(link, ctx, identity);
-    result.port = link.portName();
-    if (!result.outcome) return result;
-    result.outcome = SessionSteps::checkIdentity(link, ctx, IdentityMode::KeepModel, identity, result.band);
-    if (!result.outcome) return result;
+    if (!SessionSteps::open(link, ctx, IdentityMode::KeepModel, result)) return result;
 
-    const ModelValues& model = ctx.settings.model();
+    const ModelValues& model = ctx.current.model;
     if (model.lowMHz() < result.band.low || model.highMHz() > result.band.high) {
         link.close();
         result.outcome = Outcome::failure(MsgId::kRadioRangeOutside, {rangeText(result.band)});
@@ -42,7 +36,7 @@ TransferResult writeToRadio(SessionContext& ctx, RadioImage& image)
     result.outcome = SessionSteps::enterMode(link, ctx, Proto::Mode::Write, Proto::PasswordKind::BeforeWrite);
     if (!result.outcome) return result;
 
-    const auto plan = Plans::write(ctx.settings.isExtendedAccess());
+    const auto plan = Plans::write(ctx.current.extendedAccess);
     const std::size_t last = plan.size() - 1;
     for (std::size_t k = 0; k < plan.size(); ++k) {
         const BlockSpan& b = plan[k];

@@ -1,10 +1,8 @@
 #include "model/IdentityCheck.h"
 
-#include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 
-IdentityCheck checkRadioIdentity(IdentityMode mode, const RadioIdentity& radio,
-                                 const CSettingsManager& settings)
+IdentityCheck checkRadioIdentity(IdentityMode mode, const RadioIdentity& radio, const IdentityBaseline& current)
 {
     IdentityCheck check;
     auto reject = [&] {
@@ -13,14 +11,14 @@ IdentityCheck checkRadioIdentity(IdentityMode mode, const RadioIdentity& radio,
         return check;
     };
     if (mode == IdentityMode::KeepModel) {
-        if (radio.modelId != settings.modelId() || radio.modelName != settings.modelName()) return reject();
+        if (radio.modelId != current.modelId || radio.modelName != current.modelName) return reject();
     } else {
-        if (!settings.language().isAcceptedIdentifier(radio.modelId)) return reject();
-        if (radio.modelId == settings.modelId() && radio.modelName != settings.modelName()) return reject();
+        if (current.acceptedModelId.empty() || radio.modelId != current.acceptedModelId) return reject();
+        if (radio.modelId == current.modelId && radio.modelName != current.modelName) return reject();
     }
     if (radio.status == 1 || radio.status == 2) {
         check.result = IdentityResult::Refused;
-        check.outcome = Outcome::failure(MsgId::kRadioRefused, {settings.firmwareVersion().substr(0, 4)});
+        check.outcome = Outcome::failure(MsgId::kRadioRefused, {radio.firmwareVersion.substr(0, 4)});
         return check;
     }
     check.result = IdentityResult::Accepted;

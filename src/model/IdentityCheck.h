@@ -6,8 +6,6 @@
 
 #include <string>
 
-class CSettingsManager;
-
 enum class IdentityMode {
     KeepModel,  // the document stays on its model: the radio must be that model
     FreshRead,  // a read that may change the model
@@ -20,6 +18,14 @@ struct RadioIdentity {
     std::string modelName;
     int status = 0;  // 1 or 2: the radio refuses
     BandBlock band{};
+    std::string firmwareVersion;  // named in the refusal
+};
+
+// The program's values a radio is checked against.
+struct IdentityBaseline {
+    std::string modelId;          // the current model
+    std::string modelName;
+    std::string acceptedModelId;  // the identifier a radio read afresh must report
 };
 
 struct IdentityCheck {
@@ -28,5 +34,4 @@ struct IdentityCheck {
     FreqRangeEntry entry;   // the radio's band, when accepted
 };
 
-IdentityCheck checkRadioIdentity(IdentityMode mode, const RadioIdentity& radio,
-                                 const CSettingsManager& settings);
+IdentityCheck checkRadioIdentity(IdentityMode mode, const RadioIdentity& radio, const IdentityBaseline& current);

@@ -1,11 +1,10 @@
 #include "settings/LanguageFile.h"
 
+#include "settings/AcceptedModel.h"
 #include "settings/LanguageKey.h"
 
 namespace {
 constexpr std::string_view kSetting = "Setting";
-constexpr int kAcceptedId = 610;
-constexpr int kSecondAcceptedId = 620;
 constexpr int kDefaultPromptId = 57345;
 constexpr std::size_t kTooltipBuffer = 80;
 }  // namespace
@@ -86,13 +85,13 @@ int LanguageFile::modelFlag(std::string_view modelId, int id) const
 
 bool LanguageFile::isAcceptedIdentifier(std::string_view modelId) const
 {
-    std::string accepted = identifier(kAcceptedId);
+    std::string accepted = identifier(AcceptedModel::kIdentifierText);
     return !accepted.empty() && accepted == modelId;
 }
 
 bool LanguageFile::isSecondAcceptedIdentifier(std::string_view modelId) const
 {
-    std::string accepted = identifier(kSecondAcceptedId);
+    std::string accepted = identifier(AcceptedModel::kSecondIdentifierText);
     return !accepted.empty() && accepted == modelId;
 }
 

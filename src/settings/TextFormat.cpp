@@ -17,7 +17,7 @@ bool isOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) 
 
 }  // namespace
 
-std::string formatText(std::string_view format, const std::vector<std::string>& args)
+std::string formatText(std::string_view format, const std::vector<std::string>& args, std::size_t* used)
 {
     std::string out;
     std::size_t next = 0;
@@ -94,5 +94,6 @@ std::string formatText(std::string_view format, const std::vector<std::string>& 
         out += buf;
         ++next;
     }
+    if (used) *used = next;
     return out;
 }

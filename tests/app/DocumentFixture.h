@@ -1,7 +1,9 @@
 #pragma once
 // A program directory of its own (English language file, Model.dat,
-// Settings.ini for model QAV410 at 400-470 MHz), a store, scripted prompt
-// answers and an observer that counts what it was asked to do.
+// Settings.ini for model QAV410 at 400-470 MHz), the program's shared
+// objects on it, scripted prompt answers and an observer that counts what
+// it was asked to do.
+#include "app/AppRoot.h"
 #include "app/DocumentService.h"
 #include "model/CCodeplugData.h"
 #include "model/CodeplugFile.h"
@@ -60,11 +62,13 @@ protected:
               "[Setting]\nModelID=QAV410,QAV420\nQAV410=QA-410\nQAV420=QA-420\n"
               "[QAV410]\nNumber=2\nFreq0=400,470,400,470,2\nFreq1=136,174,136,174,129\n"
               "[QAV420]\nNumber=1\nFreq0=350,390,350,390,5\n");
-        settings_ = std::make_unique<CSettingsManager>(dir_, dir_ + "user/");
+        root_ = std::make_unique<AppRoot>(dir_, dir_ + "user/");
+        root_->compose(prompt_, observer_);
+        settings_ = &root_->settings();
+        store_ = &root_->store();
+        doc_ = &root_->document();
         ASSERT_TRUE(settings_->loadStartupLanguage());
-        store_ = std::make_unique<CCodeplugData>();
         store_->setStampSource([] { return ProgrammingStamp{9, 8, 7, 6, 5, 26, 20, 0}; });
-        doc_ = std::make_unique<DocumentService>(*settings_, *store_, prompt_, observer_);
         ASSERT_TRUE(doc_->newDocument());
     }
     void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
@@ -118,9 +122,11 @@ protected:
     }
 
     std::string dir_;
-    std::unique_ptr<CSettingsManager> settings_;
-    std::unique_ptr<CCodeplugData> store_;
     ScriptedPrompt prompt_;
     CountingObserver observer_;
-    std::unique_ptr<DocumentService> doc_;
+    // The shared objects as both programs build them.
+    std::unique_ptr<AppRoot> root_;
+    CSettingsManager* settings_ = nullptr;
+    CCodeplugData* store_ = nullptr;
+    DocumentService* doc_ = nullptr;
 };

@@ -61,7 +61,7 @@ TEST_F(RadioCommandsTest, WriteTuneDataSendsTheTuneDataSection)
     EXPECT_FALSE(link.isOpen());
 }
 
-TEST_F(RadioCommandsTest, ReadThatDoesNotCompletePutsTheRadioValuesBack)
+TEST_F(RadioCommandsTest, ReadThatDoesNotCompleteChangesNoRadioValue)
 {
     // The radio is of the current model but on another band and firmware:
     // the session takes these over before its transfer starts.
@@ -151,4 +151,32 @@ TEST_F(RadioCommandsTest, TuneDataWriteMakesTheRadioCurrentAndClosesTheEditors)
     for (const SimCommand& cmd : radio.log())
         if (cmd.code == "Ma") modes.push_back(cmd.value);
     EXPECT_EQ(modes, (std::vector<std::uint32_t>{3, 1}));
+}
+
+TEST_F(RadioCommandsTest, WhatTheSessionLearnedIsTakenOverOnlyOnSuccess)
+{
+    // The radio answers on port 3 with a firmware of its own: a failed
+    // session still makes port 3 the configured one, and nothing else.
+    SimIdentity id = radio.identity();
+    id.firmwareVersion = "1.04.12";
+    radio.setIdentity(id);
+    SimPortOpener onThree(radio, {"3"}, {"1"});
+    struct Case {
+        const char* name;
+        bool fail;
+        bool write;
+    };
+    for (const Case c : {Case{"read fails", true, false}, Case{"write fails", true, true},
+                         Case{"write works", false, true}}) {
+        SCOPED_TRACE(c.name);
+        settings_->setComPort(1);
+        settings_->setFirmwareVersion("1.04.07");
+        radio.clearFaults();
+        if (c.fail) radio.addFault(*SimFault::parse(c.write ? "refuse-block:254" : "refuse-block:256"));
+        SessionContext ctx{onThree, *settings_, prompt_, "", LinkTiming::fast(), {}};
+        const Outcome o = c.write ? commands->runWrite(ctx) : commands->runRead(ctx);
+        EXPECT_EQ(o.ok, !c.fail);
+        EXPECT_EQ(settings_->comPort(), 3);
+        EXPECT_EQ(settings_->firmwareVersion(), c.fail ? "1.04.07" : "1.04.12");
+    }
 }

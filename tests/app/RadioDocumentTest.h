@@ -23,9 +23,9 @@ protected:
         SimRadio::Memory mem;
         for (std::size_t i = 0; i < mem.size(); ++i) mem[i] = static_cast<std::uint8_t>(i * 3 + 1);
         radio.setMemory(mem);
-        commands = std::make_unique<RadioCommands>(*doc_, *store_, *settings_, prompt_, observer_);
+        commands = &root_->radio();
     }
 
     SimRadio radio;
-    std::unique_ptr<RadioCommands> commands;
+    RadioCommands* commands = nullptr;
 };

@@ -21,7 +21,7 @@ RadioImage pattern(std::uint8_t seed)
 
 }  // namespace
 
-TEST(ReadSession, ReadsAllBlocksAndTakesOverTheRadio)
+TEST(ReadSession, ReadsAllBlocksAndReturnsWhatTheRadioSaid)
 {
     SessionFixture f;
     SimIdentity id = f.radio.identity();
@@ -32,6 +32,7 @@ TEST(ReadSession, ReadsAllBlocksAndTakesOverTheRadio)
     id.firmwareVersion = "1.07.00";
     f.radio.setIdentity(id);
     f.settings.setModelId("OTHER");  // a fresh read may change the model
+    f.refresh();
     RadioImage image{};
     TransferResult r = readFromRadio(f.ctx, image);
     ASSERT_TRUE(r.outcome.ok);
@@ -42,12 +43,16 @@ TEST(ReadSession, ReadsAllBlocksAndTakesOverTheRadio)
     EXPECT_EQ(r.band.low, 400);
     EXPECT_EQ(r.band.high, 470);
     EXPECT_EQ(r.band.flags, 0x05);
-    EXPECT_EQ(f.settings.modelId(), "QAV410");
-    EXPECT_EQ(f.settings.modelName(), "QAV-410");
-    EXPECT_EQ(f.settings.freqRange(), "400-470");
-    EXPECT_EQ(f.settings.savedFreqRange(), "136-174");
-    EXPECT_EQ(f.settings.firmwareVersion(), "1.07.00");
-    EXPECT_EQ(f.settings.optionByte(), 0x21);
+    EXPECT_EQ(r.port, "1");
+    ASSERT_TRUE(r.identified);
+    EXPECT_EQ(r.identity.productId, "QAV410");
+    EXPECT_EQ(r.identity.modelName, "QAV-410");
+    EXPECT_EQ(r.identity.firmwareVersion, "1.07.00");
+    EXPECT_EQ(r.identity.optionByte, 0x21);
+    // The session leaves the program's settings to its caller.
+    EXPECT_EQ(f.settings.modelId(), "OTHER");
+    EXPECT_EQ(f.settings.freqRange(), "136-174");
+    EXPECT_EQ(f.settings.savedFreqRange(), "");
     EXPECT_EQ(f.progress.size(), 256u);
     EXPECT_EQ(f.progress.front(), 0);
     EXPECT_EQ(f.progress.back(), 100);
@@ -96,10 +101,9 @@ TEST(ReadSession, RefusedIdentitiesLeaveEverythingAsItWas)
         EXPECT_EQ(r.outcome.args, c.args) << c.what;
         EXPECT_EQ(image, pattern(1)) << c.what;
         EXPECT_EQ(f.ports.openPorts(), 0) << c.what;
-        if (c.message != MsgId::kNoRadio) {
-            EXPECT_EQ(f.settings.firmwareVersion(), "1.00.00") << c.what;
-            EXPECT_EQ(f.settings.freqRange(), "136-174") << c.what;
-        }
+        EXPECT_EQ(r.identityAccepted, c.message == MsgId::kNoRadio) << c.what;  // only the mode went unanswered
+        EXPECT_EQ(f.settings.firmwareVersion(), "1.00.00") << c.what;
+        EXPECT_EQ(f.settings.freqRange(), "136-174") << c.what;
     }
 }
 
@@ -150,7 +154,8 @@ TEST(ReadSession, FoundPortBecomesTheConfiguredOne)
     TransferResult r = readFromRadio(ctx, image);
     ASSERT_TRUE(r.outcome.ok);
     EXPECT_EQ(r.port, "7");
-    EXPECT_EQ(f.settings.comPort(), 7);
+    EXPECT_EQ(ctx.port, "7");  // tried first by the next session on this context
+    EXPECT_EQ(f.settings.comPort(), 1);  // the caller makes it the configured one
 }
 
 TEST(ReadSession, EveryFaultFailsWithItsMessageAndChangesNothing)
@@ -294,6 +299,7 @@ TEST(WriteSession, RefusalsBeforeTheFirstBlockSendNothing)
         SessionFixture f;
         f.settings.setFreqRange(c.range);
         f.settings.setModelName(c.modelName);
+        f.refresh();
         RadioImage image = pattern(6);
         TransferResult r = writeToRadio(f.ctx, image);
         EXPECT_EQ(r.outcome.message, c.message) << c.what;
@@ -308,6 +314,7 @@ TEST(WriteSession, NarrowerDocumentRangeFitsInTheBand)
 {
     SessionFixture f;
     f.settings.setFreqRange("140-170");
+    f.refresh();
     RadioImage image = pattern(7);
     EXPECT_TRUE(writeToRadio(f.ctx, image).outcome.ok);
 }

@@ -61,12 +61,15 @@ struct SessionFixture {
           ctx{ports, settings, prompt, "", timing, {}}
     {
         settings.selectLanguage(0);
+        refresh();
         ctx.progress = [this](int p) { progress.push_back(p); };
         SimRadio::Memory mem;
         for (std::size_t i = 0; i < mem.size(); ++i) mem[i] = static_cast<std::uint8_t>(i * 31 + 7);
         radio.setMemory(mem);
     }
 
+    // The session sees the settings as they are now.
+    void refresh() { ctx.current = SessionBaseline::of(settings); }
     void fault(const std::string& spec) { radio.addFault(*SimFault::parse(spec)); }
     // The Ea commands the radio received, as (address, length).
     std::vector<std::pair<std::uint32_t, std::uint16_t>> writes() const

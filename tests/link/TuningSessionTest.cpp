@@ -32,8 +32,9 @@ TEST(TuningConnection, AdjustmentTakesOverARadioOfAnotherBand)
     TuningConnection tc = openTuningConnection(link, f.ctx, Proto::Mode::Tuning);
     ASSERT_TRUE(tc.result.outcome.ok);
     EXPECT_TRUE(tc.rangeChanged);
-    EXPECT_EQ(f.settings.freqRange(), "400-480");
-    EXPECT_EQ(f.settings.savedFreqRange(), "");  // the previous range is not kept here
+    EXPECT_TRUE(tc.result.identityAccepted);
+    EXPECT_EQ(rangeText(tc.result.band), "400-480");
+    EXPECT_EQ(f.settings.freqRange(), "136-174");  // the caller takes it over
     EXPECT_TRUE(link.isOpen());
     EXPECT_EQ(f.radio.currentMode(), 6);
     std::uint8_t v[2];
@@ -168,17 +169,17 @@ TEST(FactoryMode, ReadAndWriteTheFactoryBlocks)
     f.radio.setMemory(mem);
     CRadioLink link(f.ports, f.ctx.timing);
     RadioImage image = pattern(6);
-    std::string version;
-    TransferResult r = factoryRead(link, f.ctx, image, version);
+    TransferResult r = factoryRead(link, f.ctx, image);
     ASSERT_TRUE(r.outcome.ok);
     EXPECT_EQ(r.outcome.message, MsgId::kRadioReadDone);
-    EXPECT_EQ(version, "1.04.07");
-    EXPECT_EQ(f.settings.freqRange(), "350-390");
+    EXPECT_EQ(r.identity.firmwareVersion, "1.04.07");
+    EXPECT_EQ(r.bandWordsRange, "350-390");
+    EXPECT_EQ(f.settings.freqRange(), "136-174");
     for (std::uint32_t a : {16u, 31u, 40u, 47u, 72u, 87u, 181u, 212u, 222u, 253u}) EXPECT_EQ(image[a], mem[a]) << a;
     for (std::uint32_t a : {15u, 32u, 48u, 88u, 180u, 213u, 221u, 254u}) EXPECT_EQ(image[a], pattern(6)[a]) << a;
 
     f.radio.clearLog();
-    r = factoryWrite(link, f.ctx, image, version);
+    r = factoryWrite(link, f.ctx, image);
     ASSERT_TRUE(r.outcome.ok);
     const std::vector<std::pair<std::uint32_t, std::uint16_t>> expected{{16, 16}, {40, 24}, {72, 16},
                                                                         {181, 32}, {213, 4}, {222, 32}};
@@ -201,13 +202,12 @@ TEST(FactoryMode, AFailedBlockChangesNothingAndClosesThePort)
     f.fault("refuse-block:181");
     CRadioLink link(f.ports, f.ctx.timing);
     RadioImage image = pattern(7);
-    std::string version;
-    TransferResult r = factoryRead(link, f.ctx, image, version);
+    TransferResult r = factoryRead(link, f.ctx, image);
     EXPECT_EQ(r.outcome.message, MsgId::kRadioReadFailed);
     EXPECT_EQ(r.outcome.args, std::vector<std::string>{"181"});
     EXPECT_EQ(image, pattern(7));
-    EXPECT_EQ(f.settings.freqRange(), "136-174");
-    r = factoryWrite(link, f.ctx, image, version);
+    EXPECT_EQ(r.bandWordsRange, "");
+    r = factoryWrite(link, f.ctx, image);
     EXPECT_EQ(r.outcome.message, MsgId::kRadioWriteFailed);
     EXPECT_EQ(r.outcome.args, std::vector<std::string>{"181"});
     r = writeTuneSwitch(link, f.ctx, image);

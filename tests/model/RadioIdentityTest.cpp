@@ -2,6 +2,7 @@
 #include "model/NewRangeOffer.h"
 #include "model/RangeList.h"
 #include "settings/ProfileFile.h"
+#include "settings/AcceptedModel.h"
 #include "settings/Prompt.h"
 #include "settings/SettingsManager.h"
 #include "settings/TestDir.h"
@@ -39,6 +40,10 @@ protected:
         settings->selectLanguage(0);
         settings->setFirmwareVersion("1.04.07");
     }
+    IdentityBaseline current() const
+    {
+        return {settings->modelId(), settings->modelName(), settings->identifier(AcceptedModel::kIdentifierText)};
+    }
     TestDir home;
     std::unique_ptr<CSettingsManager> settings;
 };
@@ -56,7 +61,7 @@ TEST_F(RadioIdentityTest, ThreeResults)
         {IdentityMode::KeepModel, "QAV-U", "QAV-100", 0, IdentityResult::Rejected, MsgId::kRadioModelMismatch},
     };
     for (const auto& c : cases) {
-        IdentityCheck check = checkRadioIdentity(c.mode, {c.id, c.name, c.status, kBand350}, *settings);
+        IdentityCheck check = checkRadioIdentity(c.mode, {c.id, c.name, c.status, kBand350, "1.04.07"}, current());
         EXPECT_EQ(check.result, c.result) << c.id << " " << c.name;
         EXPECT_EQ(check.outcome.message, c.message) << c.id << " " << c.name;
         if (c.result == IdentityResult::Accepted) {
@@ -68,7 +73,7 @@ TEST_F(RadioIdentityTest, ThreeResults)
     }
     // A fresh read of another accepted name for a different current model is accepted.
     settings->setModelId("QAV-U");
-    EXPECT_EQ(checkRadioIdentity(IdentityMode::FreshRead, {"QAV-UV", "QAV-200", 0, kBand350}, *settings).result,
+    EXPECT_EQ(checkRadioIdentity(IdentityMode::FreshRead, {"QAV-UV", "QAV-200", 0, kBand350, "1.04.07"}, current()).result,
               IdentityResult::Accepted);
 }
 

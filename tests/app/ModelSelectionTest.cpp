@@ -1,0 +1,73 @@
+#include "DocumentFixture.h"
+
+#include "app/ModelSelection.h"
+#include "settings/TextIds.h"
+
+namespace {
+
+class ModelSelectionTest : public DocumentTest {};
+
+}  // namespace
+
+TEST_F(ModelSelectionTest, EmptyValuesComeFromTheModelDatabase)
+{
+    struct Case {
+        const char* name;
+        ModelChoice given;
+        bool fallback;
+        ModelChoice expected;
+    };
+    const Case cases[] = {
+        {"complete already", {"QAV420", "X", "1-2", 4}, true, {"QAV420", "X", "1-2", 4}},
+        {"no identifier: the accepted one", {"", "", "", 1}, false, {"QAV410", "QA-410", "400-470", 1}},
+        {"no name, no range", {"QAV420", "", "", 0}, false, {"QAV420", "QA-420", "350-390", 0}},
+        {"unknown model, with fallback", {"QAV999", "", "", 2}, true, {"QAV999", "QAV999", "136-174", 2}},
+        {"unknown model, no fallback", {"QAV999", "Z", "", 2}, false, {"QAV999", "Z", "", 2}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(completeModelChoice(c.given, *settings_, c.fallback), c.expected) << c.name;
+}
+
+TEST_F(ModelSelectionTest, SelectingAModelAsksOnlyWhenMoreThanTheNameChanges)
+{
+    const ModelChoice start = currentModelChoice(*settings_);
+    ASSERT_EQ(start, (ModelChoice{"QAV410", "QA-410", "400-470", 1}));
+    struct Case {
+        const char* name;
+        ModelChoice chosen;
+        bool answer;
+        ModelChange change;
+        bool asked;
+        ModelChoice after;
+    };
+    const Case cases[] = {
+        {"unchanged", start, true, ModelChange::None, false, start},
+        {"name only", {"QAV410", "QA-410B", "400-470", 1}, true, ModelChange::Name, false,
+         {"QAV410", "QA-410B", "400-470", 1}},
+        {"declined", {"QAV420", "QA-420", "350-390", 1}, false, ModelChange::Declined, true, start},
+        {"other model", {"QAV420", "QA-420", "350-390", 0}, true, ModelChange::Model, true,
+         {"QAV420", "QA-420", "350-390", 0}},
+    };
+    for (const Case& c : cases) {
+        applyModelChoice(*settings_, start);
+        prompt_.asked.clear();
+        prompt_.answer = c.answer;
+        const ModelSelection s = selectModel(c.chosen, *settings_, *doc_, &prompt_);
+        EXPECT_EQ(s.change, c.change) << c.name;
+        EXPECT_EQ(prompt_.asked, c.asked ? std::vector<int>{MsgId::kNewConfirm} : std::vector<int>{}) << c.name;
+        EXPECT_EQ(currentModelChoice(*settings_), c.after) << c.name;
+        if (c.change == ModelChange::Model) {
+            EXPECT_TRUE(s.reset.ok) << c.name;
+            EXPECT_EQ(doc_->ranges().count(), 1) << c.name;  // the new model's ranges
+        }
+    }
+}
+
+TEST_F(ModelSelectionTest, NewStartsSettingsWithoutAModelOnTheAcceptedOne)
+{
+    settings_->setModelId("");
+    settings_->setModelName("");
+    settings_->setFreqRange("");
+    ASSERT_TRUE(doc_->resetForModel());
+    EXPECT_EQ(currentModelChoice(*settings_), (ModelChoice{"QAV410", "QA-410", "400-470", 1}));
+}
