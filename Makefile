@@ -1,6 +1,6 @@
 # The two commands of the README. Both install what is missing, configure
 # and build first, so a fresh Debian 12 machine needs nothing else.
-.PHONY: run test test-asan test-windows build build-asan build-fuzz build-windows fuzz deps deps-windows clean install package
+.PHONY: run test test-asan test-tsan test-windows build build-asan build-tsan build-fuzz build-windows fuzz deps deps-windows clean install package
 
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_SECONDS ?= 60
@@ -36,6 +36,10 @@ build-fuzz: deps
 fuzz: build-fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz
 
+build-tsan: deps
+	@test -f build-tsan/build.ninja || cmake --preset tsan
+	cmake --build --preset tsan
+
 run: build
 	@scripts/run
 
@@ -60,5 +64,11 @@ package: build
 	cd build && cpack
 	scripts/check-package build/package/*.deb
 
+# The tests that run more than one thread (link, simulated radio, document
+# procedures, progress dialog, desktop commands) under ThreadSanitizer.
+test-tsan: build-tsan
+	@mkdir -p build-tsan/runtime && chmod 700 build-tsan/runtime
+	XDG_RUNTIME_DIR=$(CURDIR)/build-tsan/runtime ctest --preset tsan
+
 clean:
-	rm -rf build build-asan build-fuzz build-windows
+	rm -rf build build-asan build-tsan build-fuzz build-windows

@@ -28,7 +28,8 @@ function(qav_library name)
   endif()
 endfunction()
 
-# One GoogleTest executable per test folder, made of every .cpp file in it.
+# One GoogleTest executable per test folder, made of every .cpp file in it;
+# its tests carry the executable's name as their label (ctest -L test_link).
 # Tests find the shipped data files through QAV_DATA_DIR and the built
 # programs through QAV_BIN_DIR.
 function(qav_test name)
@@ -50,9 +51,9 @@ function(qav_test name)
   # Wine once per test case would cost more than the tests.
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 900)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 900 LABELS ${name})
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 LABELS ${name})
   endif()
 endfunction()
 
@@ -76,5 +77,5 @@ function(qav_qt_test name)
     QAV_BIN_DIR="${QAV_PROGRAM_DIR}")
   target_link_libraries(${name} PRIVATE ${A_LIBS} Qt6::Test GTest::gtest GTest::gmock)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 120 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES TIMEOUT 120 LABELS ${name} ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
