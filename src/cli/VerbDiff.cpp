@@ -13,12 +13,7 @@
 
 namespace {
 
-struct DiffOptions {
-    std::string first;
-    std::string second;
-};
-
-void runDiff(CliContext& ctx, const DiffOptions& opt)
+void runDiff(CliContext& ctx, const TwoFileOptions& opt)
 {
     auto d = std::make_unique<CliDocument>(ctx.home);  // for the option texts
     auto a = std::make_unique<CCodeplugData>();
@@ -37,9 +32,6 @@ void runDiff(CliContext& ctx, const DiffOptions& opt)
 
 void addDiffVerb(CLI::App& app, CliContext& ctx)
 {
-    auto declare = [](CLI::App& sub, DiffOptions& o) {
-        sub.add_option("A", o.first, "first codeplug file")->required();
-        sub.add_option("B", o.second, "second codeplug file")->required();
-    };
-    addVerb<DiffOptions>(app, ctx, "diff", "show what differs between two codeplug files", declare, runDiff);
+    addTwoFileVerb(app, ctx, "diff", "show what differs between two codeplug files", {"A", "first codeplug file"},
+                   {"B", "second codeplug file"}, runDiff);
 }

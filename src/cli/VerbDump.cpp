@@ -15,12 +15,7 @@
 
 namespace {
 
-struct DumpOptions {
-    std::string file;
-    bool json = false;
-};
-
-void runDump(CliContext& ctx, const DumpOptions& opt)
+void runDump(CliContext& ctx, const FileOptions& opt)
 {
     auto store = std::make_unique<CCodeplugData>();
     LoadedCodeplug loaded;
@@ -50,9 +45,6 @@ void runDump(CliContext& ctx, const DumpOptions& opt)
 
 void addDumpVerb(CLI::App& app, CliContext& ctx)
 {
-    auto declare = [](CLI::App& sub, DumpOptions& o) {
-        sub.add_option("FILE", o.file, "codeplug file")->required();
-        sub.add_flag("--json", o.json, "print the sections as JSON (option values as numbers, with their English texts)");
-    };
-    addVerb<DumpOptions>(app, ctx, "dump", "show every section of a codeplug file, record by record", declare, runDump);
+    addFileVerb(app, ctx, "dump", "show every section of a codeplug file, record by record", "codeplug file",
+                "print the sections as JSON (option values as numbers, with their English texts)", runDump);
 }

@@ -11,12 +11,7 @@
 
 namespace {
 
-struct InfoOptions {
-    std::string file;
-    bool json = false;
-};
-
-void runInfo(CliContext& ctx, const InfoOptions& opt)
+void runInfo(CliContext& ctx, const FileOptions& opt)
 {
     CodeplugHeader header{};
     std::string reason;
@@ -57,9 +52,6 @@ void runInfo(CliContext& ctx, const InfoOptions& opt)
 
 void addInfoVerb(CLI::App& app, CliContext& ctx)
 {
-    auto declare = [](CLI::App& sub, InfoOptions& o) {
-        sub.add_option("FILE", o.file, "codeplug file")->required();
-        sub.add_flag("--json", o.json, "print the fields as JSON");
-    };
-    addVerb<InfoOptions>(app, ctx, "info", "show a codeplug file's header and information text", declare, runInfo);
+    addFileVerb(app, ctx, "info", "show a codeplug file's header and information text", "codeplug file",
+                "print the fields as JSON", runInfo);
 }

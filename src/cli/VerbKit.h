@@ -20,6 +20,28 @@ void addVerb(CLI::App& app, CliContext& ctx, const char* name, const char* descr
     sub->callback([&ctx, opt, run] { run(ctx, *opt); });
 }
 
+// A verb on one codeplug file (FILE, described by `fileHelp`), with --json
+// when `jsonHelp` is not null.
+struct FileOptions {
+    std::string file;
+    bool json = false;
+};
+void addFileVerb(CLI::App& app, CliContext& ctx, const char* name, const char* description, const char* fileHelp,
+                 const char* jsonHelp, void (*run)(CliContext&, const FileOptions&));
+
+// A verb on two files, each argument given by its CLI11 name ("A",
+// "-o,--output") and its help.
+struct TwoFileOptions {
+    std::string first;
+    std::string second;
+};
+struct FileArgument {
+    const char* name;
+    const char* help;
+};
+void addTwoFileVerb(CLI::App& app, CliContext& ctx, const char* name, const char* description, FileArgument first,
+                    FileArgument second, void (*run)(CliContext&, const TwoFileOptions&));
+
 // The codeplug file a radio verb takes: none, one to open first (FILE), or
 // one to write (-o).
 enum class RadioFile { None, Open, Output };

@@ -15,28 +15,22 @@
 
 namespace {
 
-struct RepackOptions {
-    std::string file;
-    std::string out;
-};
-
-void runRepack(CliContext& ctx, const RepackOptions& opt)
+void runRepack(CliContext& ctx, const TwoFileOptions& opt)
 {
+    const std::string& file = opt.first;
+    const std::string& out = opt.second;
     auto d = std::make_unique<CliDocument>(ctx.home);
-    if (!d->check(ctx, "repack", d->doc.open(opt.file))) return;
+    if (!d->check(ctx, "repack", d->doc.open(file))) return;
     std::string info;
-    CCodeplugFile::readFileInformation(opt.file, info);  // a file may have none
-    if (!d->check(ctx, "repack", d->doc.saveAs(opt.out, info))) return;
-    ctx.out << "repacked " << printable(opt.file) << " to " << printable(opt.out) << '\n';
+    CCodeplugFile::readFileInformation(file, info);  // a file may have none
+    if (!d->check(ctx, "repack", d->doc.saveAs(out, info))) return;
+    ctx.out << "repacked " << printable(file) << " to " << printable(out) << '\n';
 }
 
 }  // namespace
 
 void addRepackVerb(CLI::App& app, CliContext& ctx)
 {
-    auto declare = [](CLI::App& sub, RepackOptions& o) {
-        sub.add_option("FILE", o.file, "codeplug file to read")->required();
-        sub.add_option("-o,--output", o.out, "codeplug file to write")->required();
-    };
-    addVerb<RepackOptions>(app, ctx, "repack", "open a codeplug file and save it again as OUT", declare, runRepack);
+    addTwoFileVerb(app, ctx, "repack", "open a codeplug file and save it again as OUT",
+                   {"FILE", "codeplug file to read"}, {"-o,--output", "codeplug file to write"}, runRepack);
 }

@@ -12,11 +12,7 @@
 
 namespace {
 
-struct ValidateOptions {
-    std::string file;
-};
-
-void runValidate(CliContext& ctx, const ValidateOptions& opt)
+void runValidate(CliContext& ctx, const FileOptions& opt)
 {
     const std::string& path = opt.file;
     auto d = std::make_unique<CliDocument>(ctx.home);
@@ -35,8 +31,6 @@ void runValidate(CliContext& ctx, const ValidateOptions& opt)
 
 void addValidateVerb(CLI::App& app, CliContext& ctx)
 {
-    auto declare = [](CLI::App& sub, ValidateOptions& o) {
-        sub.add_option("FILE", o.file, "codeplug file to check")->required();
-    };
-    addVerb<ValidateOptions>(app, ctx, "validate", "list the invalid values of a codeplug file", declare, runValidate);
+    addFileVerb(app, ctx, "validate", "list the invalid values of a codeplug file", "codeplug file to check", nullptr,
+                runValidate);
 }

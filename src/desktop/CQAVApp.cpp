@@ -220,20 +220,29 @@ void CQAVApp::warnIfRangeNotAdded()
                              tr("The model database could not be written: %1").arg(QString::fromStdString(offer.error)));
 }
 
+TransferResult CQAVApp::runTransfer(CDlgCommProgress::Mode mode, std::function<TransferResult(SessionContext&)> session,
+                                    const std::function<void(CDlgCommProgress&)>& setUp)
+{
+    auto ctx = sessionContext();
+    CDlgCommProgress dlg(*m_host, mode,
+                         [ctx, session = std::move(session)](std::function<void(int)> progress) {
+                             ctx->progress = std::move(progress);
+                             return session(*ctx);
+                         },
+                         m_frame.get());
+    if (setUp) setUp(dlg);
+    dlg.exec();
+    return dlg.result();
+}
+
 void CQAVApp::readFromRadio()
 {
     auto buffer = std::make_shared<RadioImage>();
     buffer->fill(0);
-    auto ctx = sessionContext();
-    CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Read,
-                         [buffer, ctx](std::function<void(int)> progress) {
-                             ctx->progress = std::move(progress);
-                             return ::readFromRadio(*ctx, *buffer);
-                         },
-                         m_frame.get());
-    dlg.exec();
+    const TransferResult r = runTransfer(CDlgCommProgress::Mode::Read,
+                                         [buffer](SessionContext& ctx) { return ::readFromRadio(ctx, *buffer); });
     // Cancelled or failed: only the port where the radio answered is kept.
-    if (m_radio->finishRead(dlg.result(), *buffer)) warnIfRangeNotAdded();
+    if (m_radio->finishRead(r, *buffer)) warnIfRangeNotAdded();
     m_frame->refreshStatusBar();  // and the port where the radio answered
 }
 
@@ -245,15 +254,9 @@ void CQAVApp::writeToRadio()
         show(prepared);
         return;
     }
-    auto ctx = sessionContext();
-    CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Write,
-                         [buffer, ctx](std::function<void(int)> progress) {
-                             ctx->progress = std::move(progress);
-                             return ::writeToRadio(*ctx, *buffer);
-                         },
-                         m_frame.get());
-    dlg.exec();
-    if (m_radio->finishWrite(dlg.result(), *buffer)) {
+    const TransferResult r = runTransfer(CDlgCommProgress::Mode::Write,
+                                         [buffer](SessionContext& ctx) { return ::writeToRadio(ctx, *buffer); });
+    if (m_radio->finishWrite(r, *buffer)) {
         warnIfRangeNotAdded();
         // The radio information editors show the new programming stamp.
         for (CChildFrame* child : m_frame->childFrames())
@@ -268,19 +271,16 @@ void CQAVApp::writeTuneData()
     auto image = std::make_shared<RadioImage>();
     m_radio->prepareTuneData(*image);
     auto connection = std::make_shared<TuningConnection>();
-    auto ctx = sessionContext();
-    CDlgCommProgress dlg(*m_host, CDlgCommProgress::Mode::Write,
-                         [image, ctx, connection](std::function<void(int)> progress) {
-                             ctx->progress = std::move(progress);
-                             CRadioLink link(ctx->ports, ctx->timing);
-                             *connection = ::writeTuneData(link, *ctx, *image);
-                             return connection->result;
-                         },
-                         m_frame.get());
-    // The command asks nothing first: the transfer starts as the window opens.
-    dlg.setWindowTitle(LangText::caption(*m_host, Cmd::kWriteTuneData, tr("Write Tune Data")).remove('&'));
-    dlg.setStartOnShow(true);
-    dlg.exec();
+    auto session = [image, connection](SessionContext& ctx) {
+        CRadioLink link(ctx.ports, ctx.timing);
+        *connection = ::writeTuneData(link, ctx, *image);
+        return connection->result;
+    };
+    runTransfer(CDlgCommProgress::Mode::Write, session, [this](CDlgCommProgress& dlg) {
+        // The command asks nothing first: the transfer starts as the window opens.
+        dlg.setWindowTitle(LangText::caption(*m_host, Cmd::kWriteTuneData, tr("Write Tune Data")).remove('&'));
+        dlg.setStartOnShow(true);
+    });
     m_radio->finishTuneData(*connection);
     warnIfRangeNotAdded();
     m_frame->refreshStatusBar();

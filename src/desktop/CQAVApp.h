@@ -7,9 +7,11 @@
 // commands of the main window.
 #include "desktop/AppOptions.h"
 #include "desktop/CSplash.h"
+#include "frame/CDlgCommProgress.h"
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class AppRoot;
@@ -72,6 +74,10 @@ public:
     std::shared_ptr<SessionContext> sessionContext();
 
 private:
+    // Runs `session` in a progress dialog (set up by `setUp`) on a context
+    // made here; the dialog's result.
+    TransferResult runTransfer(CDlgCommProgress::Mode mode, std::function<TransferResult(SessionContext&)> session,
+                               const std::function<void(CDlgCommProgress&)>& setUp = {});
     void connectCommands();
     void show(const Outcome& outcome);
     void afterModelChange();

@@ -29,6 +29,28 @@ bool openFactory(CRadioLink& link, SessionContext& ctx, std::uint16_t mode, std:
     return r.outcome.ok;
 }
 
+// Moves every block of `plan` with `move`; the first that fails closes the
+// port and fails the session with `message` and the block's address.
+template <class Move>
+bool everyBlock(CRadioLink& link, const std::vector<BlockSpan>& plan, int message, TransferResult& r, Move move)
+{
+    for (const BlockSpan& b : plan) {
+        if (move(b)) continue;
+        link.close();
+        r.outcome = blockFailed(message, b.address);
+        return false;
+    }
+    return true;
+}
+
+// Leaves programming mode, closes the port and succeeds with `message`.
+void finish(CRadioLink& link, TransferResult& r, int message)
+{
+    link.setMode(Proto::Mode::Leave);
+    link.close();
+    r.outcome = Outcome{true, message, {}};
+}
+
 }  // namespace
 
 TransferResult factoryRead(CRadioLink& link, SessionContext& ctx, RadioImage& image)
@@ -36,18 +58,13 @@ TransferResult factoryRead(CRadioLink& link, SessionContext& ctx, RadioImage& im
     TransferResult r;
     if (!openFactory(link, ctx, Proto::Mode::Read, Proto::PasswordKind::BeforeRead, r)) return r;
     RadioImage buffer = image;
-    for (const BlockSpan& b : Plans::factoryRead()) {
-        if (!link.readBlock(b.address, b.length, buffer.data() + b.address)) {
-            link.close();
-            r.outcome = blockFailed(MsgId::kRadioReadFailed, b.address);
-            return r;
-        }
-    }
+    const bool all = everyBlock(link, Plans::factoryRead(), MsgId::kRadioReadFailed, r, [&](const BlockSpan& b) {
+        return link.readBlock(b.address, b.length, buffer.data() + b.address);
+    });
+    if (!all) return r;
     image = buffer;
     r.bandWordsRange = std::to_string(edgeMHz(image, 40)) + "-" + std::to_string(edgeMHz(image, 44));
-    link.setMode(Proto::Mode::Leave);
-    link.close();
-    r.outcome = Outcome{true, MsgId::kRadioReadDone, {}};
+    finish(link, r, MsgId::kRadioReadDone);
     return r;
 }
 
@@ -55,16 +72,10 @@ TransferResult factoryWrite(CRadioLink& link, SessionContext& ctx, const RadioIm
 {
     TransferResult r;
     if (!openFactory(link, ctx, Proto::Mode::Write, Proto::PasswordKind::BeforeWrite, r)) return r;
-    for (const BlockSpan& b : Plans::factoryWrite()) {
-        if (!link.writeBlock(b.address, b.length, image.data() + b.address)) {
-            link.close();
-            r.outcome = blockFailed(MsgId::kRadioWriteFailed, b.address);
-            return r;
-        }
-    }
-    link.setMode(Proto::Mode::Leave);
-    link.close();
-    r.outcome = Outcome{true, MsgId::kRadioWriteDone, {}};
+    const bool all = everyBlock(link, Plans::factoryWrite(), MsgId::kRadioWriteFailed, r, [&](const BlockSpan& b) {
+        return link.writeBlock(b.address, b.length, image.data() + b.address);
+    });
+    if (all) finish(link, r, MsgId::kRadioWriteDone);
     return r;
 }
 
