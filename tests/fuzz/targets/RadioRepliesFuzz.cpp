@@ -156,7 +156,9 @@ int fuzzRadioReplies(const std::uint8_t* data, std::size_t size)
 
     RadioImage image = patternImage();
     const RadioImage before = image;
-    std::string firmware;
+    const ModelValues model = settings.model();
+    const std::string version = settings.firmwareVersion();
+    const int port = settings.comPort();
     bool rangeChanged = false;
     switch (session % 9) {
     case 0:
@@ -165,9 +167,9 @@ int fuzzRadioReplies(const std::uint8_t* data, std::size_t size)
         break;
     case 1: (void)writeToRadio(ctx, image); break;
     case 2:
-        if (!factoryRead(link, ctx, image, firmware).outcome) FUZZ_CHECK(image == before);
+        if (!factoryRead(link, ctx, image).outcome) FUZZ_CHECK(image == before);
         break;
-    case 3: (void)factoryWrite(link, ctx, image, firmware); break;
+    case 3: (void)factoryWrite(link, ctx, image); break;
     case 4: (void)writeTuneSwitch(link, ctx, image); break;
     case 5: (void)writeTuneData(link, ctx, image); break;
     case 6: {
@@ -200,5 +202,9 @@ int fuzzRadioReplies(const std::uint8_t* data, std::size_t size)
         break;
     }
     }
+    // A session reports what it learned; it never changes the settings.
+    FUZZ_CHECK(settings.model().modelId == model.modelId && settings.model().modelName == model.modelName &&
+               settings.model().freqRange == model.freqRange && settings.firmwareVersion() == version &&
+               settings.comPort() == port);
     return 0;
 }
