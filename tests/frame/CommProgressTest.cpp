@@ -146,7 +146,11 @@ TEST(CommProgress, ARunningTransferCannotBeCancelledOrClosed)
     CDlgCommProgress dlg(host, CDlgCommProgress::Mode::Write, [&](std::function<void(int)> progress) {
         progress(40);
         while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        return TransferResult{Outcome{true, 1137, {}}, true, {}, "sim"};
+        TransferResult r;
+        r.outcome = Outcome{true, 1137, {}};
+        r.port = "sim";
+        r.identityAccepted = true;
+        return r;
     });
     BoxAnswerer answers;
     bool ended = false;
@@ -171,7 +175,11 @@ TEST(CommProgress, StartOnShowRunsTheSessionOnceWithoutOk)
     std::atomic<int> runs{0};
     CDlgCommProgress dlg(host, CDlgCommProgress::Mode::Write, [&](std::function<void(int)>) {
         ++runs;
-        return TransferResult{Outcome{true, 1153, {}}, true, {}, "sim"};
+        TransferResult r;
+        r.outcome = Outcome{true, 1153, {}};
+        r.port = "sim";
+        r.identityAccepted = true;
+        return r;
     });
     dlg.setStartOnShow(true);
     BoxAnswerer answers;
