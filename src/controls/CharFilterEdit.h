@@ -18,6 +18,10 @@ public:
     bool isAllowed(QChar c) const;
     bool isAllowed(const QString& text) const;
 
+    // The characters an edit put in: `after` is the text with the cursor
+    // just behind the insertion, `before` the text it replaced.
+    static QString insertedText(const QString& before, const QString& after, int cursor);
+
 signals:
     // Emitted with the beep whenever input was refused.
     void inputRefused();

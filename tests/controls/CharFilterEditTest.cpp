@@ -14,6 +14,7 @@ struct TypingCase {
     const char* typed;
     const char* expected;
     int refusals;
+    bool selectAll = false;  // the typing replaces the whole text
 };
 
 class CharFilterTyping : public ::testing::TestWithParam<TypingCase> {};
@@ -24,6 +25,7 @@ TEST_P(CharFilterTyping, KeepsOnlyAllowedCharactersAndBeepsOnTheRest)
     CCharFilterEdit edit(QString::fromLatin1(c.allowed));
     edit.setText(QString::fromLatin1(c.start));
     edit.end(false);
+    if (c.selectAll) edit.selectAll();
     QSignalSpy refused(&edit, &CCharFilterEdit::inputRefused);
     QTest::keyClicks(&edit, QString::fromLatin1(c.typed));
     EXPECT_EQ(edit.text().toStdString(), c.expected);
@@ -38,7 +40,37 @@ INSTANTIATE_TEST_SUITE_P(
                       // A text shown by the program may hold other characters
                       // (the word for off): they do not block typing after them.
                       TypingCase{"0123456789", "Off", "5", "Off5", 0},
-                      TypingCase{"", "", "any text", "any text", 0}));
+                      TypingCase{"", "", "any text", "any text", 0},
+                      // A character the text already holds is no licence to type it.
+                      TypingCase{"0123456789", "Off", "f", "Off", 1, true},
+                      TypingCase{"0123456789", "Off", "f", "Off", 1},
+                      TypingCase{"0123456789", "Off", "12", "12", 0, true}));
+
+TEST(CharFilterEdit, InsertedTextIsWhatLiesBeforeTheCursorAndWasNotThere)
+{
+    struct Case {
+        const char* before;
+        const char* after;
+        int cursor;
+        const char* inserted;
+    };
+    for (const Case& c : {Case{"Off", "f", 1, "f"}, Case{"Off", "Off5", 4, "5"}, Case{"Off", "Of", 2, ""},
+                          Case{"12", "1ab2", 3, "ab"}, Case{"aa", "aaa", 3, "a"}, Case{"aa", "aaa", 1, "a"},
+                          Case{"", "x", 9, "x"}}) {
+        EXPECT_EQ(CCharFilterEdit::insertedText(c.before, c.after, c.cursor).toStdString(), c.inserted)
+            << c.before << " -> " << c.after << " @" << c.cursor;
+    }
+}
+
+TEST(CharFilterEdit, PasteOverASelectionChecksEveryPastedCharacter)
+{
+    CCharFilterEdit edit(kDecimalDigits);
+    edit.setText(QStringLiteral("Off"));
+    edit.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("fO"));
+    edit.paste();
+    EXPECT_EQ(edit.text(), QStringLiteral("Off"));
+}
 
 TEST(CharFilterEdit, PasteIsTakenWholeOrNotAtAll)
 {
