@@ -2,6 +2,9 @@
 
 #include "frame/CRecordNavBar.h"
 #include "frame/FrameIds.h"
+#include "frame/LangText.h"
+#include "settings/TextIds.h"
+#include "frame/ProgramIcon.h"
 #include "frame/ViewBridge.h"
 
 #include <QCloseEvent>
@@ -21,7 +24,9 @@ CChildFrame::CChildFrame(int commandId, int recordLimit, QWidget* view, QWidget*
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     if (!view) {
-        auto* note = new QLabel(tr("This editor is not part of this build yet."));
+        auto* note = new QLabel;
+        note->setObjectName("editorMissing");
+        m_missing = note;
         note->setAlignment(Qt::AlignCenter);
         note->setMinimumSize(360, 160);
         view = note;
@@ -32,7 +37,7 @@ CChildFrame::CChildFrame(int commandId, int recordLimit, QWidget* view, QWidget*
     m_navBar->setListAvailable(commandId == TreeId::kChannel);
     column->addWidget(m_navBar);
     setWidget(body);
-    setWindowIcon(QIcon());
+    setWindowIcon(programIcon());
 
     connect(m_navBar, &CRecordNavBar::closeRequested, this, &QWidget::close);
     connect(m_navBar, &CRecordNavBar::printRequested, this, [this] { emit printRequested(this); });
@@ -47,6 +52,13 @@ CChildFrame::CChildFrame(int commandId, int recordLimit, QWidget* view, QWidget*
     connect(m_navBar, &CRecordNavBar::listRequested, this, [this] { ViewBridge::showList(m_view); });
     connect(m_navBar, &CRecordNavBar::navigate, this, [this](int action) { ViewBridge::navigate(m_view, action, 0); });
     resize(640, 440);
+}
+
+void CChildFrame::applyTexts(const IFrameHost& host)
+{
+    m_navBar->applyTexts(host);
+    if (m_missing)
+        m_missing->setText(LangText::message(host, MsgId::kEditorMissing, "This editor is not part of this build yet."));
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)

@@ -5,6 +5,8 @@
 #include <QPointer>
 
 class CRecordNavBar;
+class IFrameHost;
+class QLabel;
 class QScrollArea;
 
 class CChildFrame : public QMdiSubWindow {
@@ -18,6 +20,9 @@ public:
     int recordLimit() const { return m_recordLimit; }
     QWidget* view() const { return m_view; }
     CRecordNavBar* navBar() const { return m_navBar; }
+    // The texts of the window's own parts (its bar, the note that stands in
+    // for a missing editor) in the current language.
+    void applyTexts(const IFrameHost& host);
 
 signals:
     // Asked by the bar: the frame prints, shows help, moves the tree.
@@ -37,4 +42,5 @@ private:
     int m_recordLimit;
     QPointer<QWidget> m_view;
     CRecordNavBar* m_navBar;
+    QLabel* m_missing = nullptr;
 };

@@ -54,7 +54,7 @@ CRecordNavBar::CRecordNavBar(QWidget* parent) : QWidget(parent)
             QPalette pal = m_position->palette();
             pal.setColor(QPalette::Text, QColor(0, 0, 139));
             m_position->setPalette(pal);
-            m_position->setFixedWidth(70);
+            m_position->setFixedWidth(QFontMetrics(f).horizontalAdvance(QStringLiteral("88 / 88")) + 16);
             row->addWidget(m_position);
         }
     }
@@ -68,6 +68,7 @@ CRecordNavBar::CRecordNavBar(QWidget* parent) : QWidget(parent)
         connect(button(NavBarId::kFirst + action), &QPushButton::clicked, this,
                 [this, action] { emit navigate(action); });
     setMode({false, 0});
+    setPrintEnabled(false);
 }
 
 QPushButton* CRecordNavBar::addButton(int id, const QString& text)
@@ -77,8 +78,17 @@ QPushButton* CRecordNavBar::addButton(int id, const QString& text)
     b->setProperty("controlId", id);
     b->setAutoDefault(false);
     b->setFocusPolicy(Qt::TabFocus);
+    fitButton(b);
     m_buttons.push_back(b);
     return b;
+}
+
+void CRecordNavBar::fitButton(QPushButton* b)
+{
+    // A push button asks for a wide minimum of its own; ten of them do not
+    // fit an editor window, and a layout squeezed below its minimum lays
+    // its widgets over each other. The text decides the width instead.
+    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
 }
 
 QPushButton* CRecordNavBar::button(int controlId) const
@@ -115,6 +125,8 @@ void CRecordNavBar::setListAvailable(bool available)
     setMode(m_mode);
 }
 
+void CRecordNavBar::setPrintEnabled(bool enabled) { button(NavBarId::kPrint)->setEnabled(enabled); }
+
 QString CRecordNavBar::positionText() const { return m_position->text(); }
 
 void CRecordNavBar::applyTexts(const IFrameHost& host)
@@ -122,5 +134,10 @@ void CRecordNavBar::applyTexts(const IFrameHost& host)
     for (QPushButton* b : m_buttons) {
         const QString t = LangText::caption(host, b->property("controlId").toInt());
         if (!t.isEmpty()) b->setText(t);
+        // The tip is the control's text read by the tool-tip rule; a
+        // language without tips keeps the built-in one.
+        const QString tip = LangText::toolTip(t, host.languageIndex());
+        if (!tip.isEmpty()) b->setToolTip(tip);
+        fitButton(b);
     }
 }

@@ -20,6 +20,8 @@ public:
     void setPosition(int n, int count);
     // The list button serves editors that have a companion list (channels).
     void setListAvailable(bool available);
+    // Print follows the program's Print command: usable only while printing is.
+    void setPrintEnabled(bool enabled);
     QString positionText() const;
     void applyTexts(const IFrameHost& host);
 
@@ -34,6 +36,7 @@ signals:
 
 private:
     QPushButton* addButton(int id, const QString& text);
+    static void fitButton(QPushButton* button);
 
     NavBarMode m_mode;
     bool m_listAvailable = false;

@@ -21,9 +21,12 @@ QWidget* EditorSource::create(int commandId, QWidget* parent) const
     // Every change notice reaches every open editor through the relay.
     if (relay_) relay_->add(view);
     EditorContext* context = &context_;
+    // A page message is a plain note with an OK button, not a warning.
     QObject::connect(view, &CCustomFormView::pageMessage, view, [view, context](int stringId) {
-        QMessageBox::warning(view, view->window()->windowTitle(),
-                             QString::fromStdString(context->language().message(stringId)));
+        QMessageBox box(QMessageBox::NoIcon, view->window()->windowTitle(),
+                        QString::fromStdString(context->language().message(stringId)), QMessageBox::Ok, view);
+        box.setObjectName("pageMessage");
+        box.exec();
     });
     return view;
 }
@@ -47,6 +50,15 @@ void save(QWidget* view)
 void navigate(QWidget* view, int action, int recordNumber)
 {
     if (CCustomFormView* v = asView(view)) v->navigate(action, recordNumber);
+}
+
+bool position(QWidget* view, int& number, int& count)
+{
+    CCustomFormView* v = asView(view);
+    if (!v) return false;
+    number = v->currentIndex() + 1;
+    count = v->recordCount();
+    return true;
 }
 
 void showList(QWidget* view)

@@ -48,6 +48,10 @@ void save(QWidget* view);
 // Step to another record: action 0..5, or 6 with the 1-based record number.
 void navigate(QWidget* view, int action, int recordNumber);
 
+// Where the view stands: its one-based current record number (0 for none)
+// and its record count. False for a widget that is not an editor view.
+bool position(QWidget* view, int& number, int& count);
+
 // The list button of the navigation bar.
 void showList(QWidget* view);
 

@@ -11,7 +11,9 @@
 #include "frame/ViewBridge.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,4 +130,44 @@ TEST_F(FrameEditorsTest, AnEntryWithoutAnEditorSaysSoAndAsksHelpByItsId)
     emit f->navBar()->helpRequested();
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0], (QList<int>{TreeId::kScan}));
+}
+
+TEST_F(FrameEditorsTest, AnEntryWithoutANumberShowsWhereTheViewStands)
+{
+    CChildFrame* f = frame->openView(TreeId::kChannel, "Channel3");
+    ASSERT_EQ(viewOf(f)->currentIndex(), 2);
+    // The group entry opens the same window again without moving it.
+    EXPECT_EQ(frame->openView(TreeId::kChannel, "Channels"), f);
+    EXPECT_EQ(viewOf(f)->currentIndex(), 2);
+    EXPECT_EQ(f->navBar()->positionText(), "3 / 3");
+}
+
+TEST_F(FrameEditorsTest, TheBarsPrintFollowsThePrintCommand)
+{
+    CChildFrame* f = frame->openView(TreeId::kChannel, "Channel1");
+    QPushButton* print = f->navBar()->button(NavBarId::kPrint);
+    ASSERT_NE(print, nullptr);
+    EXPECT_FALSE(print->isEnabled());
+
+    int printed = 0;
+    frame->setCommandHandler(Cmd::kPrint, [&] { ++printed; });
+    EXPECT_TRUE(print->isEnabled());
+    print->click();
+    EXPECT_EQ(printed, 1);
+}
+
+TEST_F(FrameEditorsTest, APageMessageIsAPlainBox)
+{
+    CChildFrame* f = frame->openView(TreeId::kChannel, "Channel1");
+    auto* view = qobject_cast<CCustomFormView*>(f->view());
+    ASSERT_NE(view, nullptr);
+    int icon = -1;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            icon = box->icon();
+            box->accept();
+        }
+    });
+    emit view->pageMessage(1164);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
 }
