@@ -31,6 +31,9 @@ void CFrameDocumentObserver::codeplugReplaced(const std::string& path)
 
 void CFrameDocumentObserver::listCountsChanged() { m_frame.refreshTree(); }
 
+// The Log View lists the edits of the codeplug in hand only.
+void CFrameDocumentObserver::documentStarted() { m_frame.logBar()->clear(); }
+
 void CFrameDocumentObserver::statusChanged() { m_frame.refreshStatusBar(); }
 
 void CFrameDocumentObserver::titleChanged(const std::string& path)

@@ -69,6 +69,8 @@ struct EntryCase {
     const char* name;
     std::optional<QString> entered;   // nullopt: Cancel
     Bytes stored;
+    const char* loggedOld;  // what the change log is told the field showed
+    const char* loggedNew;
 };
 
 void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
@@ -95,14 +97,18 @@ TEST_P(WritePasswordEntry, SetsClearsOrKeepsTheWritePassword)
     ASSERT_FALSE(f.ctx.recordNotices.empty());
     EXPECT_EQ(f.ctx.recordNotices.back().controlId, 6355);
     EXPECT_EQ(f.ctx.recordNotices.back().label, "Radio Write/Tune/Dealer Data Password ");
+    EXPECT_EQ(f.ctx.recordNotices.back().text3, c.loggedOld);
+    EXPECT_EQ(f.ctx.recordNotices.back().text4, c.loggedNew);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, WritePasswordEntry,
-    ::testing::Values(EntryCase{"Cancel", std::nullopt, {'5', '5', '5', 0, 0, 0, 0, 0}},
-                      EntryCase{"EmptyClears", QString(), Bytes(8, 0)},
-                      EntryCase{"EightDigits", QStringLiteral("87654321"), {'8', '7', '6', '5', '4', '3', '2', '1'}},
-                      EntryCase{"LongerIsCut", QStringLiteral("1234567890"), {'1', '2', '3', '4', '5', '6', '7', '8'}}),
+    ::testing::Values(EntryCase{"Cancel", std::nullopt, {'5', '5', '5', 0, 0, 0, 0, 0}, "", ""},
+                      EntryCase{"EmptyClears", QString(), Bytes(8, 0), "555", ""},
+                      EntryCase{"EightDigits", QStringLiteral("87654321"), {'8', '7', '6', '5', '4', '3', '2', '1'},
+                                "555", "87654321"},
+                      EntryCase{"LongerIsCut", QStringLiteral("1234567890"), {'1', '2', '3', '4', '5', '6', '7', '8'},
+                                "555", "12345678"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DialogCase {
