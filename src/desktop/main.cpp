@@ -1,6 +1,8 @@
 // qav-cps: the desktop programming software.
 #include "desktop/AppOptions.h"
+#include "controls/ReadOnlyLook.h"
 #include "desktop/CQAVApp.h"
+#include "frame/ProgramIcon.h"
 #include "model/CCodeplugData.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsManager.h"
@@ -15,6 +17,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("qav-cps");
     QApplication::setOrganizationName("qav");
     QApplication::setApplicationVersion("1.0.0");
+    QApplication::setWindowIcon(programIcon());
+    ReadOnlyLook::install();
 
     const AppOptions options = AppOptions::parse(QApplication::arguments());
     if (!options.error.isEmpty()) {

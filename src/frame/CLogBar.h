@@ -15,9 +15,14 @@ struct LogColumn {
 class CLogBar : public QDockWidget {
     Q_OBJECT
 public:
-    CLogBar(const QString& objectName, std::initializer_list<LogColumn> columns, QWidget* parent = nullptr);
+    // titleId: the command that shows the bar; its text names the bar.
+    CLogBar(const QString& objectName, int titleId, const QString& builtInTitle,
+            std::initializer_list<LogColumn> columns, QWidget* parent = nullptr);
 
     void applyTexts(const IFrameHost& host);
+    // Narrows the columns in the proportions of their widths when the list
+    // is too narrow to show them all, so no column starts out of sight.
+    void fitColumns();
 
     // Invalid-value list: an entry is one line keyed by the reporting
     // record's key; the same key is listed once.
@@ -47,7 +52,12 @@ signals:
     // Double-click on a line: the frame may show the control that holds it.
     void lineActivated(int key, int controlId);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    int m_titleId;
+    QString m_builtInTitle;
     std::vector<LogColumn> m_columns;
     QTreeWidget* m_list;
 };

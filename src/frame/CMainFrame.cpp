@@ -10,7 +10,9 @@
 #include "frame/LangText.h"
 #include "frame/NavBarState.h"
 #include "frame/NavigationTable.h"
+#include "frame/ProgramIcon.h"
 #include "frame/ViewBridge.h"
+#include "settings/TextIds.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -49,6 +52,7 @@ bool isEditCommand(int id) { return id >= Cmd::kEditFirst && id <= Cmd::kEditLas
 CMainFrame::CMainFrame(IFrameHost& host, QWidget* parent) : QMainWindow(parent), m_host(host)
 {
     setObjectName("mainFrame");
+    setWindowIcon(programIcon());
     setProperty("controlId", FrameText::kMainTitle);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 
@@ -148,10 +152,10 @@ void CMainFrame::createDocks()
     addDockWidget(Qt::LeftDockWidgetArea, m_treeDock);
     resizeDocks({m_treeDock}, {260}, Qt::Horizontal);
 
-    m_log = new CLogBar("logViewBar", {{900, "Item", 200}, {901, "Value", 300}, {902, "Old", 200}, {903, "New", 200}}, this);
-    m_invalid = new CLogBar("invalidViewBar", {{915, "Item", 500}, {916, "Problem", 500}}, this);
-    m_log->setWindowTitle(tr("Log View"));
-    m_invalid->setWindowTitle(tr("Invalid View"));
+    m_log = new CLogBar("logViewBar", Cmd::kLogView, "Log View",
+                        {{900, "Time", 200}, {901, "Item", 300}, {902, "Old Value", 200}, {903, "New Value", 200}}, this);
+    m_invalid = new CLogBar("invalidViewBar", Cmd::kInvalidView, "Invalid View",
+                            {{915, "Invalid Value", 500}, {916, "Location", 500}}, this);
     for (CLogBar* bar : {m_log, m_invalid}) {
         bar->setAllowedAreas(Qt::AllDockWidgetAreas);
         addDockWidget(Qt::BottomDockWidgetArea, bar);
@@ -190,7 +194,7 @@ void CMainFrame::refreshAll()
     m_invalid->applyTexts(m_host);
     m_tabs->setWindowTitle(LangText::message(m_host, FrameText::kTabBarCaption, tr("Windows")));
     m_treeDock->setWindowTitle(QString());
-    for (CChildFrame* f : childFrames()) f->navBar()->applyTexts(m_host);
+    for (CChildFrame* f : childFrames()) f->applyTexts(m_host);
     m_tabs->refreshTitles();
     refreshStatusBar();
     updateTitle();
@@ -210,12 +214,18 @@ void CMainFrame::refreshStatusBar()
     m_paneRange->setText(QString::fromStdString(m_host.freqRange()) + " MHz");
     const QString device = QString::fromStdString(m_host.portDevice());
     if (device == "sim")
-        m_panePort->setText(tr("SIM"));
+        m_panePort->setText(LangText::message(m_host, MsgId::kSimPortPane, "SIM"));
     else if (!device.isEmpty())
         m_panePort->setText(device);
     else
         m_panePort->setText(LangText::format(LangText::message(m_host, FrameText::kPortPane, "COM%d"),
                                              {QString::number(m_host.comPort())}));
+    // A device path is longer than the pane's sample text: the pane grows
+    // to show it whole.
+    const QFontMetrics metrics = m_panePort->fontMetrics();
+    m_panePort->setMinimumWidth(std::max(metrics.horizontalAdvance(QStringLiteral(" COM4 ")),
+                                         metrics.horizontalAdvance(m_panePort->text())) + 12);
+    m_panePort->setToolTip(m_panePort->text());
     tick();
 }
 
@@ -280,6 +290,8 @@ void CMainFrame::updateCommandStates()
             enabled = enabled && anyChild;
         a->setEnabled(enabled);
     }
+    const bool printing = m_menus->action(Cmd::kPrint)->isEnabled();
+    for (CChildFrame* f : childFrames()) f->navBar()->setPrintEnabled(printing);
     // An open editor shows a check mark at its "&Edit" entry.
     for (int id : m_menus->commandIds()) {
         if (!isEditCommand(id)) continue;
@@ -313,8 +325,15 @@ CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
 {
     QWidget* view = m_editors ? m_editors->create(commandId, nullptr) : nullptr;
     auto* frame = new CChildFrame(commandId, recordLimit, view);
-    frame->navBar()->applyTexts(m_host);
+    frame->applyTexts(m_host);
+    // Wide enough for its navigation bar in the current language.
+    frame->resize(std::max(frame->width(), frame->minimumSizeHint().width()), frame->height());
+    const int earlier = static_cast<int>(m_mdi->subWindowList().size());
     m_mdi->addSubWindow(frame);
+    // Each new window steps one title bar down and right from the last, so
+    // none hides another completely; the steps start over after eight.
+    const int step = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    frame->move(QPoint(1, 1) * (earlier % 8) * step);
     connect(frame, &CChildFrame::closing, this, [this](CChildFrame* f) {
         // The node forgets its window at once: the window is only deleted
         // at the next turn of the event loop, too late for a reopen.
@@ -327,7 +346,11 @@ CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
     connect(frame, &QObject::destroyed, tabs, [tabs, frame] { tabs->removeFrame(frame); });
     connect(frame, &CChildFrame::navigated, this, &CMainFrame::onChildNavigated);
     connect(frame, &CChildFrame::helpRequested, this, &CMainFrame::helpRequested);
-    connect(frame, &CChildFrame::printRequested, this, &CMainFrame::printRequested);
+    // The bar's Print is the program's Print command, for this window.
+    connect(frame, &CChildFrame::printRequested, this, [this](CChildFrame* f) {
+        m_mdi->setActiveSubWindow(f);
+        runCommand(Cmd::kPrint);
+    });
     connect(frame, &QMdiSubWindow::windowStateChanged, this, [this, frame] { m_tabs->setActiveFrame(frame); });
     frame->show();
     m_tabs->addFrame(frame);
@@ -377,10 +400,12 @@ void CMainFrame::updateNavBar(CChildFrame* frame, const QString& itemText)
         m_tree->highlight(m_tree->numberedItem(id, n));
     } else {
         frame->navBar()->setMode(NavBarState::forPlain(id));
-        if (numberedKind) {
-            const int count = static_cast<int>(m_tree->itemsWithId(id).size());
-            frame->navBar()->setPosition(1, count);
-        }
+        // The entry names no record: the view stays where it is, and the
+        // display says where that is (a reactivated window may stand on
+        // any record).
+        int number = 0, count = 0;
+        if (numberedKind && ViewBridge::position(frame->view(), number, count))
+            frame->navBar()->setPosition(number, count);
     }
 }
 

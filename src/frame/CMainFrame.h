@@ -94,7 +94,6 @@ public:
 signals:
     // Help on the first of these context ids that has a topic.
     void helpRequested(const QList<int>& contextIds);
-    void printRequested(CChildFrame* frame);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -18,6 +18,13 @@ CViewManager::CViewManager(QWidget* parent) : QDockWidget(parent)
     m_tabs->setExpanding(false);
     m_tabs->setDocumentMode(true);
     m_tabs->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The bar keeps the height of a row of tabs with or without tabs, so the
+    // first and the last editor window do not move the docks below it (a
+    // tree that shifts under the mouse takes a double-click to the wrong
+    // entry).
+    m_tabs->addTab(QStringLiteral("X"));
+    m_tabs->setFixedHeight(m_tabs->sizeHint().height());
+    m_tabs->removeTab(0);
     setWidget(m_tabs);
     // The tabs are their own title: no caption row above them.
     auto* noTitle = new QWidget(this);

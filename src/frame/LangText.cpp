@@ -1,5 +1,6 @@
 #include "frame/LangText.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace LangText {
@@ -48,6 +49,17 @@ QString toolTip(const QString& text, int languageIndex)
         return QString(first).remove('&').trimmed();
     }
     return {};
+}
+
+QString plainText(const QString& commandText)
+{
+    QString text = commandText.section('\t', 0, 0);
+    static const QRegularExpression kBracketMnemonic(QStringLiteral("\\(&[^)]\\)"));
+    text.remove(kBracketMnemonic);
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove('&');
+    text.replace(QChar(1), '&');
+    return text.trimmed();
 }
 
 QString prompt(const QString& messageText)

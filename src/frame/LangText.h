@@ -30,6 +30,10 @@ QString format(const QString& pattern, const QStringList& args);
 // first "(", with any other language none.
 QString toolTip(const QString& commandText, int languageIndex);
 
+// A command's text as a window title: without its accelerator after a
+// tab, its mnemonic marker "&" and a mnemonic in brackets such as "(&L)".
+QString plainText(const QString& commandText);
+
 // Status-bar prompt: the part of a message text before the first "&".
 QString prompt(const QString& messageText);
 

@@ -32,6 +32,21 @@ TEST(LangText, ToolTipAndPrompt)
     EXPECT_EQ(LangText::prompt("No ampersand"), "No ampersand");
 }
 
+TEST(LangText, PlainTextDropsMnemonicsAndAccelerators)
+{
+    const struct {
+        const char* text;
+        const char* plain;
+    } cases[] = {
+        {"&Log View", "Log View"},
+        {"日志窗口(&L)", "日志窗口"},
+        {"&Save\tCtrl+S", "Save"},
+        {"Tune && Test", "Tune & Test"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LangText::plainText(QString::fromUtf8(c.text)), QString::fromUtf8(c.plain)) << c.text;
+}
+
 TEST(NavBarState, NumberedEntries)
 {
     struct Case {

@@ -6,14 +6,18 @@
 #include "frame/CRecordNavBar.h"
 #include "frame/CViewManager.h"
 #include "frame/FrameIds.h"
+#include "frame/ProgramIcon.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -166,4 +170,101 @@ TEST_F(MainFrameTest, LogViewListsEditsWithTheWindowAndKeepsTheNewest)
     for (int i = 0; i < CLogBar::kMaxLines + 5; ++i) frame->logEdit("Field", QString::number(i), "x");
     EXPECT_EQ(log->lineCount(), CLogBar::kMaxLines);
     EXPECT_EQ(log->line(CLogBar::kMaxLines - 1)[2], QString::number(CLogBar::kMaxLines + 4));
+}
+
+TEST_F(MainFrameTest, TheBarsAreToldApartAndShowEveryColumn)
+{
+    host.captions[910] = "Log";
+    host.captions[Cmd::kLogView] = "&Log View";
+    host.captions[Cmd::kInvalidView] = "&Invalid View";
+    frame->refreshAll();
+    EXPECT_EQ(frame->logBar()->windowTitle(), "Log View");
+    EXPECT_EQ(frame->invalidBar()->windowTitle(), "Invalid View");
+
+    // Every column starts inside the list at the bar's first width.
+    for (CLogBar* bar : {frame->logBar(), frame->invalidBar()}) {
+        bar->show();
+        bar->resize(700, 160);
+        QApplication::processEvents();
+        QTreeWidget* list = bar->list();
+        for (int c = 0; c < list->columnCount(); ++c)
+            EXPECT_LT(list->header()->sectionViewportPosition(c), list->viewport()->width() - 20)
+                << bar->objectName().toStdString() << " column " << c;
+    }
+}
+
+TEST_F(MainFrameTest, ThePortPaneShowsAWholeDevicePath)
+{
+    host.device = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+    frame->refreshStatusBar();
+    QApplication::processEvents();
+    QLabel* pane = frame->findChild<QLabel*>("pane59145");
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->text().toStdString(), host.device);
+    EXPECT_GE(pane->width(), pane->fontMetrics().horizontalAdvance(pane->text()));
+}
+
+TEST_F(MainFrameTest, EditorWindowsCarryTheProgramsIcon)
+{
+    const QImage icon = programIcon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(icon.isNull());
+    CChildFrame* f = frame->openView(TreeId::kRadio, "Radio Information");
+    EXPECT_EQ(f->windowIcon().pixmap(16, 16).toImage(), icon);
+    EXPECT_EQ(frame->windowIcon().pixmap(16, 16).toImage(), icon);
+}
+
+// The tab bar keeps its height with and without tabs: the tree below it
+// stays where it is, and no layout warning is printed.
+TEST_F(MainFrameTest, TheTabBarDoesNotMoveTheTree)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        warnings << m;
+    });
+    QApplication::processEvents();
+    const QPoint before = frame->tree()->mapTo(frame.get(), QPoint());
+    frame->openView(TreeId::kRadio, "Radio Information");
+    QApplication::processEvents();
+    const QPoint withTab = frame->tree()->mapTo(frame.get(), QPoint());
+    frame->closeAllWindows();
+    QApplication::processEvents();
+    const QPoint after = frame->tree()->mapTo(frame.get(), QPoint());
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(withTab, before);
+    EXPECT_EQ(after, before);
+    for (const QString& w : warnings) EXPECT_FALSE(w.contains("Negative sizes")) << w.toStdString();
+}
+
+TEST_F(MainFrameTest, NewEditorWindowsOpenAtDifferentPlaces)
+{
+    QList<QPoint> places;
+    for (int id : {TreeId::kRadio, TreeId::kMisc, TreeId::kPassword}) {
+        CChildFrame* f = frame->openView(id, "x");
+        places << f->pos();
+    }
+    EXPECT_NE(places[0], places[1]);
+    EXPECT_NE(places[1], places[2]);
+    EXPECT_NE(places[0], places[2]);
+}
+
+// With every button shown, in a language with long button texts, nothing
+// on the record bar lies over anything else.
+TEST_F(MainFrameTest, TheRecordBarsControlsDoNotOverlap)
+{
+    const char* texts[] = {"Close", "Print", "Help", "First", "Previous", "Next", "Last", "New", "Delete"};
+    for (int i = 0; i < 9; ++i) host.captions[NavBarId::kClose + i] = texts[i];
+    host.captions[NavBarId::kList] = "List";
+    frame->refreshAll();
+    CChildFrame* f = frame->openView(TreeId::kChannel, "Channel2");
+    f->navBar()->setPosition(16, 16);
+    QApplication::processEvents();
+    QList<QWidget*> shown;
+    for (QWidget* w : f->navBar()->findChildren<QWidget*>())
+        if (w->isVisible() && w->parentWidget() == f->navBar()) shown << w;
+    ASSERT_GE(shown.size(), 10);
+    for (int i = 0; i < shown.size(); ++i)
+        for (int j = i + 1; j < shown.size(); ++j)
+            EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                << shown[i]->objectName().toStdString() << " and " << shown[j]->objectName().toStdString();
 }
