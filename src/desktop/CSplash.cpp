@@ -10,6 +10,9 @@ CSplash::CSplash(const QString& picturePath, QWidget* mainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_main(mainWindow)
 {
     setObjectName("splash");
+    // Never shown (the window has no frame); it names the window for the
+    // window manager and for tools that look for it.
+    setWindowTitle(QStringLiteral("qav-cps"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_loaded = m_picture.load(picturePath);
     if (m_loaded) {
@@ -55,6 +58,10 @@ void CSplash::start()
     m_cursorSet = true;
     show();
     raise();
+    // The first key press is the user's way past the picture: the splash
+    // asks for the keyboard, or a window manager leaves it unfocused and
+    // the key goes nowhere.
+    activateWindow();
     m_first->start();
 }
 
