@@ -78,6 +78,9 @@ void applyToControl(QWidget* w, int id, const LanguageSource& lang, ListFill fil
 void applyLanguage(QWidget* window, int templateId, const LanguageSource& lang, ListFill fill)
 {
     if (!window) return;
+    // The template id is also the window's help topic when its focused
+    // control has none.
+    window->setProperty("templateId", templateId);
     const std::string title = lang.caption(templateId);
     if (!title.empty()) window->setWindowTitle(QString::fromStdString(title));
 

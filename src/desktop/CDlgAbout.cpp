@@ -6,6 +6,7 @@
 #include "frame/FrameHost.h"
 #include "frame/FrameIds.h"
 #include "frame/LangText.h"
+#include "settings/TextIds.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -17,7 +18,7 @@
 CDlgAbout::CDlgAbout(const IFrameHost& host, const QString& languageName, QWidget* parent) : QDialog(parent)
 {
     setObjectName("dlgAbout");
-    setWindowTitle(tr("About"));
+    setWindowTitle(LangText::caption(host, kTemplate, "About"));
     auto* column = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     auto* icon = new QLabel(this);
@@ -30,9 +31,12 @@ CDlgAbout::CDlgAbout(const IFrameHost& host, const QString& languageName, QWidge
     f.setPointSizeF(f.pointSizeF() * 1.3);
     name->setFont(f);
     text->addWidget(name);
-    text->addWidget(new QLabel(tr("Version %1").arg(QApplication::applicationVersion()), this));
+    text->addWidget(new QLabel(LangText::format(LangText::message(host, MsgId::kAboutVersion, "Version %s"),
+                                                {QApplication::applicationVersion()}),
+                               this));
     text->addWidget(new QLabel(languageName, this));
-    auto* note = new QLabel(tr("Programming software for analogue hand-held radios."), this);
+    auto* note = new QLabel(
+        LangText::message(host, MsgId::kAboutNote, "Programming software for analogue hand-held radios."), this);
     note->setWordWrap(true);
     text->addWidget(note);
     row->addLayout(text, 1);

@@ -3,14 +3,25 @@
 // context id (dialog, view, control or command), from the help folder of
 // the current language. A context without a page of its own shows the
 // first of its fallbacks that has one, else the contents page.
+//
+// The window is not modal. Shown while a modal dialog is open, it becomes
+// that dialog's companion window (a window belonging to the open dialog is
+// the only kind a modal dialog leaves usable), and returns to the window it
+// was made for when the dialog ends.
 #include <QDialog>
+#include <QPointer>
 
+class IFrameHost;
+class QPushButton;
 class QTextBrowser;
 
 class CHelpViewer : public QDialog {
     Q_OBJECT
 public:
     explicit CHelpViewer(QWidget* parent = nullptr);
+
+    // Its title, its button and its note in the current language.
+    void applyTexts(const IFrameHost& host);
 
     // The folder holding <id>.html and index.html.
     void setHelpFolder(const QString& folder) { m_folder = folder; }
@@ -25,7 +36,15 @@ public:
     QString pageFor(int contextId) const;
 
 private:
+    // Moves the window to the modal dialog now open, or back home.
+    void followModalDialog();
+    void dialogEnded();
+
+    QPointer<QWidget> m_home;
+    QPointer<QDialog> m_dialog;
     QTextBrowser* m_browser;
+    QPushButton* m_contents;
+    QString m_missingFormat = QStringLiteral("No help pages were found in %s.");
     QString m_folder;
     QString m_page;
 };

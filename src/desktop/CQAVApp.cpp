@@ -59,6 +59,7 @@ bool CQAVApp::start()
 {
     // The settings manager has read Settings.ini; now the language.
     m_settings.loadStartupLanguage();
+    m_qtTexts.follow(QString::fromStdString(m_settings.language().locale()));
 
     // F1 help for every window.
     m_helpKeys = new HelpKeyFilter(this);
@@ -127,13 +128,14 @@ QString CQAVApp::helpFolder() const
 
 CHelpViewer& CQAVApp::helpViewer()
 {
-    if (!m_help) m_help = std::make_unique<CHelpViewer>(m_frame.get());
+    if (!m_help) m_help = new CHelpViewer(m_frame.get());
     return *m_help;
 }
 
 void CQAVApp::showHelp(const QList<int>& contextIds)
 {
     CHelpViewer& viewer = helpViewer();
+    viewer.applyTexts(*m_host);
     viewer.setHelpFolder(helpFolder());
     viewer.showContext(contextIds);
 }
@@ -217,7 +219,9 @@ void CQAVApp::warnIfRangeNotAdded()
     const NewRangeOffer& offer = m_radio->lastRangeOffer();
     if (offer.result == NewRangeResult::WriteFailed)
         QMessageBox::warning(m_frame.get(), QString(),
-                             tr("The model database could not be written: %1").arg(QString::fromStdString(offer.error)));
+                             LangText::format(LangText::message(*m_host, MsgId::kModelDatNotWritten,
+                                                                "The model database could not be written: %s"),
+                                              {QString::fromStdString(offer.error)}));
 }
 
 TransferResult CQAVApp::runTransfer(CDlgCommProgress::Mode mode, std::function<TransferResult(SessionContext&)> session,
@@ -339,6 +343,7 @@ void CQAVApp::language()
     const Outcome o = m_document->resetForModel();
     if (!o.ok && o.message) show(o);
     m_settings.selectLanguage(index);
+    m_qtTexts.follow(QString::fromStdString(m_settings.language().locale()));
     afterModelChange();
     if (m_help && m_help->isVisible()) showHelp({0});
 }

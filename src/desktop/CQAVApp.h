@@ -7,6 +7,7 @@
 // commands of the main window.
 #include "desktop/AppOptions.h"
 #include "desktop/CSplash.h"
+#include "desktop/QtTranslations.h"
 #include "frame/CDlgCommProgress.h"
 
 #include <QObject>
@@ -99,7 +100,9 @@ private:
     NoticeRelay* m_relay = nullptr;
     std::unique_ptr<EditorSource> m_editorSource;
     std::unique_ptr<GuiPortOpener> m_ports;
-    std::unique_ptr<CHelpViewer> m_help;
+    // Owned by the main window; may belong to a modal dialog for a while.
+    QPointer<CHelpViewer> m_help;
     HelpKeyFilter* m_helpKeys = nullptr;
     QPointer<CSplash> m_splash;
+    QtTranslations m_qtTexts;
 };

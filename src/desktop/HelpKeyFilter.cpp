@@ -9,8 +9,10 @@
 
 QList<int> HelpKeyFilter::contextChain(const QWidget* widget)
 {
+    // The widget's own window ends the chain: a dialog's help never falls
+    // through to the topic of the window it was opened from.
     QList<int> ids;
-    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+    for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
         int id = w->property("qavControlId").toInt();
         if (id == 0) id = w->property("controlId").toInt();
         if (id == 0) id = w->property("templateId").toInt();

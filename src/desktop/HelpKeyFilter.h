@@ -9,7 +9,8 @@ class HelpKeyFilter : public QObject {
 public:
     using QObject::QObject;
 
-    // The context ids of a widget and its parents, innermost first.
+    // The context ids of a widget and its parents up to its window,
+    // innermost first.
     static QList<int> contextChain(const QWidget* widget);
 
 signals:

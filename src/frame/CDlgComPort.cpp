@@ -4,6 +4,7 @@
 #include "controls/DialogButtons.h"
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
+#include "frame/LangText.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -21,7 +22,7 @@ CDlgComPort::CDlgComPort(const IFrameHost& host, const Ports& ports, const PortC
     setWindowTitle(tr("Communication Port"));
     auto* column = new QVBoxLayout(this);
 
-    auto* box = new QGroupBox(tr("Port"), this);
+    auto* box = new QGroupBox(LangText::caption(host, 1020, "Port"), this);
     setControlId(box, 1020);
     auto* grid = new QGridLayout(box);
     m_group = new QButtonGroup(this);

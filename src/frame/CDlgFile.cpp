@@ -4,6 +4,7 @@
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 #include "frame/LangText.h"
+#include "settings/TextIds.h"
 #include "model/CodeplugFile.h"
 
 #include <QGridLayout>
@@ -57,7 +58,7 @@ CDlgFile::CDlgFile(const IFrameHost& host, Mode mode, const QString& path, const
     setDefaultSuffix(ext);
     QStringList filters = filtersFrom(LangText::message(host, 1212));
     if (filters.isEmpty()) filters << tr("Codeplug files (*.%1)").arg(ext);
-    filters << tr("All files (*)");
+    filters << LangText::message(host, MsgId::kAllFilesFilter, "All files (*)");
     setNameFilters(filters);
     if (!path.isEmpty()) selectFile(path);
 

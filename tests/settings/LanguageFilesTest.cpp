@@ -68,7 +68,7 @@ TEST(LanguageFiles, BothLanguagesHoldTheSameKeysOnce)
         for (const IniEntry& e : shipped::iniEntries(shipped::readFile(shipped::dataPath(file)))) {
             EXPECT_TRUE(keys.insert({e.section, e.key}).second) << file << ": [" << e.section << "] " << e.key << " twice";
             const bool settingName = e.section == "Setting" &&
-                                     (e.key == "Language" || e.key == "LanguageList" || e.key == "HelpFile");
+                                     (e.key == "Language" || e.key == "LanguageList" || e.key == "HelpFile" || e.key == "Locale");
             EXPECT_TRUE(settingName || std::regex_match(e.key, kTextKey)) << file << ": " << e.key;
             if (e.section != "Setting") {
                 EXPECT_EQ(e.key.substr(0, 3), "S00") << file << ": " << e.key;
@@ -96,7 +96,8 @@ TEST(LanguageFiles, TextsFitTheirBuffers)
         for (const IniEntry& e : shipped::iniEntries(shipped::readFile(shipped::dataPath(file)))) {
             std::size_t buffer = ProfileBuffer::kLong;
             if (e.key.rfind("S01", 0) == 0 || e.key.rfind("S03", 0) == 0) buffer = ProfileBuffer::kMessage;
-            if (e.key == "Language" || e.key == "LanguageList" || e.key == "HelpFile") buffer = ProfileBuffer::kShort;
+            if (e.key == "Language" || e.key == "LanguageList" || e.key == "HelpFile" || e.key == "Locale")
+                buffer = ProfileBuffer::kShort;
             EXPECT_LT(e.value.size(), buffer) << file << ": " << e.key;
         }
     }
@@ -134,7 +135,8 @@ TEST(LanguageFiles, FormatsTakeTheSameArgumentsInBothLanguages)
     // Texts that code fills in, with the conversions it supplies.
     const std::map<std::string, std::string> kFormats = {
         {"S0100818", "s"}, {"S0101138", "d"}, {"S0101139", "d"}, {"S0101142", "s"},
-        {"S0101244", "s"}, {"S0102231", "d"}, {"S0201604", "d"}, {"S0201605", "d"},
+        {"S0101244", "s"}, {"S0102231", "d"}, {"S0201604", "d"}, {"S0201605", "d"}, {"S0102241", "s"},
+        {"S0102246", "s"}, {"S0102247", "s"},
     };
     for (const char* file : kLanguageFiles) {
         for (const IniEntry& e : shipped::iniEntries(shipped::readFile(shipped::dataPath(file)))) {
