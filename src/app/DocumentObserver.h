@@ -19,9 +19,6 @@ public:
     virtual void codeplugReplaced(const std::string& path) { (void)path; }
     // New kept the factory defaults: bring the tree to the list counts.
     virtual void listCountsChanged() {}
-    // Another codeplug took the place of the edited one (New, Open, a read
-    // from the radio, a model reset): what was logged about the old one goes.
-    virtual void documentStarted() {}
     virtual void statusChanged() {}
     virtual void titleChanged(const std::string& path) { (void)path; }
     // Validation found invalid values: show the invalid-value bar if hidden.

@@ -85,7 +85,6 @@ Outcome DocumentService::resetForModel(bool useDefaultFile)
     // Either way the lists may now hold another number of records than the
     // tree shows (the factory defaults when no default file could be read).
     observer_.listCountsChanged();
-    observer_.documentStarted();
     // Entries of the previous codeplug name records that no longer exist.
     invalid_.clear();
     observer_.titleChanged(currentPath_);
@@ -144,7 +143,6 @@ Outcome DocumentService::openFile(const std::string& path, bool fromRecent, std:
     // Firmware before 1.02 left the DOS byte undefined.
     if (compareFirmwarePrefix(header, "1.02") < 0) store_.image()[kDosByte] = 0;
     store_.unpack();
-    observer_.documentStarted();
     observer_.codeplugReplaced(currentPath_);
     if (!fromRecent) {
         recent_.add(path);

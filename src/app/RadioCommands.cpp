@@ -37,7 +37,6 @@ Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage
     std::copy(image.begin(), image.end(), store_.image().begin());
     observer_.closeAllEditors();
     store_.unpack();
-    observer_.documentStarted();
     observer_.codeplugReplaced("");
     return result.outcome;
 }

@@ -6,7 +6,7 @@
 #include "frame/FrameHost.h"
 #include "frame/FrameIds.h"
 #include "frame/LangText.h"
-#include "settings/TextIds.h"
+#include "frame/FrameTextIds.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "desktop/CHelpViewer.h"
 
 #include "frame/LangText.h"
-#include "settings/TextIds.h"
+#include "frame/FrameTextIds.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -20,6 +20,7 @@
 #include "frame/CFrameDocumentObserver.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameIds.h"
+#include "frame/FrameTextIds.h"
 #include "frame/LangText.h"
 #include "frame/ViewBridge.h"
 #include "link/ImageSessions.h"
@@ -59,7 +60,7 @@ bool CQAVApp::start()
 {
     // The settings manager has read Settings.ini; now the language.
     m_settings.loadStartupLanguage();
-    m_qtTexts.follow(QString::fromStdString(m_settings.language().locale()));
+    m_qtTexts.follow(QtTranslations::localeOf(m_settings.languageFilePath()));
 
     // F1 help for every window.
     m_helpKeys = new HelpKeyFilter(this);
@@ -343,7 +344,7 @@ void CQAVApp::language()
     const Outcome o = m_document->resetForModel();
     if (!o.ok && o.message) show(o);
     m_settings.selectLanguage(index);
-    m_qtTexts.follow(QString::fromStdString(m_settings.language().locale()));
+    m_qtTexts.follow(QtTranslations::localeOf(m_settings.languageFilePath()));
     afterModelChange();
     if (m_help && m_help->isVisible()) showHelp({0});
 }

@@ -1,5 +1,7 @@
 #include "desktop/QtTranslations.h"
 
+#include "settings/ProfileFile.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -10,6 +12,13 @@ QtTranslations::QtTranslations() = default;
 QtTranslations::~QtTranslations()
 {
     if (m_translator) QCoreApplication::removeTranslator(m_translator.get());
+}
+
+QString QtTranslations::localeOf(const std::string& languageFile)
+{
+    ProfileFile file;
+    file.load(languageFile);
+    return QString::fromStdString(file.getString("Setting", "Locale", "en", ProfileBuffer::kShort));
 }
 
 QString QtTranslations::folder() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class QTranslator;
 
@@ -19,6 +20,10 @@ public:
     // speaks English).
     bool follow(const QString& locale);
     QString locale() const { return m_locale; }
+
+    // The locale a language file names ([Setting] Locale, as "zh_CN");
+    // "en" when it names none.
+    static QString localeOf(const std::string& languageFile);
 
     // Where the catalogues are looked for.
     static QString folder();

@@ -3,7 +3,7 @@
 #include "frame/CRecordNavBar.h"
 #include "frame/FrameIds.h"
 #include "frame/LangText.h"
-#include "settings/TextIds.h"
+#include "frame/FrameTextIds.h"
 #include "frame/ProgramIcon.h"
 #include "frame/ViewBridge.h"
 

@@ -4,7 +4,7 @@
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 #include "frame/LangText.h"
-#include "settings/TextIds.h"
+#include "frame/FrameTextIds.h"
 #include "model/CodeplugFile.h"
 
 #include <QGridLayout>

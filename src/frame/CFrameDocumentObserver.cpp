@@ -23,16 +23,21 @@ void CFrameDocumentObserver::commitEditors()
 
 void CFrameDocumentObserver::codeplugReplaced(const std::string& path)
 {
+    // The Log View lists the edits of the codeplug in hand only.
+    m_frame.logBar()->clear();
     // A file or a radio may bring another model: the tree, the menus and
     // the hidden entries are all rebuilt, as after a model change.
     m_frame.refreshAll();
     m_frame.setDocumentPath(QString::fromStdString(path));
 }
 
-void CFrameDocumentObserver::listCountsChanged() { m_frame.refreshTree(); }
-
-// The Log View lists the edits of the codeplug in hand only.
-void CFrameDocumentObserver::documentStarted() { m_frame.logBar()->clear(); }
+void CFrameDocumentObserver::listCountsChanged()
+{
+    // Told after New made a codeplug from the model's defaults: a new
+    // codeplug, whose Log View starts empty.
+    m_frame.logBar()->clear();
+    m_frame.refreshTree();
+}
 
 void CFrameDocumentObserver::statusChanged() { m_frame.refreshStatusBar(); }
 

@@ -22,7 +22,6 @@ public:
     void commitEditors() override;
     void codeplugReplaced(const std::string& path) override;
     void listCountsChanged() override;
-    void documentStarted() override;
     void statusChanged() override;
     void titleChanged(const std::string& path) override;
     void showInvalidValues() override;

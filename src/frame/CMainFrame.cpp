@@ -12,7 +12,7 @@
 #include "frame/NavigationTable.h"
 #include "frame/ProgramIcon.h"
 #include "frame/ViewBridge.h"
-#include "settings/TextIds.h"
+#include "frame/FrameTextIds.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -46,11 +46,6 @@ std::string LanguageFile::helpFile(std::string_view defaultValue) const
     return file_.getString(kSetting, "HelpFile", defaultValue, ProfileBuffer::kShort);
 }
 
-std::string LanguageFile::locale() const
-{
-    return file_.getString(kSetting, "Locale", "en", ProfileBuffer::kShort);
-}
-
 std::string LanguageFile::message(int id) const
 {
     return file_.getString(kSetting, languageKey(LanguagePrefix::Message, id), "", ProfileBuffer::kMessage);

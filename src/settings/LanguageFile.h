@@ -24,9 +24,6 @@ public:
     std::string languageName() const;                  // [Setting] Language, "English" when missing
     std::vector<std::string> languageList() const;     // [Setting] LanguageList, comma-separated
     std::string helpFile(std::string_view defaultValue) const;
-    // [Setting] Locale: the locale of the file's language (as "zh_CN"), which
-    // picks the toolkit's own translations; "en" when missing.
-    std::string locale() const;
 
     std::string message(int id) const;     // language string id (S01)
     std::string caption(int id) const;     // caption text id (S02)

@@ -70,15 +70,6 @@ constexpr int kFactoryModelNameEmpty = 1223; // factory mode: the model name is 
 constexpr int kPrintCancelledNoSection = 1228; // print tree: fourth attempt without a section
 constexpr int kPrintSelectSection = 1229; // print tree: no section chosen
 constexpr int kComPortPane = 2231;        // status bar port pane (format: port number)
-constexpr int kSimPortPane = 2240;        // status bar port pane: the simulated radio
-constexpr int kModelDatNotWritten = 2241; // the model database could not be written (format: reason)
-constexpr int kEditorMissing = 2242;      // an entry whose editor this build lacks
-constexpr int kAllFilesFilter = 2243;     // file dialogs: the filter for every file
-constexpr int kHelpTitle = 2244;          // title of the help window
-constexpr int kHelpContents = 2245;       // help window: the contents button
-constexpr int kHelpMissing = 2246;        // help window: no pages (format: folder)
-constexpr int kAboutVersion = 2247;       // About: the version line (format: version)
-constexpr int kAboutNote = 2248;          // About: what the program is
 constexpr int kReadyPrompt = 57345;       // default status-bar prompt
 }  // namespace MsgId
 

@@ -40,12 +40,11 @@ struct ScriptedPrompt : IPrompt {
 };
 
 struct CountingObserver : IDocumentObserver {
-    int closed = 0, committed = 0, replaced = 0, counts = 0, shown = 0, started = 0;
+    int closed = 0, committed = 0, replaced = 0, counts = 0, shown = 0;
     void closeAllEditors() override { ++closed; }
     void commitEditors() override { ++committed; }
     void codeplugReplaced(const std::string&) override { ++replaced; }
     void listCountsChanged() override { ++counts; }
-    void documentStarted() override { ++started; }
     void showInvalidValues() override { ++shown; }
 };
 

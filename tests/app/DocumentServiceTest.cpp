@@ -281,21 +281,3 @@ TEST_F(DocumentTest, ModelResetFollowsTheNewModelAndRange)
     EXPECT_EQ(store_->radioInfo.u8(12), 5);
     EXPECT_EQ(store_->radioInfo.text(0, 12), "QA-420");
 }
-
-// The window forgets what it logged about a codeplug once another takes its
-// place, and only then.
-TEST_F(DocumentTest, EveryReplacedCodeplugStartsAFreshDocument)
-{
-    const int afterFirstNew = observer_.started;
-    EXPECT_EQ(afterFirstNew, 1);
-    prompt_.answer = false;
-    EXPECT_FALSE(doc_->newDocument());
-    EXPECT_EQ(observer_.started, afterFirstNew);
-    prompt_.answer = true;
-    ASSERT_TRUE(doc_->newDocument());
-    EXPECT_EQ(observer_.started, afterFirstNew + 1);
-    EXPECT_FALSE(doc_->open(dir_ + "files/missing.qav"));
-    EXPECT_EQ(observer_.started, afterFirstNew + 1);
-    ASSERT_TRUE(doc_->open(makeCodeplug("b.qav", "1.03.00")));
-    EXPECT_EQ(observer_.started, afterFirstNew + 2);
-}

@@ -47,8 +47,12 @@ bool looksLikeListDefinition(const std::string& value)
 
 TEST(LanguageFiles, EveryNamedTextIdHasATextInEveryLanguage)
 {
-    const auto ids = shipped::parseTextIds(shipped::readFile(shipped::sourcePath("src/settings/TextIds.h")));
+    auto ids = shipped::parseTextIds(shipped::readFile(shipped::sourcePath("src/settings/TextIds.h")));
     ASSERT_GE(ids.size(), 40u) << "TextIds.h no longer reads as one constant per line";
+    // The texts only the desktop program's windows use.
+    const auto windowIds = shipped::parseTextIds(shipped::readFile(shipped::sourcePath("src/frame/FrameTextIds.h")));
+    ASSERT_GE(windowIds.size(), 9u) << "FrameTextIds.h no longer reads as one constant per line";
+    ids.insert(ids.end(), windowIds.begin(), windowIds.end());
     for (const char* file : kLanguageFiles) {
         const LanguageFile lang = loadLanguage(file);
         for (const auto& id : ids) {

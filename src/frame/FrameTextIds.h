@@ -1,0 +1,17 @@
+#pragma once
+// Numbers of the language-file texts that only the desktop program's windows
+// use. The test that keeps the shipped language files in step with
+// settings/TextIds.h reads this file too, so keep each on its own line in
+// the form `constexpr int kName = number;`.
+
+namespace MsgId {
+constexpr int kSimPortPane = 2240;        // status bar port pane: the simulated radio
+constexpr int kModelDatNotWritten = 2241; // the model database could not be written (format: reason)
+constexpr int kEditorMissing = 2242;      // an entry whose editor this build lacks
+constexpr int kAllFilesFilter = 2243;     // file dialogs: the filter for every file
+constexpr int kHelpTitle = 2244;          // title of the help window
+constexpr int kHelpContents = 2245;       // help window: the contents button
+constexpr int kHelpMissing = 2246;        // help window: no pages (format: folder)
+constexpr int kAboutVersion = 2247;       // About: the version line (format: version)
+constexpr int kAboutNote = 2248;          // About: what the program is
+}  // namespace MsgId
