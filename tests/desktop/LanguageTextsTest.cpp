@@ -32,10 +32,10 @@
 namespace {
 
 // Words that are the same in every language: units, signalling names,
-// port names, key names.
-const QStringList kUniversal = {"COM", "MHz", "CTCSS", "CDCSS", "VOX", "DTMF", "QFX", "ATIS", "PTT", "QAV",
-                                "qav",  "Ctrl", "Shift", "Alt",  "Del", "Esc",   "dev",  "tty", "USB", "lng",
-                                "Model", "dat", "ini"};
+// port names, key names, parts of paths, and the name of the English
+// language itself.
+const QStringList kUniversal = {"COM",  "MHz", "CTCSS", "CDCSS", "VOX", "DTMF", "QFX", "ATIS", "PTT",  "QAV",
+                                "qav",  "Ctrl", "Shift", "Alt",  "Del", "Esc",  "dev", "ttyUSB", "tmp", "English"};
 
 QStringList englishWords(const QString& text)
 {
