@@ -24,4 +24,6 @@ public:
     // Validation found invalid values: show the invalid-value bar if hidden.
     virtual void showInvalidValues() {}
     virtual void recentFilesChanged() {}
+    // The codeplug became modified or unmodified (the window title's mark).
+    virtual void modifiedChanged(bool modified) { (void)modified; }
 };

@@ -49,13 +49,32 @@ std::size_t DocumentService::validate()
 Outcome DocumentService::newDocument()
 {
     if (firstNewDone_) {
-        if (!prompt_.confirm(MsgId::kNewConfirm, settings_.message(MsgId::kNewConfirm), PromptButtons::OkCancel))
-            return cancelled();
+        Outcome confirmed = confirmReplace(PromptButtons::OkCancel);
+        if (!confirmed) return confirmed;
     }
     firstNewDone_ = true;
     Outcome result = resetForModel();
     invalid_.clear();
     return result;
+}
+
+CCodeplugData::Image DocumentService::newImage(bool useDefaultFile, bool& fromFile)
+{
+    // The factory defaults packed in a store of their own: the bytes a
+    // short default file does not hold are the factory ones, never those
+    // of the codeplug open before.
+    CCodeplugData factory;
+    factory.setStampSource([this] { return store_.stampNow(); });
+    factory.loadDefaults(settings_.model());
+    factory.pack();
+    CCodeplugData::Image image = factory.image();
+    std::size_t count = 0;
+    fromFile = useDefaultFile && CCodeplugFile::readImage(settings_.defaultCodeplugPath(), image, count);
+    if (fromFile) {
+        const ProgrammingStamp stamp = store_.stampNow();
+        std::copy(stamp.begin(), stamp.end(), image.begin() + kStampImageOffset);
+    }
+    return image;
 }
 
 Outcome DocumentService::resetForModel(bool useDefaultFile)
@@ -64,7 +83,6 @@ Outcome DocumentService::resetForModel(bool useDefaultFile)
     // accepted model with its first name and first range.
     applyModelChoice(settings_, completeModelChoice(currentModelChoice(settings_), settings_, true));
     observer_.closeAllEditors();
-    const std::string defaultFile = settings_.defaultCodeplugPath();
     settings_.setFirmwareVersion(kNewFirmware);
     ranges_.load(settings_);  // also gives the model values the band flags of the range
     currentPath_.clear();
@@ -73,13 +91,11 @@ Outcome DocumentService::resetForModel(bool useDefaultFile)
     store_.clearLists();
     store_.loadDefaults(settings_.model());
 
-    CCodeplugData::Image image = store_.image();
-    std::size_t count = 0;
-    if (useDefaultFile && CCodeplugFile::readImage(defaultFile, image, count)) {
+    bool fromFile = false;
+    const CCodeplugData::Image image = newImage(useDefaultFile, fromFile);
+    if (fromFile) {
         observer_.closeAllEditors();
         store_.image() = image;
-        const ProgrammingStamp stamp = store_.stampNow();
-        std::copy(stamp.begin(), stamp.end(), store_.image().begin() + kStampImageOffset);
         store_.unpack();
     }
     // Either way the lists may now hold another number of records than the
@@ -88,6 +104,7 @@ Outcome DocumentService::resetForModel(bool useDefaultFile)
     // Entries of the previous codeplug name records that no longer exist.
     invalid_.clear();
     observer_.titleChanged(currentPath_);
+    markUnmodified();
     return Outcome::success();
 }
 
@@ -102,11 +119,10 @@ Outcome DocumentService::openRecent(std::size_t index)
 
 Outcome DocumentService::openFile(const std::string& path, bool fromRecent, std::size_t recentIndex)
 {
-    currentPath_ = path;
     // Everything is read and checked before anything changes, so a refused
-    // file leaves the program describing the codeplug it still holds.
+    // file leaves the program describing the codeplug it still holds, under
+    // the path it was opened from or saved to.
     auto refuse = [&](int message, std::string reason) {
-        currentPath_.clear();
         return Outcome::failure(message, {path, std::move(reason)});
     };
 
@@ -129,7 +145,7 @@ Outcome DocumentService::openFile(const std::string& path, bool fromRecent, std:
     if (compareFirmwarePrefix(header, "1.04") > 0)
         return refuse(fromRecent ? MsgId::kRecentTooNew : MsgId::kOpenTooNew, "firmware " + fields.firmware);
 
-    CCodeplugData::Image image = store_.image();
+    CCodeplugData::Image image{};
     std::size_t count = 0;
     if (!CCodeplugFile::readImage(path, image, count, &reason)) return refuse(MsgId::kOpenUnreadable, reason);
 
@@ -138,11 +154,23 @@ Outcome DocumentService::openFile(const std::string& path, bool fromRecent, std:
     settings_.setFirmwareVersion(fields.firmware);
     ranges_.load(settings_);
 
+    // A short image block (accepted: such files exist) fills the leading
+    // bytes of what New makes for the file's model, so the result never
+    // depends on the codeplug that was open before.
+    if (count < image.size()) {
+        bool fromFile = false;
+        CCodeplugData::Image base = newImage(true, fromFile);
+        std::copy_n(image.begin(), count, base.begin());
+        image = base;
+    }
+
+    currentPath_ = path;
     store_.image() = image;
     observer_.closeAllEditors();
     // Firmware before 1.02 left the DOS byte undefined.
     if (compareFirmwarePrefix(header, "1.02") < 0) store_.image()[kDosByte] = 0;
     store_.unpack();
+    markUnmodified();
     observer_.codeplugReplaced(currentPath_);
     if (!fromRecent) {
         recent_.add(path);
@@ -163,7 +191,9 @@ Outcome DocumentService::save()
     if (!fileExists(currentPath_)) return saveAs();
     observer_.commitEditors();
     store_.pack();
-    return writeTo(currentPath_, "");
+    Outcome result = writeTo(currentPath_, "");
+    if (result) markUnmodified();
+    return result;
 }
 
 Outcome DocumentService::saveAs()
@@ -183,9 +213,12 @@ Outcome DocumentService::saveAs(const std::string& path, const std::string& info
     if (validate() != 0) return Outcome::failure(MsgId::kInvalidValues);
     observer_.commitEditors();
     store_.pack();
-    currentPath_ = path;
+    // The path becomes the current one only once the file is written: after
+    // a failure Save still writes where it wrote before.
     Outcome result = writeTo(path, info);
     if (!result) return result;
+    currentPath_ = path;
+    markUnmodified();
     observer_.titleChanged(currentPath_);
     recent_.add(path);
     observer_.recentFilesChanged();
@@ -198,3 +231,45 @@ Outcome DocumentService::writeTo(const std::string& path, const std::string& inf
     if (!file.setHeader(currentHeader())) return Outcome::failure(MsgId::kSaveFailed, {path, "the header was refused"});
     return file.write(path, info, store_.image(), CCodeplugFile::EmptyInfo::KeepExisting);
 }
+
+Outcome DocumentService::settleChanges(int messageId)
+{
+    observer_.commitEditors();
+    noteEdit();
+    if (!isModified()) return Outcome::success();
+    switch (prompt_.askSaveChanges(messageId, settings_.message(messageId))) {
+    case SaveChoice::Discard: return Outcome::success();
+    case SaveChoice::Save: return save();  // its failure (or cancel) stops the command
+    case SaveChoice::Cancel: break;
+    }
+    return cancelled();
+}
+
+Outcome DocumentService::confirmReplace(PromptButtons buttons)
+{
+    observer_.commitEditors();
+    noteEdit();
+    // A modified codeplug: its save question is the confirmation.
+    if (isModified()) return settleChanges(MsgId::kReplaceSaveQuestion);
+    if (!prompt_.confirm(MsgId::kNewConfirm, settings_.message(MsgId::kNewConfirm), buttons)) return cancelled();
+    return Outcome::success();
+}
+
+void DocumentService::noteEdit()
+{
+    if (revision_.noteChange(store_)) observer_.modifiedChanged(isModified());
+}
+
+void DocumentService::noteHeaderChange()
+{
+    revision_.bump();
+    observer_.modifiedChanged(true);
+}
+
+void DocumentService::markUnmodified()
+{
+    revision_.markSaved(store_);
+    observer_.modifiedChanged(false);
+}
+
+void DocumentService::absorbRadioChanges() { revision_.absorb(store_); }

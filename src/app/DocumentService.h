@@ -8,17 +8,18 @@
 // or "cancelled" (not ok, message 0) when the user backed out. Questions go
 // to the IPrompt, window work to the IDocumentObserver.
 #include "app/DocumentObserver.h"
+#include "app/DocumentRevision.h"
 #include "app/InvalidValueList.h"
 #include "app/RecentFiles.h"
+#include "model/CCodeplugData.h"
 #include "model/CodeplugFileHeader.h"
 #include "model/RangeList.h"
 #include "settings/Outcome.h"
+#include "settings/Prompt.h"
 
 #include <string>
 
-class CCodeplugData;
 class CSettingsManager;
-class IPrompt;
 
 class DocumentService {
 public:
@@ -30,8 +31,9 @@ public:
 
     DocumentService(CSettingsManager& settings, CCodeplugData& store, IPrompt& prompt, IDocumentObserver& observer);
 
-    // Command New: the first call (at start-up) asks nothing, later ones ask
-    // message 800 first. Then the New procedure and an empty invalid list.
+    // Command New: the first call (at start-up) asks nothing; later ones
+    // ask to save a modified codeplug first (settleChanges), or message 800
+    // when it is unmodified. Then the New procedure and an empty invalid list.
     Outcome newDocument();
     // The New procedure alone: the default codeplug of the current model
     // (its default file when readable, the factory defaults otherwise).
@@ -40,8 +42,10 @@ public:
     // default file exists.
     Outcome resetForModel(bool useDefaultFile = true);
 
-    // Open of a chosen file. On failure only the current path changes (it
-    // is emptied); model values, firmware text and codeplug stay.
+    // Open of a chosen file. On failure the current path, model values,
+    // firmware text and codeplug stay as they were. An image block shorter
+    // than the image fills only its leading bytes; the rest comes from the
+    // default codeplug of the file's model as New would make it.
     Outcome open(const std::string& path);
     // Open of recent entry `index` (0-3).
     Outcome openRecent(std::size_t index);
@@ -52,8 +56,29 @@ public:
     // Save As, asking for the file and its information text.
     Outcome saveAs();
     // Save As to a file chosen already; an empty `info` keeps the text of a
-    // file being replaced.
+    // file being replaced. On failure the current path stays the previous one.
     Outcome saveAs(const std::string& path, const std::string& info);
+
+    // Before a command replaces or closes the codeplug: when it changed
+    // since it was last saved (editors committed first), asks `messageId`
+    // with save / discard / cancel. Save runs Save (Save As without a
+    // file). Success means the command may go on; a cancelled or failed
+    // save, or Cancel, stops it (a failed save carries its message).
+    Outcome settleChanges(int messageId);
+    // Before the codeplug is replaced by the model's default one (New, a
+    // model change): the save question when it is modified, else message
+    // 800 with `buttons`.
+    Outcome confirmReplace(PromptButtons buttons);
+    // Committed editors' changes: a new revision when the records changed.
+    void noteEdit();
+    // A change outside the records that is saved with the codeplug.
+    void noteHeaderChange();
+    // The codeplug now holds what the radio or a file holds: unmodified.
+    void markUnmodified();
+    // What a write put back (the programming stamp) is not an edit.
+    void absorbRadioChanges();
+    bool isModified() const { return revision_.modified(); }
+    const DocumentRevision& revision() const { return revision_; }
 
     // The check that guards every save and write: number of invalid values.
     std::size_t validate();
@@ -71,6 +96,9 @@ public:
 private:
     Outcome openFile(const std::string& path, bool fromRecent, std::size_t recentIndex);
     Outcome writeTo(const std::string& path, const std::string& info);
+    // The image New makes for the current model: its default codeplug file
+    // over the factory defaults; false in `fromFile` when none was read.
+    CCodeplugData::Image newImage(bool useDefaultFile, bool& fromFile);
 
     CSettingsManager& settings_;
     CCodeplugData& store_;
@@ -83,4 +111,5 @@ private:
     RangeList ranges_;
     InvalidValueList invalid_;
     bool firstNewDone_ = false;
+    DocumentRevision revision_;
 };

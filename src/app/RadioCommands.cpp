@@ -37,6 +37,7 @@ Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage
     std::copy(image.begin(), image.end(), store_.image().begin());
     observer_.closeAllEditors();
     store_.unpack();
+    document_.markUnmodified();  // it holds what the radio holds
     observer_.codeplugReplaced("");
     return result.outcome;
 }
@@ -73,6 +74,7 @@ Outcome RadioCommands::finishWrite(const TransferResult& result, const RadioImag
     const std::size_t at = 32;
     std::copy(image.begin() + at, image.begin() + at + 8, store_.image().begin() + at);
     store_.mapper().unpackRadioInfo(store_);
+    document_.absorbRadioChanges();
     observer_.statusChanged();
     return result.outcome;
 }

@@ -155,15 +155,6 @@ bool RadioCliSession::check(const std::string& verb, const Outcome& outcome)
     return m_ctx.check(verb, outcome, m_root.text(outcome));
 }
 
-SimRadio::Memory factoryMemory(const ModelValues& model)
-{
-    auto store = std::make_unique<CCodeplugData>();
-    store->loadDefaults(model);
-    store->pack();
-    SimRadio::Memory mem;
-    std::copy(store->image().begin(), store->image().end(), mem.begin());
-    return mem;
-}
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "settings/Outcome.h"
 #include "settings/Prompt.h"
 #include "settings/SettingsManager.h"
-#include "sim/SimRadio.h"
+#include "sim/SimFactoryRadio.h"
 #include "sim/SimTransport.h"
 
 #include <memory>
@@ -93,6 +93,3 @@ private:
     bool m_progressShown = false;
 };
 
-// The factory image of the current model, what the simulated radio holds
-// when it is given no codeplug file.
-SimRadio::Memory factoryMemory(const ModelValues& model);

@@ -1,31 +1,47 @@
 #include "desktop/AppOptions.h"
 
+QString AppOptions::usage()
+{
+    return "usage: qav-cps [--no-splash] [--home DIR] [FILE]\n"
+           "       qav-cps --help | --version\n"
+           "\n"
+           "  FILE          codeplug file to open at start-up (default: a new codeplug)\n"
+           "  --no-splash   show the main window at once, without the splash picture\n"
+           "  --home DIR    use DIR as the program directory (Model.dat, Settings.ini,\n"
+           "                language files, default codeplugs, help pages)\n"
+           "  -h, --help    print this help and exit\n"
+           "  --version     print the program's version and exit\n";
+}
+
 AppOptions AppOptions::parse(const QStringList& arguments)
 {
     AppOptions o;
+    auto fail = [&o](const QString& message) {
+        if (o.error.isEmpty()) o.error = message;  // the first fault is the one to report
+    };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
-        if (a == "--no-splash") {
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (a == "--no-splash") {
             o.splash = false;
         } else if (a == "--home") {
-            if (i + 1 >= arguments.size()) {
-                o.error = "--home needs a directory";
-                return o;
-            }
-            o.home = arguments[++i];
+            if (i + 1 >= arguments.size()) fail("--home needs a directory");
+            else o.home = arguments[++i];
         } else if (a.startsWith("--home=")) {
             o.home = a.mid(7);
         } else if (a.startsWith("-") && a != "-") {
             // Qt's own options (-platform, -style ...) were taken out by
             // QApplication already; anything left is ours and unknown.
-            o.error = QString("unknown option %1").arg(a);
-            return o;
+            fail(QString("unknown option %1").arg(a));
         } else if (o.file.isEmpty()) {
             o.file = a;
         } else {
-            o.error = "only one codeplug file can be opened";
-            return o;
+            fail("only one codeplug file can be opened");
         }
     }
+    if (o.help || o.version) o.error.clear();
     return o;
 }

@@ -1,13 +1,19 @@
 #pragma once
-// The desktop program's command line: [--no-splash] [--home DIR] [FILE].
+// The desktop program's command line: [--no-splash] [--home DIR] [FILE],
+// or --help / --version alone.
 #include <QString>
 #include <QStringList>
 
 struct AppOptions {
     bool splash = true;
+    bool help = false;     // --help, -h: print the usage and end
+    bool version = false;  // --version: print the version and end
     QString home;       // program directory override; empty: the usual one
     QString file;       // codeplug to open at start-up; empty: New
     QString error;      // set when the command line is wrong
 
+    // --help and --version win over anything else on the line, so they
+    // work even beside options the window system would have taken.
     static AppOptions parse(const QStringList& arguments);
+    static QString usage();
 };

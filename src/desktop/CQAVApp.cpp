@@ -83,13 +83,20 @@ bool CQAVApp::start()
     m_relay = new NoticeRelay(this);
     // Every finished edit that changed what a field shows goes to the Log View.
     connect(m_relay, &NoticeRelay::relayed, this, [this](const ChangeNotice& n) {
+        // Whatever the notice was, the document looks whether a record changed.
+        m_document->noteEdit();
         if (n.action != NoticeAction::kEdited || n.text3 == n.text4 || !m_frame) return;
         m_frame->logEdit(QString::fromStdString(n.fieldName), QString::fromStdString(n.text3),
                          QString::fromStdString(n.text4));
     });
     m_editorSource = std::make_unique<EditorSource>(*m_editorContext, m_relay);
     m_frame->setEditorSource(m_editorSource.get());
-    m_ports = std::make_unique<GuiPortOpener>();
+    // The simulated radio answers as the current model, when it is one the
+    // program accepts.
+    m_ports = std::make_unique<GuiPortOpener>([this]() -> const ModelValues* {
+        const ModelValues& m = m_settings.model();
+        return m_settings.language().isAcceptedIdentifier(m.modelId) ? &m : nullptr;
+    });
     connectCommands();
 
     // The first codeplug: the named file, or New (which asks nothing now).
@@ -143,6 +150,13 @@ void CQAVApp::showHelp(const QList<int>& contextIds)
 
 void CQAVApp::show(const Outcome& outcome) { m_prompt->show(outcome); }
 
+bool CQAVApp::settleChanges(int messageId)
+{
+    const Outcome o = m_document->settleChanges(messageId);
+    if (!o.ok && o.message) show(o);
+    return o.ok;
+}
+
 void CQAVApp::connectCommands()
 {
     CMainFrame& f = *m_frame;
@@ -159,7 +173,7 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kModelInfo, [this] { modelInformation(); });
     f.setCommandHandler(Cmd::kComPort, [this] { communicationPort(); });
     f.setCommandHandler(Cmd::kLanguage, [this] { language(); });
-    f.setSaveHandler([this] { return save(); });
+    f.setCloseGuard([this] { return settleChanges(MsgId::kCloseSaveQuestion); });
     connect(&f, &CMainFrame::helpRequested, this, &CQAVApp::showHelp);
 }
 
@@ -173,6 +187,7 @@ void CQAVApp::newDocument()
 
 void CQAVApp::open()
 {
+    if (!settleChanges(MsgId::kReplaceSaveQuestion)) return;
     CDlgFile dlg(*m_host, CDlgFile::Mode::Open, QString::fromStdString(m_document->currentPath()), nullptr,
                  m_frame.get());
     if (dlg.exec() != QDialog::Accepted || dlg.chosenPath().isEmpty()) return;
@@ -183,6 +198,7 @@ void CQAVApp::open()
 
 void CQAVApp::openRecent(int index)
 {
+    if (!settleChanges(MsgId::kReplaceSaveQuestion)) return;
     const Outcome o = m_document->openRecent(static_cast<std::size_t>(index));
     if (!o.ok && o.message) show(o);
     m_frame->refreshStatusBar();
@@ -242,6 +258,8 @@ TransferResult CQAVApp::runTransfer(CDlgCommProgress::Mode mode, std::function<T
 
 void CQAVApp::readFromRadio()
 {
+    // Asked before the transfer: a read that worked replaces the codeplug.
+    if (!settleChanges(MsgId::kReplaceSaveQuestion)) return;
     auto buffer = std::make_shared<RadioImage>();
     buffer->fill(0);
     const TransferResult r = runTransfer(CDlgCommProgress::Mode::Read,
@@ -282,9 +300,20 @@ void CQAVApp::writeTuneData()
         return connection->result;
     };
     runTransfer(CDlgCommProgress::Mode::Write, session, [this](CDlgCommProgress& dlg) {
-        // The command asks nothing first: the transfer starts as the window opens.
+        // It replaces the radio's factory tuning: the dialog asks first,
+        // naming the model and the codeplug the tune data comes from, and
+        // starts only on OK (Enter cancels).
         dlg.setWindowTitle(LangText::caption(*m_host, Cmd::kWriteTuneData, tr("Write Tune Data")).remove('&'));
-        dlg.setStartOnShow(true);
+        const QString file = m_document->currentPath().empty()
+                                 ? LangText::message(*m_host, MsgId::kNoFileName, tr("(not saved in a file)"))
+                                 : QString::fromStdString(m_document->currentPath());
+        dlg.setPrompt(LangText::format(LangText::message(*m_host, MsgId::kTuneDataConfirm,
+                                                         tr("Write the tune data of %s (%s MHz) to the radio? It "
+                                                            "replaces the radio's factory tuning. Codeplug: %s. Press "
+                                                            "OK to start.")),
+                                       {QString::fromStdString(m_settings.modelName()),
+                                        QString::fromStdString(m_settings.freqRange()), file}),
+                      true);
     });
     m_radio->finishTuneData(*connection);
     warnIfRangeNotAdded();
@@ -311,6 +340,7 @@ void CQAVApp::modelInformation()
     if (selected.change == ModelChange::Name) {
         m_frame->closeAllWindows();
         m_frame->refreshTree();
+        m_document->noteHeaderChange();  // the name is saved in the file's header
     } else if (selected.change == ModelChange::Model) {
         if (!selected.reset.ok && selected.reset.message) show(selected.reset);
         afterModelChange();
@@ -341,10 +371,11 @@ void CQAVApp::language()
     if (dlg.exec() != QDialog::Accepted) return;
     const int index = dlg.selectedIndex();
     if (index < 0 || index == m_settings.languageIndex()) return;
-    const Outcome o = m_document->resetForModel();
-    if (!o.ok && o.message) show(o);
-    m_settings.selectLanguage(index);
-    m_qtTexts.follow(QtTranslations::localeOf(m_settings.languageFilePath()));
-    afterModelChange();
+    // Only the texts change: the codeplug stays, and every editor open is
+    // built again in the new language from the records it showed.
+    m_frame->reopenAllWindows([this, index] {
+        m_settings.selectLanguage(index);
+        m_qtTexts.follow(QtTranslations::localeOf(m_settings.languageFilePath()));
+    });
     if (m_help && m_help->isVisible()) showHelp({0});
 }

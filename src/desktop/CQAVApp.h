@@ -81,6 +81,9 @@ private:
                                const std::function<void(CDlgCommProgress&)>& setUp = {});
     void connectCommands();
     void show(const Outcome& outcome);
+    // Asks to save a changed codeplug before a command replaces or closes
+    // it; false stops the command.
+    bool settleChanges(int messageId);
     void afterModelChange();
     void warnIfRangeNotAdded();
 

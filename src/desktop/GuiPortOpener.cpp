@@ -1,14 +1,24 @@
 #include "desktop/GuiPortOpener.h"
 
-#include "sim/SimRadio.h"
+#include "settings/ModelValues.h"
+#include "sim/SimFactoryRadio.h"
 #include "sim/SimTransport.h"
 
-GuiPortOpener::GuiPortOpener() = default;
+GuiPortOpener::GuiPortOpener(std::function<const ModelValues*()> currentModel)
+    : m_currentModel(std::move(currentModel))
+{
+}
+
 GuiPortOpener::~GuiPortOpener() = default;
 
 SimRadio& GuiPortOpener::simulatedRadio()
 {
-    if (!m_sim) m_sim = std::make_unique<SimRadio>();
+    if (m_sim) return *m_sim;
+    m_sim = std::make_unique<SimRadio>();
+    if (const ModelValues* model = m_currentModel ? m_currentModel() : nullptr) {
+        m_sim->setIdentity(identityFor(*model, m_sim->identity()));
+        m_sim->setMemory(factoryMemory(*model));
+    }
     return *m_sim;
 }
 

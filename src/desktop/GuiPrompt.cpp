@@ -6,6 +6,7 @@
 #include "frame/FrameHost.h"
 #include "frame/FrameIds.h"
 #include "frame/LangText.h"
+#include "settings/TextIds.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -66,6 +67,8 @@ bool GuiPrompt::confirm(int messageId, const std::string& text, PromptButtons bu
                         LangText::caption(m_host, FrameText::kMainTitle, "QAV"), QString::fromStdString(text),
                         yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok | QMessageBox::Cancel, m_parent);
         box.setObjectName("confirmMessage");
+        // Enter never replaces the codeplug: New's question defaults to keeping it.
+        if (messageId == MsgId::kNewConfirm) box.setDefaultButton(yesNo ? QMessageBox::No : QMessageBox::Cancel);
         const int answer = box.exec();
         return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
     });
@@ -93,5 +96,23 @@ std::optional<SaveTarget> GuiPrompt::askSaveTarget(const std::string& currentPat
         const QString path = dlg.chosenPath();
         if (path.isEmpty()) return std::nullopt;
         return SaveTarget{path.toStdString(), dlg.informationText().toStdString()};
+    });
+}
+
+SaveChoice GuiPrompt::askSaveChanges(int, const std::string& text)
+{
+    return onUiThread([&] {
+        QMessageBox box(QMessageBox::Question, LangText::caption(m_host, FrameText::kMainTitle, "QAV"),
+                        QString::fromStdString(text), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                        m_parent);
+        box.setObjectName("saveQuestion");
+        // Enter saves and Escape cancels: the changes are never dropped by a reflex.
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save: return SaveChoice::Save;
+        case QMessageBox::Discard: return SaveChoice::Discard;
+        default: return SaveChoice::Cancel;
+        }
     });
 }

@@ -19,6 +19,7 @@ public:
     std::optional<std::string> askPassword(int attempt) override;
     void inform(const Outcome& message) override;
     std::optional<SaveTarget> askSaveTarget(const std::string& currentPath, const FileIdentity& shown) override;
+    SaveChoice askSaveChanges(int messageId, const std::string& text) override;
 
     // Shows a failure or success message of a procedure.
     void show(const Outcome& outcome);

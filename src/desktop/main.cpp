@@ -11,19 +11,39 @@
 #include <QMessageBox>
 #include <cstdio>
 
+namespace {
+constexpr const char* kVersion = "1.0.0";
+}
+
 int main(int argc, char** argv)
 {
+    // --help and --version are answered before any window system is
+    // reached, so they work without a display.
+    {
+        QStringList raw;
+        for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+        const AppOptions early = AppOptions::parse(raw);
+        if (early.help) {
+            std::fputs(AppOptions::usage().toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+        if (early.version) {
+            std::printf("qav-cps %s\n", kVersion);
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("qav-cps");
     QApplication::setOrganizationName("qav");
-    QApplication::setApplicationVersion("1.0.0");
+    QApplication::setApplicationVersion(kVersion);
     QApplication::setWindowIcon(programIcon());
     ReadOnlyLook::install();
 
     const AppOptions options = AppOptions::parse(QApplication::arguments());
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "qav-cps: %s\nusage: qav-cps [--no-splash] [--home DIR] [FILE]\n",
-                     options.error.toLocal8Bit().constData());
+        std::fprintf(stderr, "qav-cps: %s\n%s", options.error.toLocal8Bit().constData(),
+                     AppOptions::usage().toLocal8Bit().constData());
         return 2;
     }
     // The program directory must be known before the settings are read.

@@ -55,6 +55,18 @@ CDlgCommProgress::~CDlgCommProgress()
     m_worker->join();
 }
 
+void CDlgCommProgress::setPrompt(const QString& text, bool cancelIsDefault)
+{
+    m_text->setText(text);
+    m_text->setWordWrap(true);
+    if (cancelIsDefault) {
+        m_ok->setDefault(false);
+        m_ok->setAutoDefault(false);
+        m_cancel->setDefault(true);
+        m_cancel->setFocus();
+    }
+}
+
 int CDlgCommProgress::percent() const { return m_bar->value(); }
 
 QString CDlgCommProgress::statusText() const { return m_text->text(); }
@@ -132,6 +144,15 @@ void CDlgCommProgress::reject()
 {
     if (m_running) return;
     QDialog::reject();
+}
+
+void CDlgCommProgress::done(int result)
+{
+    QDialog::done(result);
+    if (QWidget* owner = parentWidget()) {
+        owner->window()->raise();
+        owner->window()->activateWindow();
+    }
 }
 
 void CDlgCommProgress::showEvent(QShowEvent* event)

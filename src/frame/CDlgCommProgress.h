@@ -43,8 +43,15 @@ public:
     // ask nothing first. A radio that is not found leaves the buttons to
     // try again or cancel, as always.
     void setStartOnShow(bool on) { m_startOnShow = on; }
+    // The question shown until OK starts the transfer ("Press OK to start."
+    // by default). With `cancelIsDefault` Enter does not start it.
+    void setPrompt(const QString& text, bool cancelIsDefault);
 
     void reject() override;
+    // Ends the dialog and gives the keyboard back to the window it belongs
+    // to (under a window manager the focus would otherwise stay nowhere
+    // after the result box and the dialog closed).
+    void done(int result) override;
 
 signals:
     // A message the dialog shows; tests read it from here.

@@ -5,8 +5,11 @@
 #include "frame/FrameHost.h"
 #include "frame/LangText.h"
 #include "frame/FrameTextIds.h"
+#include "frame/NameOnlyIconProvider.h"
 #include "model/CodeplugFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +54,9 @@ CDlgFile::CDlgFile(const IFrameHost& host, Mode mode, const QString& path, const
     setObjectName(mode == Mode::Open ? "dlgFileOpen" : "dlgFileSave");
     // The panel below the chooser needs Qt's own dialog.
     setOption(QFileDialog::DontUseNativeDialog, true);
+    // Icons and types by name only: looking into /proc, /dev or a link to
+    // a FIFO would freeze the program.
+    setIconProvider(NameOnlyIconProvider::shared());
     setAcceptMode(mode == Mode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     setFileMode(mode == Mode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     QString ext = LangText::message(host, 1211, "qav");
@@ -60,6 +66,8 @@ CDlgFile::CDlgFile(const IFrameHost& host, Mode mode, const QString& path, const
     if (filters.isEmpty()) filters << tr("Codeplug files (*.%1)").arg(ext);
     filters << LangText::message(host, MsgId::kAllFilesFilter, "All files (*)");
     setNameFilters(filters);
+    const QString folder = lastFolder();
+    setDirectory(!path.isEmpty() ? QFileInfo(path).absolutePath() : !folder.isEmpty() ? folder : QDir::homePath());
     if (!path.isEmpty()) selectFile(path);
 
     auto* panel = new QWidget(this);
@@ -97,6 +105,21 @@ CDlgFile::CDlgFile(const IFrameHost& host, Mode mode, const QString& path, const
         if (!path.isEmpty()) preview(path);
     }
 }
+
+namespace {
+QString& rememberedFolder()
+{
+    static QString folder;
+    return folder;
+}
+}  // namespace
+
+void CDlgFile::rememberFolder(const QString& filePath)
+{
+    if (!filePath.isEmpty()) rememberedFolder() = QFileInfo(filePath).absolutePath();
+}
+
+QString CDlgFile::lastFolder() { return rememberedFolder(); }
 
 QLineEdit* CDlgFile::field(int id) const
 {

@@ -36,6 +36,12 @@ public:
     void preview(const QString& path);
 
     QLineEdit* field(int id) const;
+
+    // The folder of the last file that was opened or saved: a dialog
+    // without a file to show starts there, never in a folder Qt remembered
+    // on its own (which may be one the dialog could not show).
+    static void rememberFolder(const QString& filePath);
+    static QString lastFolder();
     QPlainTextEdit* infoEdit() const { return m_info; }
 
 private:

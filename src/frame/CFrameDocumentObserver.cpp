@@ -2,6 +2,7 @@
 
 #include "app/InvalidValueList.h"
 #include "app/RecentFiles.h"
+#include "frame/CDlgFile.h"
 #include "frame/CFrameMenus.h"
 #include "frame/CMainFrame.h"
 #include "frame/ViewBridge.h"
@@ -28,7 +29,7 @@ void CFrameDocumentObserver::codeplugReplaced(const std::string& path)
     // A file or a radio may bring another model: the tree, the menus and
     // the hidden entries are all rebuilt, as after a model change.
     m_frame.refreshAll();
-    m_frame.setDocumentPath(QString::fromStdString(path));
+    titleChanged(path);
 }
 
 void CFrameDocumentObserver::listCountsChanged()
@@ -44,6 +45,8 @@ void CFrameDocumentObserver::statusChanged() { m_frame.refreshStatusBar(); }
 void CFrameDocumentObserver::titleChanged(const std::string& path)
 {
     m_frame.setDocumentPath(QString::fromStdString(path));
+    // A file was opened or saved there: the file dialogs start in its folder.
+    if (!path.empty()) CDlgFile::rememberFolder(QString::fromStdString(path));
 }
 
 void CFrameDocumentObserver::showInvalidValues()
@@ -60,6 +63,8 @@ void CFrameDocumentObserver::recentFilesChanged()
     m_frame.menus()->setRecentFiles(paths);
     m_frame.updateCommandStates();
 }
+
+void CFrameDocumentObserver::modifiedChanged(bool modified) { m_frame.setDocumentModified(modified); }
 
 void CFrameDocumentObserver::refreshInvalidView()
 {

@@ -26,6 +26,7 @@ public:
     void titleChanged(const std::string& path) override;
     void showInvalidValues() override;
     void recentFilesChanged() override;
+    void modifiedChanged(bool modified) override;
 
     // Copies the invalid-value list into the "Invalid View" bar.
     void refreshInvalidView();

@@ -27,7 +27,10 @@ struct CommandDef {
     const char* shortcut;
 };
 
-// Every command with its built-in text and accelerator.
+// Every command with its built-in text and accelerator. No accelerator is
+// one the platform already gives another meaning (Ctrl+W and Ctrl+F4 close
+// an editor window, Ctrl+R refreshes, Ctrl+K and Ctrl+U edit text, ...);
+// New, Open, Save, Save As, Print and Exit use the platform's own.
 constexpr CommandDef kCommands[] = {
     {Cmd::kNew, "&New", "Ctrl+N"},
     {Cmd::kOpen, "&Open...", "Ctrl+O"},
@@ -42,14 +45,14 @@ constexpr CommandDef kCommands[] = {
     {Cmd::kRecentFirst + 3, "4", "Alt+Shift+4"},
     {Cmd::kExit, "E&xit", "Ctrl+Q"},
     {Cmd::kModelInfo, "&Model Information", "Ctrl+M"},
-    {Cmd::kComPort, "&Communication Port", "Ctrl+K"},
+    {Cmd::kComPort, "&Communication Port", "Ctrl+Shift+K"},
     {Cmd::kLanguage, "&Language", "Ctrl+L"},
-    {Cmd::kReadRadio, "&Read from Radio", "Ctrl+R"},
-    {Cmd::kWriteRadio, "&Write to Radio", "Ctrl+W"},
+    {Cmd::kReadRadio, "&Read from Radio", "Ctrl+Shift+R"},
+    {Cmd::kWriteRadio, "&Write to Radio", "Ctrl+Shift+W"},
     {Cmd::kAdjustment, "&Adjustment", "Ctrl+J"},
-    {Cmd::kFactoryMode, "&Factory Mode", "Ctrl+Shift+F"},
+    {Cmd::kFactoryMode, "&Factory Mode", "Ctrl+Alt+F"},
     {Cmd::kWriteTuneData, "Write &Tune Data", "Ctrl+Shift+T"},
-    {Cmd::kMemoryUpdate, "Memory &Update", "Ctrl+U"},
+    {Cmd::kMemoryUpdate, "Memory &Update", "Ctrl+Shift+M"},
     {Cmd::kToolBar, "&Toolbar", "Alt+5"},
     {Cmd::kStatusBar, "&Status Bar", "Alt+6"},
     {Cmd::kTreeBar, "T&ree Bar", "Alt+1"},
@@ -58,14 +61,14 @@ constexpr CommandDef kCommands[] = {
     {Cmd::kInvalidView, "&Invalid View", "Alt+4"},
     {Cmd::kCascade, "&Cascade", "Shift+F5"},
     {Cmd::kTile, "&Tile", "Shift+F4"},
-    {Cmd::kArrange, "&Arrange Icons", "Ctrl+Shift+A"},
-    {Cmd::kCloseAll, "Close All &Windows", "Ctrl+Shift+W"},
+    {Cmd::kArrange, "&Arrange Icons", "Shift+F6"},
+    {Cmd::kCloseAll, "Close All &Windows", "Ctrl+Shift+F4"},
     {Cmd::kCloseAllButThis, "Close All, &But This", "Ctrl+Alt+W"},
-    {Cmd::kTabClose, "&Close", "Ctrl+F4"},
+    {Cmd::kTabClose, "&Close", ""},
     {Cmd::kTabRestore, "&Restore", ""},
     {Cmd::kTabMinimize, "Mi&nimize", ""},
     {Cmd::kTabMaximize, "Ma&ximize", ""},
-    {Cmd::kHelpTopics, "&Help Topics", "Shift+F1"},
+    {Cmd::kHelpTopics, "&Help Topics", "Ctrl+Shift+F1"},
     {Cmd::kAbout, "&About...", "Ctrl+F1"},
     // The editor entries of the "&Edit" menu.
     {TreeId::kRadio, "Radio &Information", "Ctrl+Alt+I"},

@@ -21,11 +21,11 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidgetItem>
 
 namespace {
 
@@ -254,7 +254,14 @@ void CMainFrame::setDocumentPath(const QString& path)
 void CMainFrame::updateTitle()
 {
     const QString title = LangText::caption(m_host, FrameText::kMainTitle, tr("QAV Programming Software"));
-    setWindowTitle(m_path.isEmpty() ? title : QString("%1 [ %2 ]").arg(title, m_path));
+    // "[*]" is where the window shows its modified mark.
+    setWindowTitle(m_path.isEmpty() ? title + "[*]" : QString("%1 [ %2 ][*]").arg(title, m_path));
+}
+
+void CMainFrame::setDocumentModified(bool modified)
+{
+    m_modified = modified;
+    setWindowModified(modified);
 }
 
 void CMainFrame::setCommandHandler(int commandId, std::function<void()> handler)
@@ -351,7 +358,10 @@ CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
         m_mdi->setActiveSubWindow(f);
         runCommand(Cmd::kPrint);
     });
-    connect(frame, &QMdiSubWindow::windowStateChanged, this, [this, frame] { m_tabs->setActiveFrame(frame); });
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, [this, frame] {
+        m_tabs->setActiveFrame(frame);
+        setWindowModified(m_modified);
+    });
     frame->show();
     m_tabs->addFrame(frame);
     return frame;
@@ -379,6 +389,7 @@ CChildFrame* CMainFrame::openView(int commandId, const QString& itemText)
         m_nodes.push_back({commandId, frame, row->recordLimit});
     }
     frame->setWindowTitle(itemText);
+    setWindowModified(m_modified);
     m_tabs->refreshTitles();
     updateNavBar(frame, itemText);
     updateCommandStates();
@@ -435,6 +446,9 @@ void CMainFrame::logEdit(const QString& field, const QString& oldValue, const QS
 
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
 {
+    // A maximised editor window hands its own (never set) modified state to
+    // the main window: the document's mark is put back.
+    setWindowModified(m_modified);
     if (auto* f = qobject_cast<CChildFrame*>(window)) m_tabs->setActiveFrame(f);
     updateCommandStates();
 }
@@ -467,6 +481,32 @@ void CMainFrame::closeAllWindows()
         delete f;  // at once, not at the next event loop turn: the caller may replace the records next
     }
     updateCommandStates();
+}
+
+void CMainFrame::reopenAllWindows(const std::function<void()>& whileClosed)
+{
+    struct Open {
+        int commandId;
+        int number;
+        QString title;
+    };
+    QList<Open> open;
+    CChildFrame* active = activeChildFrame();
+    for (CChildFrame* f : childFrames())
+        if (f != active) open.push_back({f->commandId(), CNavigationTree::trailingNumber(f->windowTitle()), f->windowTitle()});
+    // The active one last, so it is active again.
+    if (active) open.push_back({active->commandId(), CNavigationTree::trailingNumber(active->windowTitle()), active->windowTitle()});
+    // Closed before the texts change: an editor reads its choices back by
+    // the texts it shows, which only the old language knows.
+    closeAllWindows();
+    if (whileClosed) whileClosed();
+    refreshAll();
+    for (const Open& o : open) {
+        // The entry's text in the new language: the tree's, else its caption.
+        QTreeWidgetItem* item = o.number > 0 ? m_tree->numberedItem(o.commandId, o.number) : m_tree->findFirst(o.commandId);
+        const QString text = item ? item->text(0) : LangText::caption(m_host, o.commandId, o.title);
+        openView(o.commandId, text);
+    }
 }
 
 void CMainFrame::closeAllButThis()
@@ -509,24 +549,11 @@ void CMainFrame::fillWindowMenu(QMenu* menu)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!m_printPreview) {
-        QMessageBox box(QMessageBox::Question,
-                        LangText::caption(m_host, FrameText::kMainTitle, tr("QAV Programming Software")),
-                        LangText::message(m_host, FrameText::kCloseQuestion,
-                                          tr("Save the codeplug before closing?")),
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-        box.setObjectName("closeQuestion");
-        const int answer = box.exec();
-        if (answer == QMessageBox::Cancel || answer == QMessageBox::Escape) {
-            event->ignore();
-            return;
-        }
-        // A save that failed or was cancelled keeps the program open, so
-        // the edits are not lost with it.
-        if (answer == QMessageBox::Yes && m_save && !m_save()) {
-            event->ignore();
-            return;
-        }
+    // A refused guard (Cancel, or a save that failed or was cancelled)
+    // keeps the program open, so no edit is lost with it.
+    if (!m_printPreview && m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
     }
     closeAllWindows();
     m_clock->stop();

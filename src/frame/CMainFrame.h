@@ -39,6 +39,9 @@ public:
     void refreshStatusBar();
     void setDocumentPath(const QString& path);
     QString documentPath() const { return m_path; }
+    // The title's modified mark: the codeplug changed since it was saved.
+    void setDocumentModified(bool modified);
+    bool documentModified() const { return m_modified; }
     void updateTitle();
 
     // Commands handled elsewhere (document, radio, print, ...): a command
@@ -49,8 +52,9 @@ public:
     void runCommand(int commandId);
     void updateCommandStates();
 
-    // Save before closing: returns true when the codeplug was saved.
-    void setSaveHandler(std::function<bool()> handler) { m_save = std::move(handler); }
+    // Asked before the program closes (whether to save changes first):
+    // false keeps the program open. Without one it closes at once.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
     void setPrintPreviewActive(bool active) { m_printPreview = active; }
 
     // What creates the editors of the tree entries; without one every
@@ -60,6 +64,11 @@ public:
     // Opens (or activates) the editor of a tree entry.
     CChildFrame* openView(int commandId, const QString& itemText);
     void closeAllWindows();
+    // For a language change: closes the editors (they write back with the
+    // texts they show), runs `whileClosed` (the change), refreshes
+    // everything and opens the same entries again, built with the new
+    // texts from the records the codeplug holds.
+    void reopenAllWindows(const std::function<void()>& whileClosed = {});
     void closeAllButThis();
     QList<CChildFrame*> childFrames() const;
     CChildFrame* activeChildFrame() const;
@@ -125,7 +134,8 @@ private:
     QTimer* m_clock;
     QString m_path;
     bool m_printPreview = false;
-    std::function<bool()> m_save;
+    bool m_modified = false;
+    std::function<bool()> m_closeGuard;
     QHash<int, std::function<void()>> m_handlers;
     std::vector<WindowNode> m_nodes;
     QList<QAction*> m_windowListActions;

@@ -9,6 +9,9 @@
 
 enum class PromptButtons { OkCancel, YesNo };
 
+// The answers to "save the changes first?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // What the save dialog shows about the codeplug, and what the user chose.
 struct FileIdentity {
     std::string modelName;
@@ -45,5 +48,16 @@ public:
         (void)currentPath;
         (void)shown;
         return std::nullopt;
+    }
+
+    // Before a command replaces or closes a codeplug that changed since it
+    // was saved: save it first, drop the changes, or keep it and stop the
+    // command. Front ends without a way to ask keep this default, which
+    // stops the command, so no change is ever dropped unasked.
+    virtual SaveChoice askSaveChanges(int messageId, const std::string& text)
+    {
+        (void)messageId;
+        (void)text;
+        return SaveChoice::Cancel;
     }
 };

@@ -59,7 +59,10 @@ constexpr int kTwoToneAlertBox1 = 5503; // two-tone decode alert tone boxes 5503
 // procedures and windows.
 namespace MsgId {
 constexpr int kCloseSaveQuestion = 816;   // closing the main window: save first?
+constexpr int kReplaceSaveQuestion = 817; // New, Open, Read: save the changed codeplug first?
 constexpr int kMenuRelabelFailed = 1152;  // a menu item could not be relabelled
+constexpr int kTuneDataConfirm = 1154;   // Write Tune Data: start? (format: model name, range, file)
+constexpr int kNoFileName = 1157;         // what a codeplug not saved in a file is called
 constexpr int kTuneWriteFailed = 1155;    // tuning: register or volume write failed
 constexpr int kTuneReadFailed = 1156;     // tuning: register read failed
 constexpr int kTuneItemNoPoint = 1167;    // tuning: the item has no register

@@ -25,6 +25,8 @@ struct ScriptedPrompt : IPrompt {
     bool answer = true;
     std::optional<SaveTarget> target;
     int saveAsked = 0;
+    SaveChoice saveChoice = SaveChoice::Cancel;
+    int changesAsked = 0;
 
     bool confirm(int messageId, const std::string&, PromptButtons) override
     {
@@ -36,6 +38,12 @@ struct ScriptedPrompt : IPrompt {
     {
         ++saveAsked;
         return target;
+    }
+    SaveChoice askSaveChanges(int messageId, const std::string&) override
+    {
+        asked.push_back(messageId);
+        ++changesAsked;
+        return saveChoice;
     }
 };
 

@@ -8,17 +8,25 @@
 TEST_F(DocumentTest, FirstNewAsksNothingLaterOnesAsk)
 {
     EXPECT_TRUE(prompt_.asked.empty());  // the New of SetUp
-    store_->channels[0].record.setU8(17, 0x55);
+    // Unmodified: message 800, whose Cancel changes nothing.
     prompt_.answer = false;
     const Outcome cancelled = doc_->newDocument();
     EXPECT_FALSE(cancelled.ok);
     EXPECT_EQ(cancelled.message, 0);
     EXPECT_EQ(prompt_.asked, std::vector<int>{MsgId::kNewConfirm});
-    EXPECT_EQ(store_->channels[0].record.u8(17), 0x55);  // Cancel changed nothing
-    prompt_.answer = true;
+
+    // Modified: the save question instead; Cancel keeps the edit, Discard
+    // lets New replace it.
+    store_->channels[0].record.setU8(17, 0x55);
+    prompt_.saveChoice = SaveChoice::Cancel;
+    EXPECT_FALSE(doc_->newDocument().ok);
+    EXPECT_EQ(store_->channels[0].record.u8(17), 0x55);
+    prompt_.saveChoice = SaveChoice::Discard;
     EXPECT_TRUE(doc_->newDocument());
-    EXPECT_EQ(prompt_.asked.size(), 2u);
+    EXPECT_EQ(prompt_.asked, (std::vector<int>{MsgId::kNewConfirm, MsgId::kReplaceSaveQuestion,
+                                               MsgId::kReplaceSaveQuestion}));
     EXPECT_EQ(store_->channels[0].record.u8(17), 0x22);
+    EXPECT_FALSE(doc_->isModified());
 }
 
 TEST_F(DocumentTest, NewWithoutDefaultFileKeepsFactoryDefaults)
@@ -64,9 +72,9 @@ TEST_F(DocumentTest, OpenTakesTheFilesModelAndCodeplug)
     EXPECT_EQ(observer_.replaced, 1);
 }
 
-// Every refusal leaves model, firmware text and codeplug as they were and
-// only empties the current path.
-TEST_F(DocumentTest, RefusedOpensChangeNothingButThePath)
+// Every refusal leaves model, firmware text, codeplug and current path as
+// they were.
+TEST_F(DocumentTest, RefusedOpensChangeNothing)
 {
     ModelValues other = settings_->model();
     other.modelId = "QAV999";
@@ -99,7 +107,8 @@ TEST_F(DocumentTest, RefusedOpensChangeNothingButThePath)
         const Outcome r = doc_->open(c.path);
         EXPECT_FALSE(r.ok) << c.name;
         EXPECT_EQ(r.message, c.message) << c.name;
-        EXPECT_EQ(doc_->currentPath(), "") << c.name;
+        // Save still writes where the codeplug it holds came from.
+        EXPECT_EQ(doc_->currentPath(), file("current.qav")) << c.name;
         EXPECT_EQ(settings_->modelId(), before.modelId) << c.name;
         EXPECT_EQ(settings_->modelName(), before.modelName) << c.name;
         EXPECT_EQ(settings_->freqRange(), before.freqRange) << c.name;
@@ -130,7 +139,10 @@ TEST_F(DocumentTest, OldFirmwareClearsTheDosByte)
     }
 }
 
-TEST_F(DocumentTest, ShortImageBlockReplacesOnlyItsBytes)
+// A short image block is accepted; the bytes it lacks are those New makes
+// for the file's model (its default file when there is one, the factory
+// defaults otherwise), whatever codeplug was open before.
+TEST_F(DocumentTest, ShortImageBlockFillsTheRestFromTheModelsNewCodeplug)
 {
     ModelValues m = settings_->model();
     std::string bytes = read(makeFile("short.qav", m, "1.04.07", "", 0x10));
@@ -139,12 +151,28 @@ TEST_F(DocumentTest, ShortImageBlockReplacesOnlyItsBytes)
     bytes[l3 + 1] = 0;
     bytes.resize(143 + 100);
     write("files/short.qav", bytes);
-    store_->image().fill(0xEE);
-    ASSERT_TRUE(doc_->open(file("short.qav")));
-    EXPECT_EQ(store_->image()[99], static_cast<std::uint8_t>(0x10 + 99));
-    // Bytes beyond the block keep the previous image (then unpacked as they are).
-    EXPECT_EQ(store_->image()[100], 0xEE);
-    EXPECT_EQ(store_->image()[8191], 0xEE);
+
+    for (const bool withDefaultFile : {false, true}) {
+        CCodeplugData expected;
+        expected.setStampSource([] { return ProgrammingStamp{9, 8, 7, 6, 5, 26, 20, 0}; });
+        expected.loadDefaults(settings_->model());
+        if (withDefaultFile) expected.channels[3].record.setU8(17, 0x42);
+        expected.pack();
+        if (withDefaultFile) {
+            CCodeplugFile f;
+            ASSERT_TRUE(f.setHeader(makeCodeplugHeader(m, "1.04.07")));
+            ASSERT_TRUE(f.write(dir_ + "QAV410400-470DefaultSet.dat", "", expected.image()));
+        }
+        std::vector<CCodeplugData::Image> seen;
+        for (const std::uint8_t previous : {0xEE, 0x00}) {
+            store_->image().fill(previous);
+            ASSERT_TRUE(doc_->open(file("short.qav")));
+            EXPECT_EQ(store_->image()[99], static_cast<std::uint8_t>(0x10 + 99));
+            seen.push_back(store_->image());
+        }
+        EXPECT_EQ(seen[0], seen[1]) << withDefaultFile;  // the previous image plays no part
+        EXPECT_TRUE(std::equal(seen[0].begin() + 100, seen[0].end(), expected.image().begin() + 100)) << withDefaultFile;
+    }
 }
 
 TEST_F(DocumentTest, OpenRecentRows)
@@ -165,14 +193,14 @@ TEST_F(DocumentTest, OpenRecentRows)
     makeFile("a.qav", m, "1.05.00");
     Outcome r = doc_->openRecent(1);
     EXPECT_EQ(r.message, MsgId::kRecentTooNew);
-    EXPECT_EQ(doc_->currentPath(), "");
+    EXPECT_EQ(doc_->currentPath(), a);
     EXPECT_EQ(doc_->recentFiles().size(), 2u);
 
     // An unreadable header: 802 and the entry goes.
     ::remove(b.c_str());
     r = doc_->openRecent(0);
     EXPECT_EQ(r.message, MsgId::kRecentUnreadable);
-    EXPECT_EQ(doc_->currentPath(), "");
+    EXPECT_EQ(doc_->currentPath(), a);  // still the codeplug of a
     EXPECT_EQ(doc_->recentFiles().entries(), (std::vector<std::string>{a}));
 
     // The list lives in Settings.ini, at most four entries, newest first.
@@ -232,13 +260,19 @@ TEST_F(DocumentTest, SaveAsWithEmptyTextKeepsAnExistingFilesTextAndWritesNoneToA
     EXPECT_EQ(bytes.size(), 8335u);
 }
 
-TEST_F(DocumentTest, SaveAsFailureKeepsTheChosenPath)
+TEST_F(DocumentTest, SaveAsFailureKeepsThePreviousPath)
 {
-    const std::string path = dir_ + "Settings.ini/x.qav";  // a folder that cannot exist
-    const Outcome r = doc_->saveAs(path, "");
-    EXPECT_EQ(r.message, MsgId::kSaveFailed);
-    EXPECT_EQ(doc_->currentPath(), path);
-    EXPECT_TRUE(doc_->recentFiles().entries().empty());
+    for (const std::string& previous : {std::string(), file("before.qav")}) {
+        if (!previous.empty()) {
+            ASSERT_TRUE(doc_->saveAs(previous, ""));
+        }
+        const auto recent = doc_->recentFiles().entries();
+        const std::string path = dir_ + "Settings.ini/x.qav";  // a folder that cannot exist
+        const Outcome r = doc_->saveAs(path, "");
+        EXPECT_EQ(r.message, MsgId::kSaveFailed);
+        EXPECT_EQ(doc_->currentPath(), previous);
+        EXPECT_EQ(doc_->recentFiles().entries(), recent);
+    }
 }
 
 TEST_F(DocumentTest, InvalidValuesRefuseEverySave)

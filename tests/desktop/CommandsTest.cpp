@@ -38,8 +38,9 @@ TEST_F(GuiFixture, NewCancelledChangesNothingAndNewBringsTheTreeToTheDefaultFile
     driver.answerNo = true;  // Cancel
     app->newDocument();
     ASSERT_EQ(driver.messages.size(), 1);
-    EXPECT_EQ(driver.messages.front().toStdString(), settings->message(MsgId::kNewConfirm));
-    EXPECT_EQ(driver.icons.front(), QMessageBox::Warning);
+    // The codeplug changed: the save question stands for New's own.
+    EXPECT_EQ(driver.messages.front().toStdString(), settings->message(MsgId::kReplaceSaveQuestion));
+    EXPECT_EQ(driver.icons.front(), QMessageBox::Question);
     EXPECT_EQ(doc.invalidValues().size(), 1u);
     EXPECT_EQ(store->channels[0].record.u8(17), 0x55);
 

@@ -18,20 +18,26 @@
 #include <QLineEdit>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
-// Answers whatever modal dialog is up: starts a progress dialog, answers
-// message boxes (Yes/OK unless told to say No or Cancel) and records their
-// texts, types `password` into the password dialog (cancels it when empty),
-// and hands any other dialog to `onDialog`.
+// Answers whatever modal dialog is up: starts a progress dialog (or cancels
+// it), answers message boxes (Yes/OK unless told to say No or Cancel; the
+// save question with `saveAnswer`) and records their texts and default
+// buttons, types `password` into the password dialog (cancels it when
+// empty), and hands any other dialog to `onDialog`.
 class ModalDriver : public QObject {
 public:
     QStringList messages;
     QList<QMessageBox::Icon> icons;
+    QList<QMessageBox::StandardButton> defaults;
+    QStringList progressTexts;  // what a progress dialog said before it started
     bool answerNo = false;
+    bool cancelTransfers = false;
+    QMessageBox::StandardButton saveAnswer = QMessageBox::Discard;
     QString password;
     int passwordsAsked = 0;
     std::function<void(QDialog*)> onDialog;
@@ -51,6 +57,11 @@ private:
         if (auto* progress = qobject_cast<CDlgCommProgress*>(w)) {
             if (!progress->running() && progress->property("started").isNull()) {
                 progress->setProperty("started", true);
+                progressTexts << progress->statusText();
+                if (cancelTransfers) {
+                    progress->reject();
+                    return;
+                }
                 progress->start();
             } else if (!progress->running()) {
                 progress->reject();  // idle again after a try: no radio was found
@@ -70,8 +81,10 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             messages << box->text();
             icons << box->icon();
+            defaults << box->standardButton(box->defaultButton());
             QAbstractButton* b = nullptr;
-            if (answerNo) b = box->button(QMessageBox::No);
+            if (box->button(QMessageBox::Save)) b = box->button(answerNo ? QMessageBox::Cancel : saveAnswer);
+            if (answerNo && !b) b = box->button(QMessageBox::No);
             if (answerNo && !b) b = box->button(QMessageBox::Cancel);
             if (!b) b = box->button(QMessageBox::Yes);
             if (!b) b = box->button(QMessageBox::Ok);

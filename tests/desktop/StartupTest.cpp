@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QProcess>
+#include <QWindow>
 #include <QTextStream>
 
 TEST(AppOptions, CommandLine)
@@ -26,6 +28,9 @@ TEST(AppOptions, CommandLine)
         {{"qav-cps", "--home"}, true, "", "", true},
         {{"qav-cps", "--bogus"}, true, "", "", true},
         {{"qav-cps", "a.qav", "b.qav"}, true, "", "a.qav", true},
+        // --help and --version are no errors, even beside a wrong option.
+        {{"qav-cps", "--bogus", "--help"}, true, "", "", false},
+        {{"qav-cps", "--version"}, true, "", "", false},
     };
     for (const Case& c : cases) {
         const AppOptions o = AppOptions::parse(c.args);
@@ -33,6 +38,35 @@ TEST(AppOptions, CommandLine)
         EXPECT_EQ(o.home, c.home);
         EXPECT_EQ(o.file, c.file);
         EXPECT_EQ(!o.error.isEmpty(), c.error) << c.args.join(' ').toStdString();
+    }
+}
+
+// The program itself, without a display: --help and --version answer and
+// end with status 0.
+TEST(AppOptions, HelpAndVersionWorkWithoutADisplay)
+{
+    struct Case {
+        QStringList args;
+        int status;
+        QString out;
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, "usage: qav-cps"},
+        {{"-h"}, 0, "--no-splash"},
+        {{"--version"}, 0, "qav-cps 1."},
+    };
+    for (const Case& c : cases) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        p.setProcessEnvironment(env);
+        p.start(QString(QAV_BIN_DIR) + "/qav-cps", c.args);
+        ASSERT_TRUE(p.waitForFinished(20000)) << c.args.join(' ').toStdString();
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), c.status) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(QString::fromLocal8Bit(p.readAllStandardOutput()).contains(c.out)) << c.args.join(' ').toStdString();
     }
 }
 
@@ -64,7 +98,7 @@ TEST_F(GuiFixture, StartsWithTheLanguageFileTexts)
 {
     startProgram();
     CMainFrame& f = app->frame();
-    EXPECT_EQ(f.windowTitle().toStdString(), settings->caption(128));
+    EXPECT_EQ(f.windowHandle()->title().toStdString(), settings->caption(128));
     EXPECT_EQ(f.menus()->menu(0)->title().toStdString(), settings->caption(32790));
     EXPECT_EQ(f.menus()->action(Cmd::kReadRadio)->text().toStdString(), settings->caption(Cmd::kReadRadio));
     EXPECT_EQ(f.tree()->rootItem()->text(0).toStdString(), settings->modelName());
@@ -97,7 +131,7 @@ TEST_F(GuiFixture, LanguageSwitchRelabelsEverything)
     app->frame().refreshAll();
     CMainFrame& f = app->frame();
     EXPECT_EQ(f.menus()->menu(0)->title().toStdString(), settings->caption(32790));
-    EXPECT_EQ(f.windowTitle().toStdString(), settings->caption(128));
+    EXPECT_EQ(f.windowHandle()->title().toStdString(), settings->caption(128));
     EXPECT_EQ(f.tree()->findFirst(TreeId::kRadio)->text(0).toStdString(), settings->caption(TreeId::kRadio));
     EXPECT_EQ(app->splashPicture(), dir.path() + "/splash_S.jpg");
     EXPECT_TRUE(app->helpFolder().endsWith("help/QAV_S"));

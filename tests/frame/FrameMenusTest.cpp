@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaEnum>
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,6 +88,52 @@ TEST(FrameMenus, EveryMenuCommandHasAnAccelerator)
             seen << a->shortcut();
         }
     }
+}
+
+// No command takes a key the platform already gives a meaning (closing an
+// editor window, refreshing, editing text ...): inside an editor window the
+// shortcut would be ambiguous and do nothing. The commands that are that
+// meaning keep its key.
+TEST(FrameMenus, NoShortcutTakesAPlatformKey)
+{
+    const QHash<int, QKeySequence::StandardKey> own = {
+        {Cmd::kNew, QKeySequence::New},       {Cmd::kOpen, QKeySequence::Open},
+        {Cmd::kSave, QKeySequence::Save},     {Cmd::kSaveAs, QKeySequence::SaveAs},
+        {Cmd::kPrint, QKeySequence::Print},   {Cmd::kExit, QKeySequence::Quit},
+    };
+    // What this platform binds, and what the X11, KDE and GNOME schemes add
+    // (the offscreen platform of the tests reports the Windows scheme).
+    QList<std::pair<QKeySequence, QKeySequence::StandardKey>> taken;
+    const QMetaEnum keys = QMetaEnum::fromType<QKeySequence::StandardKey>();
+    for (int i = 0; i < keys.keyCount(); ++i) {
+        const auto key = static_cast<QKeySequence::StandardKey>(keys.value(i));
+        for (const QKeySequence& k : QKeySequence::keyBindings(key)) taken.push_back({k, key});
+    }
+    for (const auto& [text, key] : std::initializer_list<std::pair<const char*, QKeySequence::StandardKey>>{
+             {"Ctrl+W", QKeySequence::Close}, {"Ctrl+F4", QKeySequence::Close}, {"Ctrl+R", QKeySequence::Refresh},
+             {"Ctrl+K", QKeySequence::DeleteEndOfLine}, {"Ctrl+U", QKeySequence::DeleteCompleteLine},
+             {"Ctrl+D", QKeySequence::Delete}, {"Ctrl+E", QKeySequence::MoveToEndOfLine},
+             {"Ctrl+Shift+A", QKeySequence::Deselect}, {"Ctrl+Shift+F", QKeySequence::FullScreen},
+             {"Ctrl+F11", QKeySequence::FullScreen}, {"Ctrl+Q", QKeySequence::Quit},
+             {"Ctrl+Shift+S", QKeySequence::SaveAs}, {"Ctrl+Shift+Z", QKeySequence::Redo}})
+        taken.push_back({QKeySequence(text), key});
+
+    FakeFrameHost host;
+    host.level = AccessCode::kFull;
+    QMainWindow w;
+    CFrameMenus menus(&w);
+    menus.rebuild(host);
+    int checked = 0;
+    for (int id : menus.commandIds()) {
+        for (const QKeySequence& shortcut : menus.action(id)->shortcuts()) {
+            ++checked;
+            for (const auto& [k, key] : taken)
+                EXPECT_FALSE(k == shortcut && own.value(id, QKeySequence::UnknownKey) != key)
+                    << id << " " << shortcut.toString().toStdString() << " is " << keys.valueToKey(key);
+        }
+    }
+    EXPECT_GT(checked, 30);
+    EXPECT_EQ(menus.action(Cmd::kWriteRadio)->shortcut(), QKeySequence("Ctrl+Shift+W"));
 }
 
 TEST(FrameMenus, AccessLevelHidesTheFactoryCommands)

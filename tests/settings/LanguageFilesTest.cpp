@@ -138,7 +138,7 @@ TEST(LanguageFiles, FormatsTakeTheSameArgumentsInBothLanguages)
 {
     // Texts that code fills in, with the conversions it supplies.
     const std::map<std::string, std::string> kFormats = {
-        {"S0100818", "s"}, {"S0101138", "d"}, {"S0101139", "d"}, {"S0101142", "s"},
+        {"S0100818", "s"}, {"S0101138", "d"}, {"S0101139", "d"}, {"S0101142", "s"}, {"S0101154", "sss"},
         {"S0101244", "s"}, {"S0102231", "d"}, {"S0201604", "d"}, {"S0201605", "d"}, {"S0102241", "s"},
         {"S0102246", "s"}, {"S0102247", "s"},
     };
