@@ -171,6 +171,8 @@ Outcome DocumentService::openFile(const std::string& path, bool fromRecent, std:
     if (compareFirmwarePrefix(header, "1.02") < 0) store_.image()[kDosByte] = 0;
     store_.unpack();
     markUnmodified();
+    // Entries of the previous codeplug name records of a codeplug now gone.
+    invalid_.clear();
     observer_.codeplugReplaced(currentPath_);
     if (!fromRecent) {
         recent_.add(path);

@@ -49,7 +49,7 @@ void applyModelChoice(CSettingsManager& settings, const ModelChoice& choice)
 }
 
 ModelSelection selectModel(const ModelChoice& chosen, CSettingsManager& settings, DocumentService& document,
-                           IPrompt* prompt)
+                           bool ask)
 {
     ModelSelection result;
     const ModelChoice now = currentModelChoice(settings);
@@ -61,9 +61,15 @@ ModelSelection selectModel(const ModelChoice& chosen, CSettingsManager& settings
         result.change = ModelChange::Name;
         return result;
     }
-    if (prompt && !prompt->confirm(MsgId::kNewConfirm, settings.message(MsgId::kNewConfirm), PromptButtons::YesNo)) {
-        result.change = ModelChange::Declined;
-        return result;
+    if (ask) {
+        // A modified codeplug gets the save question rather than a bare
+        // "replace?", so the user can keep what they changed.
+        Outcome allowed = document.confirmReplace(PromptButtons::YesNo);
+        if (!allowed) {
+            result.change = ModelChange::Declined;
+            result.reset = std::move(allowed);
+            return result;
+        }
     }
     applyModelChoice(settings, chosen);
     result.change = ModelChange::Model;

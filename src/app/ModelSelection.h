@@ -8,7 +8,6 @@
 
 class CSettingsManager;
 class DocumentService;
-class IPrompt;
 
 struct ModelChoice {
     std::string modelId;
@@ -34,12 +33,14 @@ void applyModelChoice(CSettingsManager& settings, const ModelChoice& choice);
 
 // Makes `chosen` the current model, as the Model Information command does:
 // unchanged, nothing happens; only the name differs, the name alone
-// changes; otherwise, once `prompt` (when given) confirms language string
-// 800, the four values change and the document is reset for the new model.
+// changes; otherwise, once the document lets its codeplug be replaced (the
+// save question when it is modified, else language string 800; asked only
+// when `ask`), the four values change and the document is reset for the
+// new model.
 enum class ModelChange { None, Name, Model, Declined };
 struct ModelSelection {
     ModelChange change = ModelChange::None;
-    Outcome reset;  // the document's reset, after a change of model
+    Outcome reset;  // the document's reset after a change of model; why it was declined otherwise
 };
 ModelSelection selectModel(const ModelChoice& chosen, CSettingsManager& settings, DocumentService& document,
-                           IPrompt* prompt);
+                           bool ask);

@@ -38,6 +38,7 @@ Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage
     observer_.closeAllEditors();
     store_.unpack();
     document_.markUnmodified();  // it holds what the radio holds
+    document_.invalidValues().clear();  // they named the replaced codeplug's records
     observer_.codeplugReplaced("");
     return result.outcome;
 }

@@ -336,14 +336,14 @@ void CQAVApp::modelInformation()
     CDlgModelInfo dlg(*m_host, m_settings, m_frame.get());
     connect(&dlg, &CDlgModelInfo::helpRequested, this, [this](int id) { showHelp({id}); });
     if (dlg.exec() != QDialog::Accepted) return;
-    const ModelSelection selected = selectModel(dlg.choice(), m_settings, *m_document, m_prompt.get());
+    const ModelSelection selected = selectModel(dlg.choice(), m_settings, *m_document, true);
     if (selected.change == ModelChange::Name) {
         m_frame->closeAllWindows();
         m_frame->refreshTree();
         m_document->noteHeaderChange();  // the name is saved in the file's header
-    } else if (selected.change == ModelChange::Model) {
-        if (!selected.reset.ok && selected.reset.message) show(selected.reset);
-        afterModelChange();
+    } else {
+        if (!selected.reset.ok && selected.reset.message) show(selected.reset);  // also a failed save before it
+        if (selected.change == ModelChange::Model) afterModelChange();
     }
 }
 

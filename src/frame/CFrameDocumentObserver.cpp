@@ -29,6 +29,7 @@ void CFrameDocumentObserver::codeplugReplaced(const std::string& path)
     // A file or a radio may bring another model: the tree, the menus and
     // the hidden entries are all rebuilt, as after a model change.
     m_frame.refreshAll();
+    refreshInvalidView();  // its entries named the replaced codeplug's records
     titleChanged(path);
 }
 
@@ -38,6 +39,7 @@ void CFrameDocumentObserver::listCountsChanged()
     // codeplug, whose Log View starts empty.
     m_frame.logBar()->clear();
     m_frame.refreshTree();
+    refreshInvalidView();
 }
 
 void CFrameDocumentObserver::statusChanged() { m_frame.refreshStatusBar(); }

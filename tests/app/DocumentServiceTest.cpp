@@ -291,6 +291,20 @@ TEST_F(DocumentTest, InvalidValuesRefuseEverySave)
     EXPECT_EQ(doc_->invalidValues().size(), 16u);  // every channel names the lost personality
 }
 
+TEST_F(DocumentTest, ReplacingTheCodeplugDropsItsInvalidValues)
+{
+    // The entries name records of the codeplug they were found in; after
+    // Open or New they would point at records that are not there.
+    const std::string path = makeCodeplug("fresh.qav");
+    prompt_.saveChoice = SaveChoice::Discard;  // New asks first
+    for (const bool viaOpen : {true, false}) {
+        store_->deletePersonality(0);
+        ASSERT_NE(doc_->validate(), 0u);
+        ASSERT_TRUE(viaOpen ? doc_->open(path) : doc_->newDocument()) << viaOpen;
+        EXPECT_EQ(doc_->invalidValues().size(), 0u) << viaOpen;
+    }
+}
+
 TEST_F(DocumentTest, SavedFileRoundTripsThroughOpen)
 {
     ASSERT_TRUE(doc_->saveAs(file("one.qav"), "info"));

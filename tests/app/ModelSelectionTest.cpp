@@ -35,26 +35,39 @@ TEST_F(ModelSelectionTest, SelectingAModelAsksOnlyWhenMoreThanTheNameChanges)
     struct Case {
         const char* name;
         ModelChoice chosen;
+        bool edited;  // the codeplug changed since it was made
         bool answer;
+        SaveChoice saveChoice;
         ModelChange change;
-        bool asked;
+        std::vector<int> asked;
         ModelChoice after;
     };
+    const ModelChoice other{"QAV420", "QA-420", "350-390", 0};
+    const std::vector<int> none, replace{MsgId::kNewConfirm}, save{MsgId::kReplaceSaveQuestion};
     const Case cases[] = {
-        {"unchanged", start, true, ModelChange::None, false, start},
-        {"name only", {"QAV410", "QA-410B", "400-470", 1}, true, ModelChange::Name, false,
+        {"unchanged", start, false, true, SaveChoice::Cancel, ModelChange::None, none, start},
+        {"name only", {"QAV410", "QA-410B", "400-470", 1}, true, true, SaveChoice::Cancel, ModelChange::Name, none,
          {"QAV410", "QA-410B", "400-470", 1}},
-        {"declined", {"QAV420", "QA-420", "350-390", 1}, false, ModelChange::Declined, true, start},
-        {"other model", {"QAV420", "QA-420", "350-390", 0}, true, ModelChange::Model, true,
-         {"QAV420", "QA-420", "350-390", 0}},
+        {"declined", {"QAV420", "QA-420", "350-390", 1}, false, false, SaveChoice::Cancel, ModelChange::Declined,
+         replace, start},
+        {"other model", other, false, true, SaveChoice::Cancel, ModelChange::Model, replace, other},
+        // An edited codeplug is not dropped behind a bare "replace?".
+        {"edited: the save question, cancelled", other, true, true, SaveChoice::Cancel, ModelChange::Declined, save,
+         start},
+        {"edited: the save question, discarded", other, true, true, SaveChoice::Discard, ModelChange::Model, save,
+         other},
     };
     for (const Case& c : cases) {
         applyModelChoice(*settings_, start);
+        ASSERT_TRUE(doc_->resetForModel()) << c.name;
+        doc_->markUnmodified();
+        if (c.edited) store_->channels[0].record.setU8(17, 0x5A);
         prompt_.asked.clear();
         prompt_.answer = c.answer;
-        const ModelSelection s = selectModel(c.chosen, *settings_, *doc_, &prompt_);
+        prompt_.saveChoice = c.saveChoice;
+        const ModelSelection s = selectModel(c.chosen, *settings_, *doc_, true);
         EXPECT_EQ(s.change, c.change) << c.name;
-        EXPECT_EQ(prompt_.asked, c.asked ? std::vector<int>{MsgId::kNewConfirm} : std::vector<int>{}) << c.name;
+        EXPECT_EQ(prompt_.asked, c.asked) << c.name;
         EXPECT_EQ(currentModelChoice(*settings_), c.after) << c.name;
         if (c.change == ModelChange::Model) {
             EXPECT_TRUE(s.reset.ok) << c.name;

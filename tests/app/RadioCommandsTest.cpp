@@ -25,7 +25,10 @@ TEST_F(RadioCommandsTest, ReadReplacesTheCodeplugOnlyWhenEveryBlockArrived)
     EXPECT_EQ(observer_.replaced, 0);
 
     radio.clearFaults();
+    store_->deletePersonality(0);
+    ASSERT_NE(doc_->validate(), 0u);
     ASSERT_TRUE(commands->runRead(ctx));
+    EXPECT_EQ(doc_->invalidValues().size(), 0u);  // they named the replaced codeplug's records
     const auto mem = radio.memory();
     EXPECT_TRUE(std::equal(mem.begin(), mem.end(), store_->image().begin()));
     EXPECT_EQ(doc_->currentPath(), "");
