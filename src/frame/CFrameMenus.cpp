@@ -82,6 +82,13 @@ constexpr CommandDef kCommands[] = {
     {TreeId::kEmbedded, "Em&bedded Message", "Ctrl+Alt+B"},
     {TreeId::kTestFreq, "&Test Frequencies", "Ctrl+Alt+T"},
     {TreeId::kDataWatch, "&Data Watch", "Ctrl+Alt+D"},
+    {ViewCommand::kSignallingGroup, "Si&gnalling", ""},
+    {ViewCommand::kAlertTone, "&Alert Tones", ""},
+    {ViewCommand::kTwoToneSystem, "Two-Tone &Systems", ""},
+    {ViewCommand::kTwoToneCall, "Two-Tone &Calls", ""},
+    {ViewCommand::kPttId, "&QFX1200 PTT-ID", ""},
+    {ViewCommand::kDos, "&DOS", ""},
+    {ViewCommand::kAtis, "A&TIS", ""},
 };
 
 struct PopupDef {
@@ -231,7 +238,8 @@ void CFrameMenus::buildEditMenu(QMenu* edit, const IFrameHost& host)
         if (row.menuId == 0 || m_hidden.contains(row.menuId)) continue;
         QAction* a = action(row.menuId);
         if (!a) continue;
-        const QString caption = withoutAccelerator(LangText::caption(host, row.treeId));
+        // An entry the tree leaves out is named by its own command.
+        const QString caption = withoutAccelerator(LangText::caption(host, row.treeId ? row.treeId : row.menuId));
         if (!caption.isEmpty()) a->setText(caption);
         if (row.menuKind == MenuKind::Popup) {
             popup = edit->addMenu(a->text());

@@ -16,7 +16,12 @@ NavBarMode forNumbered(int n, int count, int limit)
 NavBarMode forPlain(int treeId)
 {
     switch (treeId) {
-    case TreeId::kChannel: return {true, 9};
+    case TreeId::kChannel:
+    // The signalling lists have no numbered entries; their editors refuse
+    // what their list does not allow.
+    case ViewCommand::kAlertTone:
+    case ViewCommand::kTwoToneSystem:
+    case ViewCommand::kTwoToneCall: return {true, 9};
     case TreeId::kEmbedded:
     case TreeId::kPassword: return {false, 1};
     case TreeId::kDataWatch: return {false, 2};

@@ -9,7 +9,7 @@ namespace {
 
 constexpr TreeRow kSep{0, 0, 0, MenuKind::Separator};
 
-constexpr std::array<TreeRow, 19> kTree{{
+constexpr std::array<TreeRow, 27> kTree{{
     {TreeId::kRadio, 0, TreeId::kRadio, MenuKind::Item},
     kSep,
     {TreeId::kSettingsGroup, 0, TreeId::kSettingsGroup, MenuKind::Popup},
@@ -27,6 +27,16 @@ constexpr std::array<TreeRow, 19> kTree{{
     kSep,
     {TreeId::kEmbedded, 0, TreeId::kEmbedded, MenuKind::Item},
     {TreeId::kTestFreq, 0, TreeId::kTestFreq, MenuKind::Item},
+    kSep,
+    // The signalling editors have no tree entry; the "&Edit" menu reaches
+    // them through a submenu of their own.
+    {0, 0, ViewCommand::kSignallingGroup, MenuKind::Popup},
+    {0, 1, ViewCommand::kAlertTone, MenuKind::Item},
+    {0, 1, ViewCommand::kTwoToneSystem, MenuKind::Item},
+    {0, 1, ViewCommand::kTwoToneCall, MenuKind::Item},
+    {0, 1, ViewCommand::kPttId, MenuKind::Item},
+    {0, 1, ViewCommand::kDos, MenuKind::Item},
+    {0, 1, ViewCommand::kAtis, MenuKind::Item},
     kSep,
     {TreeId::kDataWatch, 0, TreeId::kDataWatch, MenuKind::Item},
 }};

@@ -9,7 +9,7 @@
 enum class MenuKind { Item = 0, Popup = 1, Separator = -1 };
 
 struct TreeRow {
-    int treeId;       // 0: separator row
+    int treeId;       // 0: separator row, or (with a menuId) an "&Edit" menu entry the tree leaves out
     int depth;
     int menuId;       // 0: no menu item of its own
     MenuKind menuKind;

@@ -2,8 +2,12 @@
 
 #include "model/CCodeplugData.h"
 #include "views/ViewIds.h"
+#include "views/ViewAtis.h"
+#include "views/ViewBtnKey.h"
+#include "views/ViewDos.h"
 #include "views/ViewMis.h"
 #include "views/ViewPassword.h"
+#include "views/ViewPttId.h"
 #include "views/ViewRadio.h"
 
 #include <array>
@@ -22,9 +26,9 @@ using enum TreeEntry;
 
 // The record limits are the store's: what the memory map holds (channels:
 // what the editors offer, one fewer than the image area takes).
-const std::array<EditorRow, 11> kRows{{
+const std::array<EditorRow, 17> kRows{{
     {ViewCommand::kRadio, "CViewRadio", FormId::kRadio, SectionId::RadioInfo, 0, Single, make<CViewRadio>},
-    {ViewCommand::kKeys, "CViewBtnKey", 0, SectionId::Keys, 0, Single, nullptr},
+    {ViewCommand::kKeys, "CViewBtnKey", FormId::kKeys, SectionId::Keys, 0, Single, make<CViewBtnKey>},
     {ViewCommand::kMisc, "CViewMis", FormId::kMisc, SectionId::Misc, 0, Single, make<CViewMis>},
     {ViewCommand::kPassword, "CViewPassword", FormId::kPassword, SectionId::Password, 0, Single, make<CViewPassword>},
     {ViewCommand::kChannel, "CViewChannel", 0, SectionId::Channels, limit(CCodeplugData::kEditorChannelLimit), Numbered,
@@ -37,6 +41,16 @@ const std::array<EditorRow, 11> kRows{{
     {ViewCommand::kEmbedded, "CViewEmbedded", 0, std::nullopt, 0, Single, nullptr},
     {ViewCommand::kTestFreq, "CViewTestFreq", 0, std::nullopt, 0, Single, nullptr},
     {ViewCommand::kDataWatch, "CDataWatchView", 0, std::nullopt, 0, Single, nullptr},
+    // Reached from the Edit > Signalling submenu only.
+    {ViewCommand::kAlertTone, "CViewAlertTone", 0, SectionId::AlertTones, limit(CCodeplugData::kMaxAlertTones),
+     None, nullptr},
+    {ViewCommand::kTwoToneSystem, "CViewTToneSystem", 0, SectionId::TwoToneSystems,
+     limit(CCodeplugData::kMaxTwoToneSystems), None, nullptr},
+    {ViewCommand::kTwoToneCall, "CViewTToneCall", 0, SectionId::TwoToneCalls, limit(CCodeplugData::kMaxTwoToneCalls),
+     None, nullptr},
+    {ViewCommand::kPttId, "CViewQFX12PTTID", FormId::kPttId, SectionId::PttId, 0, None, make<CViewQFX12PTTID>},
+    {ViewCommand::kDos, "CViewDos", FormId::kDos, SectionId::Dos, 0, None, make<CViewDos>},
+    {ViewCommand::kAtis, "CViewAtis", FormId::kAtis, SectionId::Atis, 0, None, make<CViewAtis>},
 }};
 
 }  // namespace

@@ -28,6 +28,7 @@ struct EditorPageRow {
 enum class TreeEntry {
     Single,     // one item
     Numbered,   // one item per record of its section, numbered from 1
+    None,       // no tree entry: reached from the "&Edit" menu only
 };
 
 struct EditorRow {

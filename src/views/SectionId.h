@@ -12,4 +12,8 @@ enum class SectionId {
     TwoToneSystems,
     TwoToneCalls,
     TestFreq,
+    PttId,
+    Dos,
+    Atis,
+    EmbeddedMessage,
 };

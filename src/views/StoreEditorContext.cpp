@@ -74,6 +74,10 @@ StoreEditorContext::StoreEditorContext(CCodeplugData& store, CSettingsManager& s
     sections_[SectionId::Misc] = std::make_unique<FixedSection>(s.misc);
     sections_[SectionId::Keys] = std::make_unique<FixedSection>(s.keys);
     sections_[SectionId::TestFreq] = std::make_unique<FixedSection>(s.testFreq);
+    sections_[SectionId::PttId] = std::make_unique<FixedSection>(s.pttId);
+    sections_[SectionId::Dos] = std::make_unique<FixedSection>(s.dos);
+    sections_[SectionId::Atis] = std::make_unique<FixedSection>(s.atis);
+    sections_[SectionId::EmbeddedMessage] = std::make_unique<FixedSection>(s.embeddedMessage);
     sections_[SectionId::Channels] = listSection<ChannelItem>(
         s.channels, editorLimit(SectionId::Channels), [&s, this] { return s.addChannel(settings_.model()); },
         [&s](std::size_t i) { return s.deleteChannel(i); });
@@ -84,13 +88,13 @@ StoreEditorContext::StoreEditorContext(CCodeplugData& store, CSettingsManager& s
         s.scanLists, editorLimit(SectionId::ScanLists), [&s] { return s.addScanList(); },
         [&s](std::size_t i) { return s.deleteScanList(i); });
     sections_[SectionId::AlertTones] = listSection<AlertToneItem>(
-        s.alertTones, CCodeplugData::kMaxAlertTones, [&s] { return s.addAlertTone(); },
+        s.alertTones, editorLimit(SectionId::AlertTones), [&s] { return s.addAlertTone(); },
         [&s](std::size_t i) { return s.deleteAlertTone(i); });
     sections_[SectionId::TwoToneSystems] = listSection<TwoToneSystemItem>(
-        s.twoToneSystems, CCodeplugData::kMaxTwoToneSystems, [&s] { return s.addTwoToneSystem(); },
+        s.twoToneSystems, editorLimit(SectionId::TwoToneSystems), [&s] { return s.addTwoToneSystem(); },
         [&s](std::size_t i) { return s.deleteTwoToneSystem(i); });
     sections_[SectionId::TwoToneCalls] = listSection<TwoToneCallItem>(
-        s.twoToneCalls, CCodeplugData::kMaxTwoToneCalls, [&s] { return s.addTwoToneCall(); },
+        s.twoToneCalls, editorLimit(SectionId::TwoToneCalls), [&s] { return s.addTwoToneCall(); },
         [&s](std::size_t i) { return s.deleteTwoToneCall(i); });
 }
 

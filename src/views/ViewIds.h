@@ -14,6 +14,15 @@ constexpr int kScan = 32884;
 constexpr int kEmbedded = 32886;
 constexpr int kTestFreq = 32887;
 constexpr int kDataWatch = 32888;
+// The signalling editors, opened from the Edit > Signalling submenu only
+// (the navigation tree has no entry for them).
+constexpr int kSignallingGroup = 32890;
+constexpr int kAlertTone = 32858;
+constexpr int kTwoToneSystem = 32849;
+constexpr int kTwoToneCall = 32889;
+constexpr int kPttId = 32864;
+constexpr int kDos = 32891;
+constexpr int kAtis = 32892;
 }  // namespace ViewCommand
 
 namespace FormId {
@@ -21,4 +30,14 @@ constexpr int kRadio = 1109;
 constexpr int kMisc = 1400;
 constexpr int kPassword = 6351;
 constexpr int kPasswordEntry = 6359;
+constexpr int kKeys = 6601;
+constexpr int kAlertTone = 5002;
+constexpr int kTwoToneSystem = 5450;
+constexpr int kTwoToneBasic = 5451;
+constexpr int kTwoToneAdvanced = 5452;
+constexpr int kTwoToneCall = 5402;
+constexpr int kPttId = 1655;
+constexpr int kDos = 4660;
+constexpr int kAtis = 4590;
+constexpr int kEmbedded = 4701;
 }  // namespace FormId

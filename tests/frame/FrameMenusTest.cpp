@@ -173,10 +173,16 @@ TEST(FrameMenus, EditMenuFollowsTheTreeDefinition)
     QMainWindow w;
     CFrameMenus menus(&w);
     menus.rebuild(host);
-    EXPECT_EQ(ids(menus.menu(2)), (QList<int>{32800, 0, -1, 0, 32821, 32823, 0, 32883, 0, 32886, 32887, 0, 32888}));
+    EXPECT_EQ(ids(menus.menu(2)),
+              (QList<int>{32800, 0, -1, 0, 32821, 32823, 0, 32883, 0, 32886, 32887, 0, -1, 0, 32888}));
     QMenu* settings = menus.menu(2)->actions()[2]->menu();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(ids(settings), (QList<int>{32802, 32803, 32813}));
+    // The signalling editors, which have no tree entry.
+    QMenu* signalling = menus.menu(2)->actions()[12]->menu();
+    ASSERT_NE(signalling, nullptr);
+    EXPECT_EQ(ids(signalling), (QList<int>{32858, 32849, 32889, 32864, 32891, 32892}));
+    EXPECT_EQ(signalling->title(), "Si&gnalling");
 }
 
 TEST(FrameMenus, RecentFilesShowOnlyUsedEntries)

@@ -4,9 +4,11 @@
 #include "controls/BoundField.h"
 #include "controls/CharFilterEdit.h"
 #include "controls/ControlId.h"
+#include "model/KeysRecord.h"
 #include "model/MiscRecord.h"
 #include "model/PasswordRecord.h"
 #include "model/RadioInfoRecord.h"
+#include "model/SignallingRecords.h"
 #include "views/DlgPasswordEntry.h"
 #include "views/EditorFactory.h"
 #include "views/EditorRegistry.h"
@@ -271,11 +273,16 @@ TEST(EditorRegistry, EveryBuiltEditorIsMadeFromItsRow)
     ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
     ctx.addSection(SectionId::Password, PasswordField::kSize, 1, 1, true);
     ctx.addSection(SectionId::RadioInfo, RadioInfoField::kSize, 1, 1, true);
+    ctx.addSection(SectionId::Keys, KeysField::kSize, 1, 1, true);
+    ctx.addSection(SectionId::PttId, PttIdField::kSize, 1, 1, true);
+    ctx.addSection(SectionId::Dos, DosField::kSize, 1, 1, true);
+    ctx.addSection(SectionId::Atis, AtisField::kSize, 1, 1, true);
     int built = 0;
     for (const EditorRow& row : EditorRegistry::rows()) {
         SCOPED_TRACE(row.viewClass);
         EXPECT_EQ(EditorRegistry::find(row.commandId), &row);
-        EXPECT_EQ(row.tree == TreeEntry::Numbered, row.recordLimit > 0 && row.commandId != ViewCommand::kChannelList);
+        EXPECT_EQ(row.tree == TreeEntry::Numbered, row.recordLimit > 0 && row.commandId != ViewCommand::kChannelList
+                                                       && row.tree != TreeEntry::None);
         std::unique_ptr<CCustomFormView> view(createEditorView(row.commandId, ctx));
         ASSERT_EQ(view != nullptr, row.make != nullptr);
         if (!view) continue;
@@ -284,7 +291,7 @@ TEST(EditorRegistry, EveryBuiltEditorIsMadeFromItsRow)
         EXPECT_EQ(view->templateId(), row.formId);
         EXPECT_EQ(view->sectionId(), row.section);
     }
-    EXPECT_EQ(built, 3);
+    EXPECT_EQ(built, 7);
     EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Channels), 16);
     EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Personalities), 8);
     EXPECT_EQ(EditorRegistry::recordLimit(SectionId::ScanLists), 1);
