@@ -125,6 +125,33 @@ void CRangeValueEdit::commitText()
     emit valueCommitted(value_);
 }
 
+void CRangeValueEdit::stepBy(int steps, bool offBelow)
+{
+    commitText();
+    const long long low = std::min(params_.first, params_.last);
+    const long long high = std::max(params_.first, params_.last);
+    long long n = 0;
+    bool off = false;
+    if (value_ == 0 && offBelow) {
+        // Off lies below the range: up reaches the minimum, down stays off.
+        off = steps <= 0;
+        n = low;
+    } else {
+        n = static_cast<long long>(shownNumber(value_)) + static_cast<long long>(steps) * nonZero(params_.step);
+        off = offBelow && n < low;
+        n = std::clamp(n, low, high);
+    }
+    const int stored = storedValue(static_cast<int>(n));
+    if (off || stored == 0) {
+        showOff();
+    } else {
+        value_ = stored;
+        setText(shownText(static_cast<int>(n)));
+    }
+    selectAll();
+    emit valueCommitted(value_);
+}
+
 void CRangeValueEdit::focusOutEvent(QFocusEvent* event)
 {
     commitText();

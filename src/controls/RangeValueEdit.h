@@ -27,6 +27,11 @@ public:
     // Reads the text into the stored value, normalises the text and emits
     // valueCommitted. Called when the edit loses focus.
     void commitText();
+    // One spin click: moves the shown number by `steps` steps of the range,
+    // never beyond it. With `offBelow` the step below the minimum is off
+    // (and up from off is the minimum); otherwise off steps to the minimum
+    // and the minimum is the end. The new text is selected.
+    void stepBy(int steps, bool offBelow = false);
 
 signals:
     void valueCommitted(int value);

@@ -8,7 +8,11 @@
 #include "views/ViewMis.h"
 #include "views/ViewPassword.h"
 #include "views/ViewPttId.h"
+#include "views/TTSystemAdvancePage.h"
+#include "views/TToneSystemBasicPage.h"
 #include "views/ViewRadio.h"
+#include "views/ViewTToneCall.h"
+#include "views/ViewTToneSystem.h"
 
 #include <array>
 
@@ -19,6 +23,17 @@ CCustomFormView* make(EditorContext& context, QWidget* parent)
 {
     return new View(context, parent);
 }
+
+template <class Page>
+CQAVPropertyPage* makePage(const LanguageSource& language)
+{
+    return new Page(language);
+}
+
+constexpr EditorPageRow kTwoTonePages[] = {
+    {FormId::kTwoToneBasic, "Basic", makePage<CTToneSystemBasicPage>},
+    {FormId::kTwoToneAdvanced, "Advanced", makePage<CTTSystemAdvancePage>},
+};
 
 constexpr int limit(std::size_t n) { return static_cast<int>(n); }
 
@@ -44,10 +59,10 @@ const std::array<EditorRow, 17> kRows{{
     // Reached from the Edit > Signalling submenu only.
     {ViewCommand::kAlertTone, "CViewAlertTone", 0, SectionId::AlertTones, limit(CCodeplugData::kMaxAlertTones),
      None, nullptr},
-    {ViewCommand::kTwoToneSystem, "CViewTToneSystem", 0, SectionId::TwoToneSystems,
-     limit(CCodeplugData::kMaxTwoToneSystems), None, nullptr},
-    {ViewCommand::kTwoToneCall, "CViewTToneCall", 0, SectionId::TwoToneCalls, limit(CCodeplugData::kMaxTwoToneCalls),
-     None, nullptr},
+    {ViewCommand::kTwoToneSystem, "CViewTToneSystem", FormId::kTwoToneSystem, SectionId::TwoToneSystems,
+     limit(CCodeplugData::kMaxTwoToneSystems), None, make<CViewTToneSystem>, kTwoTonePages},
+    {ViewCommand::kTwoToneCall, "CViewTToneCall", FormId::kTwoToneCall, SectionId::TwoToneCalls,
+     limit(CCodeplugData::kMaxTwoToneCalls), None, make<CViewTToneCall>},
     {ViewCommand::kPttId, "CViewQFX12PTTID", FormId::kPttId, SectionId::PttId, 0, None, make<CViewQFX12PTTID>},
     {ViewCommand::kDos, "CViewDos", FormId::kDos, SectionId::Dos, 0, None, make<CViewDos>},
     {ViewCommand::kAtis, "CViewAtis", FormId::kAtis, SectionId::Atis, 0, None, make<CViewAtis>},
