@@ -23,7 +23,12 @@ TEST_F(GuiFixture, TreeEntriesOpenTheirEditorsOnTheStore)
         {TreeId::kRadio, FormId::kRadio},
         {TreeId::kMisc, FormId::kMisc},
         {TreeId::kPassword, FormId::kPassword},
-        {TreeId::kKeys, 0},
+        {TreeId::kKeys, FormId::kKeys},
+        {ViewCommand::kTwoToneSystem, FormId::kTwoToneSystem},
+        {ViewCommand::kTwoToneCall, FormId::kTwoToneCall},
+        {ViewCommand::kPttId, FormId::kPttId},
+        {ViewCommand::kDos, FormId::kDos},
+        {ViewCommand::kAtis, FormId::kAtis},
     };
     for (const Case& c : cases) {
         CChildFrame* frame = app->frame().openView(c.commandId, "entry");

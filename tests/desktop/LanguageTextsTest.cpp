@@ -34,7 +34,7 @@ namespace {
 // Words that are the same in every language: units, signalling names,
 // port names, key names, parts of paths, and the name of the English
 // language itself.
-const QStringList kUniversal = {"COM",  "MHz", "CTCSS", "CDCSS", "VOX", "DTMF", "QFX", "ATIS", "PTT",  "QAV",
+const QStringList kUniversal = {"COM",  "MHz", "CTCSS", "CDCSS", "VOX", "DTMF", "QFX", "ATIS", "PTT",  "QAV", "DOS",
                                 "qav",  "Ctrl", "Shift", "Alt",  "Del", "Esc",  "dev", "ttyUSB", "tmp", "English"};
 
 QStringList englishWords(const QString& text)
@@ -111,7 +111,10 @@ TEST_F(GuiFixture, EveryWindowSpeaksChinese)
     ASSERT_EQ(settings->languageIndex(), 1);
     CMainFrame& frame = app->frame();
     frame.show();
-    for (int id : {TreeId::kRadio, TreeId::kMisc, TreeId::kPassword, TreeId::kScan}) frame.openView(id, "x");
+    for (int id : {TreeId::kRadio, TreeId::kMisc, TreeId::kPassword, TreeId::kScan, TreeId::kKeys,
+                   ViewCommand::kTwoToneSystem, ViewCommand::kTwoToneCall, ViewCommand::kPttId, ViewCommand::kDos,
+                   ViewCommand::kAtis})
+        frame.openView(id, "x");
     frame.logBar()->show();
     frame.invalidBar()->show();
     expectChinese("main window", &frame);
