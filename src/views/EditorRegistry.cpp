@@ -2,6 +2,7 @@
 
 #include "model/CCodeplugData.h"
 #include "views/ViewIds.h"
+#include "views/ViewAlertTone.h"
 #include "views/ViewAtis.h"
 #include "views/ViewBtnKey.h"
 #include "views/ViewDos.h"
@@ -57,8 +58,8 @@ const std::array<EditorRow, 17> kRows{{
     {ViewCommand::kTestFreq, "CViewTestFreq", 0, std::nullopt, 0, Single, nullptr},
     {ViewCommand::kDataWatch, "CDataWatchView", 0, std::nullopt, 0, Single, nullptr},
     // Reached from the Edit > Signalling submenu only.
-    {ViewCommand::kAlertTone, "CViewAlertTone", 0, SectionId::AlertTones, limit(CCodeplugData::kMaxAlertTones),
-     None, nullptr},
+    {ViewCommand::kAlertTone, "CViewAlertTone", FormId::kAlertTone, SectionId::AlertTones,
+     limit(CCodeplugData::kMaxAlertTones), None, make<CViewAlertTone>},
     {ViewCommand::kTwoToneSystem, "CViewTToneSystem", FormId::kTwoToneSystem, SectionId::TwoToneSystems,
      limit(CCodeplugData::kMaxTwoToneSystems), None, make<CViewTToneSystem>, kTwoTonePages},
     {ViewCommand::kTwoToneCall, "CViewTToneCall", FormId::kTwoToneCall, SectionId::TwoToneCalls,

@@ -24,6 +24,7 @@ TEST_F(GuiFixture, TreeEntriesOpenTheirEditorsOnTheStore)
         {TreeId::kMisc, FormId::kMisc},
         {TreeId::kPassword, FormId::kPassword},
         {TreeId::kKeys, FormId::kKeys},
+        {ViewCommand::kAlertTone, FormId::kAlertTone},
         {ViewCommand::kTwoToneSystem, FormId::kTwoToneSystem},
         {ViewCommand::kTwoToneCall, FormId::kTwoToneCall},
         {ViewCommand::kPttId, FormId::kPttId},

@@ -112,7 +112,7 @@ TEST_F(GuiFixture, EveryWindowSpeaksChinese)
     CMainFrame& frame = app->frame();
     frame.show();
     for (int id : {TreeId::kRadio, TreeId::kMisc, TreeId::kPassword, TreeId::kScan, TreeId::kKeys,
-                   ViewCommand::kTwoToneSystem, ViewCommand::kTwoToneCall, ViewCommand::kPttId, ViewCommand::kDos,
+                   ViewCommand::kAlertTone, ViewCommand::kTwoToneSystem, ViewCommand::kTwoToneCall, ViewCommand::kPttId, ViewCommand::kDos,
                    ViewCommand::kAtis})
         frame.openView(id, "x");
     frame.logBar()->show();
