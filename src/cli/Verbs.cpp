@@ -8,6 +8,7 @@ void addAllVerbs(CLI::App& app, CliContext& ctx)
     addRepackVerb(app, ctx);
     addValidateVerb(app, ctx);
     addDiffVerb(app, ctx);
+    addReportVerb(app, ctx);
     addDetectVerb(app, ctx);
     addReadVerb(app, ctx);
     addWriteVerb(app, ctx);

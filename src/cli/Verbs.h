@@ -18,5 +18,6 @@ void addReadVerb(CLI::App& app, CliContext& ctx);
 void addWriteVerb(CLI::App& app, CliContext& ctx);
 void addWriteTuneVerb(CLI::App& app, CliContext& ctx);
 void addSimVerb(CLI::App& app, CliContext& ctx);
+void addReportVerb(CLI::App& app, CliContext& ctx);
 
 void addAllVerbs(CLI::App& app, CliContext& ctx);

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop program's command line: [--no-splash] [--home DIR] [FILE],
-// or --help / --version alone.
+// or --print-pdf FILE OUT.pdf [--sections LIST] [--home DIR], or --help /
+// --version alone.
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,11 @@ struct AppOptions {
     QString home;       // program directory override; empty: the usual one
     QString file;       // codeplug to open at start-up; empty: New
     QString error;      // set when the command line is wrong
+    // --print-pdf FILE OUT.pdf [--sections LIST]: the report as a PDF file,
+    // without a window.
+    bool printPdf = false;
+    QString pdfOutput;
+    QString sections;
 
     // --help and --version win over anything else on the line, so they
     // work even beside options the window system would have taken.

@@ -22,12 +22,14 @@
 #include "frame/FrameIds.h"
 #include "frame/FrameTextIds.h"
 #include "frame/LangText.h"
+#include "frame/PrintTreeEntries.h"
 #include "frame/ViewBridge.h"
 #include "link/ImageSessions.h"
 #include "link/PortList.h"
 #include "link/RadioLink.h"
 #include "link/TuningSessions.h"
 #include "model/CCodeplugData.h"
+#include "print/CReportPrinter.h"
 #include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 #include "views/NoticeRelay.h"
@@ -174,7 +176,29 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kComPort, [this] { communicationPort(); });
     f.setCommandHandler(Cmd::kLanguage, [this] { language(); });
     f.setCloseGuard([this] { return settleChanges(MsgId::kCloseSaveQuestion); });
+    connectPrinting();
     connect(&f, &CMainFrame::helpRequested, this, &CQAVApp::showHelp);
+}
+
+void CQAVApp::connectPrinting()
+{
+    CMainFrame& f = *m_frame;
+    CReportPrinter::Hooks hooks;
+    hooks.source = [this]() -> std::optional<ReportSource> {
+        // What the open editors show goes into the store first.
+        m_observer->commitEditors();
+        return ReportSource{m_store, m_settings.language(), m_settings.model(), m_settings.firmwareVersion()};
+    };
+    hooks.title = [this] { return QString::fromStdString(m_document->currentPath()); };
+    hooks.treeEntries = [this] { return printTreeEntries(*m_host); };
+    hooks.previewActive = [this](bool active) { m_frame->setPrintPreviewActive(active); };
+    hooks.help = [this](int id) { showHelp({id}); };
+    m_reportPrinter = new CReportPrinter(*m_host, std::move(hooks), &f);
+    f.setCommandHandler(Cmd::kPrint, [this] { m_reportPrinter->print(); });
+    f.setCommandHandler(Cmd::kPrintPreview, [this] { m_reportPrinter->preview(); });
+    f.setCommandHandler(Cmd::kPrintSetup, [this] { m_reportPrinter->pageSetup(); });
+    f.setCommandHandler(Cmd::kExportPdf, [this] { m_reportPrinter->exportPdf(); });
+    f.setSectionPrintHandler([this](int commandId) { m_reportPrinter->printSection(reportSectionOfView(commandId)); });
 }
 
 void CQAVApp::newDocument()

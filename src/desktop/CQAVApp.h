@@ -20,6 +20,7 @@ class CCodeplugData;
 class CFrameDocumentObserver;
 class CHelpViewer;
 class CMainFrame;
+class CReportPrinter;
 class CSettingsManager;
 class CSplash;
 class DocumentService;
@@ -48,6 +49,7 @@ public:
     RadioCommands& radioCommands() const;
     SettingsFrameHost& host() const { return *m_host; }
     GuiPortOpener& ports() const { return *m_ports; }
+    CReportPrinter& reportPrinter() const { return *m_reportPrinter; }
     CHelpViewer& helpViewer();
     CSplash* splash() const { return m_splash; }
     QString splashPicture() const;
@@ -80,6 +82,7 @@ private:
     TransferResult runTransfer(CDlgCommProgress::Mode mode, std::function<TransferResult(SessionContext&)> session,
                                const std::function<void(CDlgCommProgress&)>& setUp = {});
     void connectCommands();
+    void connectPrinting();
     void show(const Outcome& outcome);
     // Asks to save a changed codeplug before a command replaces or closes
     // it; false stops the command.
@@ -108,4 +111,5 @@ private:
     HelpKeyFilter* m_helpKeys = nullptr;
     QPointer<CSplash> m_splash;
     QtTranslations m_qtTexts;
+    CReportPrinter* m_reportPrinter = nullptr;  // owned by the main window
 };

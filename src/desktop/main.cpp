@@ -2,6 +2,7 @@
 #include "desktop/AppOptions.h"
 #include "controls/ReadOnlyLook.h"
 #include "desktop/CQAVApp.h"
+#include "desktop/PrintPdfCommand.h"
 #include "frame/ProgramIcon.h"
 #include "model/CCodeplugData.h"
 #include "settings/ProgramDirectory.h"
@@ -33,6 +34,10 @@ int main(int argc, char** argv)
         }
     }
 
+    // A PDF needs no display: draw it on the offscreen platform unless
+    // another one was chosen.
+    if (wantsPrintPdf(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("qav-cps");
     QApplication::setOrganizationName("qav");
@@ -51,9 +56,15 @@ int main(int argc, char** argv)
     // Without its data the program still starts, but with no texts and no
     // models: say so and how to mend it rather than leave an empty window.
     if (const std::string problem = missingDataMessage(locateProgramDirectory()); !problem.empty()) {
+        if (options.printPdf) {
+            std::fprintf(stderr, "qav-cps: %s\n", problem.c_str());
+            return 1;
+        }
         std::fprintf(stderr, "qav-cps: warning: %s\n", problem.c_str());
         QMessageBox::warning(nullptr, "qav-cps", QString::fromStdString(problem));
     }
+
+    if (options.printPdf) return runPrintPdf(options.file, options.pdfOutput, options.sections);
 
     CSettingsManager& settings = CSettingsManager::instance();
     int status = 0;

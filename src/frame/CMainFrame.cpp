@@ -356,7 +356,10 @@ CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
     // The bar's Print is the program's Print command, for this window.
     connect(frame, &CChildFrame::printRequested, this, [this](CChildFrame* f) {
         m_mdi->setActiveSubWindow(f);
-        runCommand(Cmd::kPrint);
+        if (m_sectionPrint && hasCommandHandler(Cmd::kPrint))
+            m_sectionPrint(f->commandId());
+        else
+            runCommand(Cmd::kPrint);
     });
     connect(frame, &QMdiSubWindow::windowStateChanged, this, [this, frame] {
         m_tabs->setActiveFrame(frame);

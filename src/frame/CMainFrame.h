@@ -56,6 +56,10 @@ public:
     // false keeps the program open. Without one it closes at once.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
     void setPrintPreviewActive(bool active) { m_printPreview = active; }
+    bool printPreviewActive() const { return m_printPreview; }
+    // The Print button of an editor's bar prints that editor's section; it
+    // is given the window's command id. Without a handler it runs Print.
+    void setSectionPrintHandler(std::function<void(int commandId)> handler) { m_sectionPrint = std::move(handler); }
 
     // What creates the editors of the tree entries; without one every
     // entry opens a window that says its editor is not part of this build.
@@ -136,6 +140,7 @@ private:
     bool m_printPreview = false;
     bool m_modified = false;
     std::function<bool()> m_closeGuard;
+    std::function<void(int)> m_sectionPrint;
     QHash<int, std::function<void()>> m_handlers;
     std::vector<WindowNode> m_nodes;
     QList<QAction*> m_windowListActions;

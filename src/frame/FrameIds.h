@@ -14,6 +14,7 @@ constexpr int kSaveAs = 57604;
 constexpr int kPrintSetup = 57606;
 constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
+constexpr int kExportPdf = 32961;      // the printed report as a PDF file
 constexpr int kRecentFirst = 57616;     // recent files 1-4: 57616 .. 57619
 constexpr int kRecentCount = 4;
 constexpr int kExit = 57665;

@@ -1,5 +1,6 @@
 #include "model/ProgrammingStamp.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 ProgrammingStamp makeProgrammingStamp(const std::tm& t)
@@ -30,4 +31,17 @@ ProgrammingStamp programmingStampNow()
     localtime_r(&now, &local);
 #endif
     return makeProgrammingStamp(local);
+}
+
+std::string programmingStampText(const ProgrammingStamp& s)
+{
+    const int second = s[0] < 60 ? s[0] : 59;
+    const int minute = s[1] < 60 ? s[1] : 59;
+    const int hour = s[2] < 24 ? s[2] : 0;
+    const int day = s[3] < 32 ? s[3] : 31;
+    const int month = s[4] < 13 ? s[4] : 12;
+    const int year = s[5] < 38 ? 2000 + s[5] : 2037;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
+    return buf;
 }

@@ -2,6 +2,7 @@
 
 #include "controls/ControlId.h"
 #include "controls/LanguageSource.h"
+#include "model/ProgrammingStamp.h"
 #include "model/RadioInfoRecord.h"
 #include "settings/ModelValues.h"
 #include "views/FormTable.h"
@@ -55,20 +56,7 @@ void CViewRadio::buildForm(QWidget* form)
 
 QString CViewRadio::stampText(const std::array<std::uint8_t, 8>& s)
 {
-    const int second = s[0] < 60 ? s[0] : 59;
-    const int minute = s[1] < 60 ? s[1] : 59;
-    const int hour = s[2] < 24 ? s[2] : 0;
-    const int day = s[3] < 32 ? s[3] : 31;
-    const int month = s[4] < 13 ? s[4] : 12;
-    const int year = s[5] < 38 ? 2000 + s[5] : 2037;
-    // Month or day 0 is no date; it is shown as stored rather than guessed.
-    return QStringLiteral("%1-%2-%3 %4:%5:%6")
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(hour, 2, 10, QLatin1Char('0'))
-        .arg(minute, 2, 10, QLatin1Char('0'))
-        .arg(second, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(programmingStampText(s));
 }
 
 void CViewRadio::loadControls(Record* record)

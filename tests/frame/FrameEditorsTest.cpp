@@ -8,6 +8,7 @@
 #include "frame/CNavigationTree.h"
 #include "frame/CRecordNavBar.h"
 #include "frame/FrameIds.h"
+#include "frame/PrintTreeEntries.h"
 #include "frame/ViewBridge.h"
 
 #include <QApplication>
@@ -154,6 +155,19 @@ TEST_F(FrameEditorsTest, TheBarsPrintFollowsThePrintCommand)
     EXPECT_TRUE(print->isEnabled());
     print->click();
     EXPECT_EQ(printed, 1);
+}
+
+TEST_F(FrameEditorsTest, TheBarsPrintPrintsItsOwnSection)
+{
+    CChildFrame* f = frame->openView(TreeId::kChannel, "Channel1");
+    int menuPrints = 0;
+    std::vector<int> sections;
+    frame->setCommandHandler(Cmd::kPrint, [&] { ++menuPrints; });
+    frame->setSectionPrintHandler([&](int commandId) { sections.push_back(commandId); });
+    f->navBar()->button(NavBarId::kPrint)->click();
+    EXPECT_EQ(menuPrints, 0);
+    EXPECT_EQ(sections, std::vector<int>{TreeId::kChannel});
+    EXPECT_EQ(reportSectionOfView(sections.front()), 3655);
 }
 
 TEST_F(FrameEditorsTest, APageMessageIsAPlainBox)

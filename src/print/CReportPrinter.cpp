@@ -1,0 +1,189 @@
+#include "print/CReportPrinter.h"
+
+#include "app/PrintSelection.h"
+#include "app/ReportSections.h"
+#include "app/ReportTexts.h"
+#include "controls/LanguageSource.h"
+#include "settings/LanguageFile.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kProgramCaption = 128;
+constexpr int kPrintCaption = 1173;
+
+std::vector<int> allSections()
+{
+    std::vector<int> ids;
+    for (const ReportSection& s : reportSections()) ids.push_back(s.id);
+    return ids;
+}
+
+}  // namespace
+
+CReportPrinter::CReportPrinter(const LanguageSource& texts, Hooks hooks, QWidget* window)
+    : QObject(window), m_texts(texts), m_hooks(std::move(hooks)), m_window(window),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_selection(allSections())
+{
+    // The report measures from the paper's edges, not from the printable area.
+    m_printer->setFullPage(true);
+    m_runTree = [](CDlgPrintTree& dlg) -> std::optional<std::vector<int>> {
+        if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+        return dlg.selectedSections();
+    };
+}
+
+CReportPrinter::~CReportPrinter() = default;
+
+std::optional<PrintJob> CReportPrinter::makeJob(const std::vector<int>& sectionIds, int single) const
+{
+    const std::optional<ReportSource> source = m_hooks.source ? m_hooks.source() : std::nullopt;
+    if (!source) return std::nullopt;
+    PrintJob job;
+    job.singleSection = single != 0;
+    if (job.singleSection) {
+        const ReportSection* s = findReportSection(single);
+        const int id = s ? s->id : reportSections().front().id;
+        job.rows = buildSectionReport(*source, id);
+        job.sectionName = QString::fromStdString(source->language.caption(id));
+    } else {
+        job.rows = buildReport(*source, sectionIds);
+    }
+    job.title = m_hooks.title ? m_hooks.title() : QString();
+    if (job.title.isEmpty()) job.title = QString::fromStdString(m_texts.caption(kProgramCaption));
+    if (auto format = source->language.findCaption(ReportText::kPageOf.id)) job.pageFormat = QString::fromStdString(*format);
+    return job;
+}
+
+std::optional<std::vector<int>> CReportPrinter::runPrintTree()
+{
+    const std::vector<PrintTreeEntry> entries = m_hooks.treeEntries ? m_hooks.treeEntries() : std::vector<PrintTreeEntry>{};
+    CDlgPrintTree dlg(
+        m_texts, entries,
+        [this](const std::vector<std::string>& texts) {
+            const std::optional<ReportSource> source = m_hooks.source ? m_hooks.source() : std::nullopt;
+            return source ? sectionsForTreeTexts(texts, source->language) : std::vector<int>{};
+        },
+        m_window);
+    connect(&dlg, &CDlgPrintTree::printSetupRequested, this, &CReportPrinter::pageSetup);
+    connect(&dlg, &CDlgPrintTree::helpRequested, this, [this](int id) {
+        if (m_hooks.help) m_hooks.help(id);
+    });
+    std::optional<std::vector<int>> chosen = m_runTree(dlg);
+    // The selected flags are cleared on OK; a cancelled dialog keeps them.
+    if (chosen) m_selection = *chosen;
+    return chosen;
+}
+
+bool CReportPrinter::runPrintDialog(bool pageNumbers)
+{
+    QPrintDialog dlg(m_printer.get(), m_window);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, pageNumbers);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void CReportPrinter::sendToPrinter(const PrintJob& job)
+{
+    const bool range = m_printer->printRange() == QPrinter::PageRange;
+    const int from = range ? m_printer->fromPage() : 0;
+    const int to = range ? m_printer->toPage() : 0;
+    if (!ReportPainter::paint(*m_printer, job, from, to)) {
+        showError(tr("The report could not be printed."));
+        return;
+    }
+    emit printed(ReportPainter::geometry(*m_printer, job).pageCount(job.rows.size()));
+}
+
+void CReportPrinter::print()
+{
+    const std::optional<std::vector<int>> chosen = runPrintTree();
+    if (!chosen) return;
+    const std::optional<PrintJob> job = makeJob(*chosen);
+    if (!job || !runPrintDialog(true)) return;
+    sendToPrinter(*job);
+}
+
+void CReportPrinter::printSection(int sectionId)
+{
+    m_selection.clear();
+    const std::optional<PrintJob> job = makeJob({}, sectionId != 0 ? sectionId : reportSections().front().id);
+    if (!job || !runPrintDialog(false)) return;
+    m_printer->setPrintRange(QPrinter::AllPages);
+    sendToPrinter(*job);
+}
+
+void CReportPrinter::preview()
+{
+    QPrintPreviewDialog dlg(m_printer.get(), m_window);
+    dlg.setWindowTitle(QString::fromStdString(m_texts.caption(57609)).remove('&'));
+    connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        if (const std::optional<PrintJob> job = makeJob(m_selection)) ReportPainter::paint(*printer, *job);
+    });
+    if (m_hooks.previewActive) m_hooks.previewActive(true);
+    dlg.exec();
+    if (m_hooks.previewActive) m_hooks.previewActive(false);
+}
+
+void CReportPrinter::pageSetup()
+{
+    QPageSetupDialog dlg(m_printer.get(), m_window);
+    dlg.exec();
+}
+
+bool CReportPrinter::writePdf(const QString& path, const std::vector<int>& sectionIds, QString* error)
+{
+    const std::optional<PrintJob> job = makeJob(sectionIds);
+    auto fail = [error](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    if (!job) return fail(tr("There is no codeplug to print."));
+    // Written beside the target and renamed over it at the end, so a
+    // failure leaves no partial file and keeps an older one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("qav-cps"));
+        writer.setTitle(job->title);
+        writer.setResolution(600);
+        writer.setPageLayout(m_printer->pageLayout());
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        if (!ReportPainter::paint(writer, *job)) {
+            file.cancelWriting();
+            return fail(QStringLiteral("%1: %2").arg(path, tr("the PDF could not be drawn")));
+        }
+    }
+    if (!file.commit()) return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    return true;
+}
+
+void CReportPrinter::exportPdf()
+{
+    const std::optional<std::vector<int>> chosen = runPrintTree();
+    if (!chosen) return;
+    QString suggested = m_hooks.title ? m_hooks.title() : QString();
+    suggested = QFileInfo(suggested).completeBaseName();
+    const QString path = QFileDialog::getSaveFileName(m_window, QString(), suggested.isEmpty() ? QStringLiteral("report.pdf")
+                                                                                                : suggested + ".pdf",
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    QString error;
+    if (!writePdf(path, *chosen, &error)) showError(error);
+}
+
+void CReportPrinter::showError(const QString& text)
+{
+    QMessageBox::warning(m_window, QString::fromStdString(m_texts.message(kPrintCaption)), text);
+}
