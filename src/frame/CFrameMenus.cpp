@@ -39,7 +39,7 @@ constexpr CommandDef kCommands[] = {
     {Cmd::kPrint, "&Print...", "Ctrl+P"},
     {Cmd::kPrintPreview, "Print Pre&view", "Ctrl+Shift+P"},
     {Cmd::kPrintSetup, "P&rint Setup...", "Ctrl+Alt+P"},
-    {Cmd::kExportPdf, "&Export PDF...", "Ctrl+E"},
+    {Cmd::kExportPdf, "&Export PDF...", "Ctrl+Shift+E"},
     {Cmd::kRecentFirst + 0, "1", "Alt+Shift+1"},
     {Cmd::kRecentFirst + 1, "2", "Alt+Shift+2"},
     {Cmd::kRecentFirst + 2, "3", "Alt+Shift+3"},
