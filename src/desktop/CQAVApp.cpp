@@ -2,6 +2,7 @@
 
 #include "app/AppRoot.h"
 #include "app/DocumentService.h"
+#include "app/LearnedRadio.h"
 #include "app/ModelSelection.h"
 #include "app/RadioCommands.h"
 #include "desktop/CDlgAbout.h"
@@ -90,6 +91,17 @@ bool CQAVApp::start()
         if (n.action != NoticeAction::kEdited || n.text3 == n.text4 || !m_frame) return;
         m_frame->logEdit(QString::fromStdString(n.fieldName), QString::fromStdString(n.text3),
                          QString::fromStdString(n.text4));
+    });
+    // The embedded-message editor's transfers: the progress dialog starts at
+    // once (the editor asked nothing first); only the port where the radio
+    // answered is taken over.
+    m_editorContext->setRadioRunner([this](EditorContext::RadioSession session, bool write) {
+        const TransferResult r = runTransfer(write ? CDlgCommProgress::Mode::Write : CDlgCommProgress::Mode::Read,
+                                             std::move(session),
+                                             [](CDlgCommProgress& dlg) { dlg.setStartOnShow(true); });
+        applyLearned(m_settings, r, Takeover::PortOnly);
+        m_frame->refreshStatusBar();
+        return r;
     });
     m_editorSource = std::make_unique<EditorSource>(*m_editorContext, m_relay);
     m_frame->setEditorSource(m_editorSource.get());

@@ -4,11 +4,13 @@
 // notice to the store's record objects. The desktop program implements it
 // on the settings manager and the section store; tests on plain records.
 // The context outlives every view created with it.
+#include "link/SessionContext.h"
+#include "link/TransferResult.h"
 #include "views/ChangeNotice.h"
 #include "views/SectionId.h"
 
+#include <functional>
 #include <map>
-
 #include <string>
 
 class LanguageSource;
@@ -47,6 +49,19 @@ public:
     // Passes a notice to every record object of the store.
     virtual void notifyRecords(const ChangeNotice& notice) = 0;
 
+    // An editor that talks to the radio itself (the embedded messages) runs
+    // its session through this: the program shows its progress dialog and
+    // runs the session on a worker thread, so the window stays responsive;
+    // the dialog shows the outcome. Without a radio runner (set by the
+    // program) a session fails with nothing to show.
+    using RadioSession = std::function<TransferResult(SessionContext&)>;
+    using RadioRunner = std::function<TransferResult(RadioSession session, bool write)>;
+    TransferResult runRadioSession(RadioSession session, bool write)
+    {
+        return radioRunner_ ? radioRunner_(std::move(session), write) : TransferResult{};
+    }
+    void setRadioRunner(RadioRunner runner) { radioRunner_ = std::move(runner); }
+
     // The tab a kind of sheet editor showed when its last view closed, so
     // the next view of that kind opens on it; 0 until one has closed.
     int rememberedPage(int viewKind) const
@@ -58,4 +73,5 @@ public:
 
 private:
     std::map<int, int> pages_;
+    RadioRunner radioRunner_;
 };

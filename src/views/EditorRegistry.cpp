@@ -6,6 +6,7 @@
 #include "views/ViewAtis.h"
 #include "views/ViewBtnKey.h"
 #include "views/ViewDos.h"
+#include "views/ViewEmbedded.h"
 #include "views/ViewMis.h"
 #include "views/ViewPassword.h"
 #include "views/ViewPttId.h"
@@ -54,7 +55,8 @@ const std::array<EditorRow, 17> kRows{{
     {ViewCommand::kPersonality, "CViewPersonality", 0, SectionId::Personalities,
      limit(CCodeplugData::kMaxPersonalities), Numbered, nullptr},
     {ViewCommand::kScan, "CViewScan", 0, SectionId::ScanLists, limit(CCodeplugData::kMaxScanLists), Numbered, nullptr},
-    {ViewCommand::kEmbedded, "CViewEmbedded", 0, std::nullopt, 0, Single, nullptr},
+    {ViewCommand::kEmbedded, "CViewEmbedded", FormId::kEmbedded, SectionId::EmbeddedMessage, 0, Single,
+     make<CViewEmbedded>},
     {ViewCommand::kTestFreq, "CViewTestFreq", 0, std::nullopt, 0, Single, nullptr},
     {ViewCommand::kDataWatch, "CDataWatchView", 0, std::nullopt, 0, Single, nullptr},
     // Reached from the Edit > Signalling submenu only.

@@ -291,7 +291,7 @@ TEST(EditorRegistry, EveryBuiltEditorIsMadeFromItsRow)
         EXPECT_EQ(view->templateId(), row.formId);
         EXPECT_EQ(view->sectionId(), row.section);
     }
-    EXPECT_EQ(built, 10);
+    EXPECT_EQ(built, 11);
     EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Channels), 16);
     EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Personalities), 8);
     EXPECT_EQ(EditorRegistry::recordLimit(SectionId::ScanLists), 1);
