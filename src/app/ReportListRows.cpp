@@ -158,14 +158,14 @@ void buildTwoToneCallRows(const ReportSource& src, ReportRows& rows)
                                 text(src, T::kSecondTone)},
                                weights));
     const auto& list = src.store.twoToneCalls;
-    const auto channels = static_cast<long long>(src.store.channels.size());
     for (std::size_t i = 0; i < list.size(); ++i) {
         const Record& r = list[i].record;
-        const long long revert = fieldNumber(r, C, "revert_channel");
-        // A revert channel beyond the channel list shows none, as in the editor.
-        const std::string revertText = revert == 0          ? caption(src, kNoRevert)
-                                       : revert <= channels ? std::to_string(revert)
-                                                            : std::string();
+        // A revert channel that is not in the channel list shows none, as
+        // in the editor; no revert channel at all reads "None".
+        const int revert = src.store.channels.indexOfId(list[i].channelId);
+        const std::string revertText = fieldNumber(r, C, "revert_channel") == 0 ? caption(src, kNoRevert)
+                                       : revert < 0                          ? std::string()
+                                                                             : std::to_string(revert + 1);
         rows.push_back(weightedRow(RowStyle::kData,
                                    {std::to_string(i + 1), std::to_string(fieldNumber(r, C, "system") + 1),
                                     fieldOption(src, r, C, "call_format"), fieldCheck(src, r, C, "strip_ctcss_cdcss"),
@@ -187,8 +187,11 @@ void buildScanRows(const ReportSource& src, ReportRows& rows)
         addHeading(rows, recordLabel(caption(src, Id::kScan), static_cast<unsigned>(i + 1)));
         auto opt = [&](int label, const char* field) { addSetting(rows, caption(src, label), fieldOption(src, r, S, field)); };
         auto box = [&](int label, const char* field) { addSetting(rows, caption(src, label), fieldCheck(src, r, S, field)); };
-        auto number = [&](int label, const char* field) {
-            addSetting(rows, caption(src, label), std::to_string(fieldNumber(r, S, field)));
+        // Channels are chosen in boxes numbered from 1; a channel that is
+        // not there leaves its box empty.
+        auto channel = [&](int label, int channelId) {
+            const int at = src.store.channels.indexOfId(channelId);
+            addSetting(rows, caption(src, label), at < 0 ? std::string() : std::to_string(at + 1));
         };
         const long long entries = fieldNumber(r, S, "entries");
         addSetting(rows, caption(src, kEntriesLabel), option(src, kEntriesRule, entries));
@@ -197,9 +200,9 @@ void buildScanRows(const ReportSource& src, ReportRows& rows)
         opt(3851, "signal_hang_time");
         opt(3845, "scan_tx_mode");
         opt(3847, "hang_time");
-        number(3849, "designated_channel");
+        channel(3849, list[i].designatedId);
         opt(3833, "priority_channel_1_mode");
-        number(3835, "priority_channel_1");
+        channel(3835, list[i].priorityId);
         box(3837, "priority_channel_1_delete_add");
         opt(3843, "priority_sweep_time");
         box(3855, "scan_start_alert");
@@ -212,8 +215,7 @@ void buildScanRows(const ReportSource& src, ReportRows& rows)
         box(3853, "nuisance_reset");
         const int members = static_cast<int>(std::clamp<long long>(entries, 0, ScanField::kMemberCount));
         for (int k = 0; k < members; ++k)
-            addSetting(rows, caption(src, kFirstMemberLabel + k),
-                       std::to_string(fieldValue(r, *findField(S, "member_%", k))));
+            channel(kFirstMemberLabel + k, list[i].memberIds[static_cast<std::size_t>(k)]);
     }
     addClosing(rows);
 }

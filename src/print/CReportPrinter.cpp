@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -126,7 +127,10 @@ void CReportPrinter::printSection(int sectionId)
 void CReportPrinter::preview()
 {
     QPrintPreviewDialog dlg(m_printer.get(), m_window);
-    dlg.setWindowTitle(QString::fromStdString(m_texts.caption(57609)).remove('&'));
+    // The command's text without its mnemonic: "Print Pre&view", "打印预览(&V)".
+    QString title = QString::fromStdString(m_texts.caption(57609));
+    title.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove('&');
+    dlg.setWindowTitle(title.trimmed());
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
         if (const std::optional<PrintJob> job = makeJob(m_selection)) ReportPainter::paint(*printer, *job);
     });

@@ -138,6 +138,35 @@ TEST_F(ReportRowsTest, SettingsShowTheirOptionTexts)
     for (const auto& c : cases) EXPECT_EQ(find(build(c.section, english_), c.label), c.shown) << c.label;
 }
 
+TEST_F(ReportRowsTest, ReferencesToMissingChannelsPrintEmpty)
+{
+    auto valueOf = [](const ReportRows& rows, const std::string& label) {
+        for (const ReportRow& r : rows)
+            if (r.texts.size() == 2 && r.texts[0] == label) return r.texts[1];
+        return std::string("<missing>");
+    };
+    ASSERT_TRUE(store_.deleteChannel(2));
+    const ReportRows scan = build(ReportSectionId::kScan, english_);
+    EXPECT_EQ(valueOf(scan, "Channel 2"), "2");
+    EXPECT_EQ(valueOf(scan, "Channel 3"), "");   // its channel was deleted
+    EXPECT_EQ(valueOf(scan, "Channel 4"), "3");  // the channel moved up one place
+    EXPECT_EQ(valueOf(scan, "Designated Channel No."), "1");
+
+    // Two-tone calls: no revert channel, one that exists, one beyond the list.
+    ASSERT_EQ(store_.twoToneCalls.size(), 0u);
+    for (int i = 0; i < 3; ++i) ASSERT_NE(store_.addTwoToneCall(), nullptr);
+    store_.twoToneCalls[1].record.setU16(5, 2);
+    store_.twoToneCalls[2].record.setU16(5, 40);
+    store_.resolveLinks();
+    const ReportRows calls = build(ReportSectionId::kTwoToneCalls, english_);
+    ASSERT_EQ(calls.size(), 2 + 1 + 3 + 1u);
+    const std::size_t first = 3;
+    EXPECT_EQ(calls[first].texts[4], "None");
+    EXPECT_EQ(calls[first + 1].texts[4], "2");
+    EXPECT_EQ(calls[first + 2].texts[4], "");
+    EXPECT_EQ(calls[first].texts[5], "500.0");  // the factory first tone, 5000
+}
+
 TEST_F(ReportRowsTest, SingleSectionFallsBackToTheFirst)
 {
     const ReportRows unknown = buildSectionReport(source(english_), 32813);

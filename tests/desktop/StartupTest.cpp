@@ -31,6 +31,9 @@ TEST(AppOptions, CommandLine)
         // --help and --version are no errors, even beside a wrong option.
         {{"qav-cps", "--bogus", "--help"}, true, "", "", false},
         {{"qav-cps", "--version"}, true, "", "", false},
+        {{"qav-cps", "--print-pdf", "a.qav", "a.pdf", "--sections", "channels"}, true, "", "a.qav", false},
+        {{"qav-cps", "--print-pdf", "a.qav"}, true, "", "", true},
+        {{"qav-cps", "--sections", "channels", "a.qav"}, true, "", "a.qav", true},
     };
     for (const Case& c : cases) {
         const AppOptions o = AppOptions::parse(c.args);
