@@ -112,8 +112,9 @@ void buildTwoToneSystemRows(const ReportSource& src, ReportRows& rows)
         box(5471, "short_beep");
 
         // The four decoders side by side.
-        std::vector<int> weights(1 + kDecodeCount, 2);
-        weights[0] = 3;
+        // The decoders' values start where the settings' values do.
+        std::vector<int> weights(1 + kDecodeCount, 3);
+        weights[0] = 8;
         std::vector<std::string> head{""};
         std::vector<std::string> format{text(src, T::kCallFormat)}, type{text(src, T::kCallType)},
             alert{caption(src, 5476)}, transpond{caption(src, 5507)}, record{caption(src, 5511)};
@@ -150,7 +151,8 @@ void buildTwoToneCallRows(const ReportSource& src, ReportRows& rows)
 {
     constexpr Section C = Section::TwoToneCalls;
     constexpr int kRevertLabel = 5411, kNoRevert = 5412, kSystemLabel = 5413, kStripLabel = 5407;
-    const std::vector<int> weights{1, 2, 3, 3, 2, 2, 2};
+    // In proportion to the headings' widths.
+    const std::vector<int> weights{9, 34, 26, 40, 32, 27, 28};
     addTitle(rows, caption(src, Id::kTwoToneCalls));
     rows.push_back(weightedRow(RowStyle::kHeader,
                                {text(src, T::kNo), caption(src, kSystemLabel), text(src, T::kCallFormat),
