@@ -132,11 +132,18 @@ void CReportPrinter::preview()
     title.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove('&');
     dlg.setWindowTitle(title.trimmed());
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-        if (const std::optional<PrintJob> job = makeJob(m_selection)) ReportPainter::paint(*printer, *job);
+        if (const std::optional<PrintJob> job = makeJob(previewSections())) ReportPainter::paint(*printer, *job);
     });
     if (m_hooks.previewActive) m_hooks.previewActive(true);
     dlg.exec();
     if (m_hooks.previewActive) m_hooks.previewActive(false);
+}
+
+std::vector<int> CReportPrinter::previewSections() const
+{
+    // A selection emptied by a single-section print would preview a blank
+    // page; the whole report is shown instead.
+    return m_selection.empty() ? allSections() : m_selection;
 }
 
 void CReportPrinter::pageSetup()

@@ -37,7 +37,8 @@ public:
     // Print one section from its editor's bar: the print dialog without
     // page numbers, then that section with the wider margins.
     void printSection(int sectionId);
-    // Print preview of the sections chosen last (all until Print Tree ran).
+    // Print preview of the sections chosen last (all until Print Tree ran,
+    // and all when a single-section print has cleared the choice).
     void preview();
     // The printer's page setup.
     void pageSetup();
@@ -54,6 +55,7 @@ public:
     std::optional<PrintJob> makeJob(const std::vector<int>& sectionIds, int single = 0) const;
 
     const std::vector<int>& selection() const { return m_selection; }
+    std::vector<int> previewSections() const;
     void setSelection(std::vector<int> ids) { m_selection = std::move(ids); }
     QPrinter& printer() const { return *m_printer; }
 

@@ -167,6 +167,26 @@ TEST_F(ReportRowsTest, ReferencesToMissingChannelsPrintEmpty)
     EXPECT_EQ(calls[first].texts[5], "500.0");  // the factory first tone, 5000
 }
 
+// Whatever an image holds (a damaged file, a radio that sent garbage), the
+// report is built: values outside their lists print empty.
+TEST_F(ReportRowsTest, AnyImageBuildsEverySection)
+{
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<std::uint8_t>(seed >> 24);
+    };
+    for (int round = 0; round < 40; ++round) {
+        for (auto& b : store_.image()) b = next();
+        store_.unpack();
+        for (const LanguageFile* lang : {&english_, &chinese_}) {
+            ReportRows rows;
+            ASSERT_NO_THROW(rows = buildReport(source(*lang), *parseSectionList(""))) << round;
+            for (const ReportRow& r : rows) ASSERT_EQ(r.texts.size(), r.weights.size()) << round;
+        }
+    }
+}
+
 TEST_F(ReportRowsTest, SingleSectionFallsBackToTheFirst)
 {
     const ReportRows unknown = buildSectionReport(source(english_), 32813);

@@ -164,6 +164,8 @@ TEST_F(ReportPrinterTest, CancelledDialogsPrintNothing)
     printer->printSection(ReportSectionId::kChannels);
     EXPECT_TRUE(printedPages.empty());
     EXPECT_EQ(printer->selection(), std::vector<int>{});
+    // The preview then shows the whole report rather than a blank page.
+    EXPECT_EQ(printer->previewSections(), *parseSectionList(""));
 }
 
 TEST_F(ReportPrinterTest, PreviewMarksTheWindowWhileItRuns)
