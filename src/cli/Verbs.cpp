@@ -14,4 +14,5 @@ void addAllVerbs(CLI::App& app, CliContext& ctx)
     addWriteVerb(app, ctx);
     addWriteTuneVerb(app, ctx);
     addSimVerb(app, ctx);
+    addJsonVerbs(app, ctx);
 }

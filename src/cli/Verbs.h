@@ -19,5 +19,6 @@ void addWriteVerb(CLI::App& app, CliContext& ctx);
 void addWriteTuneVerb(CLI::App& app, CliContext& ctx);
 void addSimVerb(CLI::App& app, CliContext& ctx);
 void addReportVerb(CLI::App& app, CliContext& ctx);
+void addJsonVerbs(CLI::App& app, CliContext& ctx);
 
 void addAllVerbs(CLI::App& app, CliContext& ctx);

@@ -184,3 +184,38 @@ TEST_F(DocumentVerbs, DiffOfHeaderTextsThatAreNotUtf8)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("header.model_name"), std::string::npos) << r.out;
 }
+
+TEST_F(DocumentVerbs, JsonExportAndImportRoundTripAndRefuseBadInput)
+{
+    auto bytes = [](const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    ASSERT_EQ(qav({"new", "--factory", "-o", path("f.qav")}).status, 0);
+    ASSERT_EQ(qav({"export-json", path("f.qav"), "-o", path("f.json")}).status, 0);
+    const QavResult back = qav({"import-json", path("f.json"), "-o", path("g.qav")});
+    ASSERT_EQ(back.status, 0) << back.err;
+    EXPECT_EQ(back.err, "");  // nothing taken from the defaults
+    EXPECT_EQ(bytes(path("f.qav")), bytes(path("g.qav")));
+
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* said;
+    };
+    std::string wrong = bytes(path("f.json"));
+    wrong.replace(wrong.find("\"version\": 1"), 12, "\"version\": \"one\"");
+    const Case cases[] = {
+        {"not JSON", "{\"format\": ", "not JSON"},
+        {"a bad value", wrong, "version: must be 1"},
+        {"missing file", "", "cannot be read"},
+    };
+    for (const Case& c : cases) {
+        const std::string in = path(std::string(c.name) + ".json");
+        if (!c.text.empty()) std::ofstream(in) << c.text;
+        const QavResult r = qav({"import-json", in, "-o", path("out.qav")});
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << c.name << ": " << r.err;
+        EXPECT_FALSE(std::ifstream(path("out.qav")).good()) << c.name;
+    }
+}
