@@ -1,7 +1,6 @@
 #include "app/JsonFieldCodec.h"
 
 #include "model/FreqBcd.h"
-#include "model/ToneTables.h"
 #include "model/ToneWord.h"
 
 #include <cstdio>
@@ -62,15 +61,9 @@ std::optional<std::uint16_t> parseTone(const std::string& s)
 {
     if (s == "off") return 0;
     if (s.size() == 5 && s[0] == 'D' && (s[4] == 'N' || s[4] == 'I')) {
-        unsigned code = 0;
-        for (int i = 1; i < 4; ++i) {
+        for (int i = 1; i < 4; ++i)
             if (s[static_cast<std::size_t>(i)] < '0' || s[static_cast<std::size_t>(i)] > '7') return std::nullopt;
-            code = code * 8 + static_cast<unsigned>(s[static_cast<std::size_t>(i)] - '0');
-        }
-        const unsigned decimalLooking = static_cast<unsigned>(std::stoi(s.substr(1, 3)));
-        std::uint16_t w = static_cast<std::uint16_t>(((s[4] == 'I' ? 3u : 2u) << 14) | code);
-        if (!ToneTables::isStandardCdcss(decimalLooking)) w |= ToneWord::kNonStandardBit;
-        return w;
+        return ToneWord::write(0, s[4] == 'I' ? 3u : 2u, "", s.substr(1, 3));
     }
     // CTCSS: "67.0", tenths of a hertz.
     unsigned whole = 0, tenth = 0;
@@ -78,9 +71,7 @@ std::optional<std::uint16_t> parseTone(const std::string& s)
     if (std::sscanf(s.c_str(), "%u%c%1u%c", &whole, &dot, &tenth, &extra) != 3 || dot != '.') return std::nullopt;
     const unsigned tenths = whole * 10 + tenth;
     if (tenths < ToneWord::kCtcssMin || tenths > ToneWord::kCtcssMax) return std::nullopt;
-    std::uint16_t w = static_cast<std::uint16_t>((ToneWord::kTypeCtcss << 14) | tenths);
-    if (!ToneTables::isStandardCtcss(tenths)) w |= ToneWord::kNonStandardBit;
-    return w;
+    return ToneWord::write(0, ToneWord::kTypeCtcss, s, "");
 }
 
 bool isFrequencyText(const std::string& s)

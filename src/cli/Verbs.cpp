@@ -15,4 +15,5 @@ void addAllVerbs(CLI::App& app, CliContext& ctx)
     addWriteTuneVerb(app, ctx);
     addSimVerb(app, ctx);
     addJsonVerbs(app, ctx);
+    addCsvVerbs(app, ctx);
 }

@@ -20,5 +20,6 @@ void addWriteTuneVerb(CLI::App& app, CliContext& ctx);
 void addSimVerb(CLI::App& app, CliContext& ctx);
 void addReportVerb(CLI::App& app, CliContext& ctx);
 void addJsonVerbs(CLI::App& app, CliContext& ctx);
+void addCsvVerbs(CLI::App& app, CliContext& ctx);
 
 void addAllVerbs(CLI::App& app, CliContext& ctx);

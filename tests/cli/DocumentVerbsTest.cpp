@@ -219,3 +219,24 @@ TEST_F(DocumentVerbs, JsonExportAndImportRoundTripAndRefuseBadInput)
         EXPECT_FALSE(std::ifstream(path("out.qav")).good()) << c.name;
     }
 }
+
+TEST_F(DocumentVerbs, CsvChannelsOutAndIn)
+{
+    ASSERT_EQ(qav({"new", "--factory", "-o", path("f.qav")}).status, 0);
+    ASSERT_EQ(qav({"export-csv", path("f.qav"), "-o", path("c.csv")}).status, 0);
+    std::ofstream(path("two.csv")) << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                                      "DtcsPolarity,Mode,TStep,Skip,Comment\n"
+                                      "1,A,446.006250,,0,,88.5,88.5,023,NN,NFM,6.25,,\n"
+                                      "2,,445.000000,,0,Tone,88.5,88.5,023,NN,FM,5.00,,\n";
+    const QavResult in = qav({"import-csv", path("f.qav"), path("two.csv"), "-o", path("g.qav")});
+    ASSERT_EQ(in.status, 0) << in.err;
+    EXPECT_NE(in.err.find("line 2, Name"), std::string::npos) << in.err;  // the radio has no names
+    const QavResult v = qav({"validate", path("g.qav")});
+    EXPECT_EQ(v.status, 0) << v.out << v.err;
+
+    std::ofstream(path("bad.csv")) << "Location,Frequency\n1,446.0\n1,447.0\n";
+    const QavResult bad = qav({"import-csv", path("f.qav"), path("bad.csv"), "-o", path("h.qav")});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("line 3, Location"), std::string::npos) << bad.err;
+    EXPECT_FALSE(std::ifstream(path("h.qav")).good());
+}
