@@ -20,11 +20,16 @@ struct ReportOptions {
     std::string sections;
     std::string format = "text";
     std::string output;
+    int language = -1;  // index in the language files' LanguageList; -1: Settings.ini's
 };
 
 void runReport(CliContext& ctx, const ReportOptions& opt)
 {
     auto d = std::make_unique<CliDocument>(ctx.home);
+    if (opt.language >= 0 && (!d->settings.selectLanguage(opt.language) || d->settings.languageIndex() != opt.language)) {
+        ctx.fail("report", "no language file for language " + std::to_string(opt.language));
+        return;
+    }
     if (!d->check(ctx, "report", d->doc.open(opt.file))) return;
     // The list was checked when the command line was read.
     const std::vector<int> ids = parseSectionList(opt.sections).value_or(std::vector<int>{});
@@ -56,6 +61,10 @@ void addReportVerb(CLI::App& app, CliContext& ctx)
         sub.add_option("--format", o.format, "text (aligned columns, the default) or html")
             ->check(CLI::IsMember({"text", "html"}));
         sub.add_option("-o,--output", o.output, "write the report to this file instead of standard output");
+        sub.add_option("--language", o.language,
+                       "print in this language: its index in LanguageList (0 English, 1 Chinese); "
+                       "default: the language of Settings.ini")
+            ->check(CLI::NonNegativeNumber);
     };
     addVerb<ReportOptions>(app, ctx, "report", "print the codeplug report of a file as text or HTML", declare,
                            runReport);

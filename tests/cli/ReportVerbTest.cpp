@@ -18,6 +18,7 @@ protected:
         ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
         dir_ = tmpl;
         std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
+        std::filesystem::copy_file(QAV_DATA_DIR "/QAV_S.lng", dir_ + "/QAV_S.lng");
         ASSERT_EQ(run({"new", "--factory", "-o", file()}).status, 0);
     }
     void TearDown() override
@@ -66,6 +67,15 @@ TEST_F(ReportVerbTest, SectionsAndFormats)
     EXPECT_NE(html.out.find("<h2>Radio Information</h2>"), std::string::npos);
     EXPECT_NE(html.out.find("<h2>Scan</h2>"), std::string::npos);
     EXPECT_EQ(html.out.find("CH 1<"), std::string::npos);
+}
+
+TEST_F(ReportVerbTest, ChosenLanguage)
+{
+    const Run chinese = run({"report", file(), "--sections", "channels", "--language", "1"});
+    ASSERT_EQ(chinese.status, 0) << chinese.err;
+    EXPECT_NE(chinese.out.find("== 信道 =="), std::string::npos) << chinese.out;
+    EXPECT_EQ(run({"report", file(), "--language", "7"}).status, 1);
+    EXPECT_EQ(run({"report", file(), "--language", "-1"}).status, 2);
 }
 
 TEST_F(ReportVerbTest, BadInput)
