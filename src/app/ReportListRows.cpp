@@ -61,15 +61,15 @@ void buildAlertToneRows(const ReportSource& src, ReportRows& rows)
 {
     using namespace AlertToneField;
     constexpr int kCycleList = 5003, kSegmentsRule = 5018, kFirstFrequencyRule = 5004, kFirstDurationRule = 5019;
-    constexpr int kLabelSegments = 5017;
+    constexpr int kLabelCycle = 5012, kLabelSegments = 5017, kLabelFrequency = 5013, kLabelDuration = 5014;
     // A frequency code below this is no tone; the editor shows it as 0.
     constexpr int kLowestToneCode = 40;
     // The unit of each of a tone's two rows stands in the fourth column.
-    std::vector<int> weights{12, 20, 40, 12};
+    std::vector<int> weights{10, 18, 36, 20};
     weights.resize(4 + kToneCount, 15);
 
     addTitle(rows, caption(src, Id::kAlertTones));
-    std::vector<std::string> head{text(src, T::kNo), text(src, T::kCycle), caption(src, kLabelSegments), ""};
+    std::vector<std::string> head{text(src, T::kNo), caption(src, kLabelCycle), caption(src, kLabelSegments), ""};
     for (int k = 0; k < kToneCount; ++k) head.push_back(numbered(text(src, T::kToneN), static_cast<unsigned>(k + 1)));
     rows.push_back(weightedRow(RowStyle::kHeader, head, weights));
 
@@ -77,8 +77,8 @@ void buildAlertToneRows(const ReportSource& src, ReportRows& rows)
     for (std::size_t i = 0; i < list.size(); ++i) {
         const Record& r = list[i].record;
         std::vector<std::string> freq{std::to_string(i + 1), option(src, kCycleList, r.u8(Cycle)),
-                                      option(src, kSegmentsRule, r.u8(BeepSegments)), text(src, T::kHz)};
-        std::vector<std::string> duration{"", "", "", text(src, T::kMs)};
+                                      option(src, kSegmentsRule, r.u8(BeepSegments)), caption(src, kLabelFrequency)};
+        std::vector<std::string> duration{"", "", "", caption(src, kLabelDuration)};
         for (int k = 0; k < kToneCount; ++k) {
             const int code = r.u8(frequency(k));
             freq.push_back(code < kLowestToneCode ? "0" : option(src, kFirstFrequencyRule + k, code));
@@ -116,11 +116,12 @@ void buildTwoToneSystemRows(const ReportSource& src, ReportRows& rows)
         std::vector<int> weights(1 + kDecodeCount, 3);
         weights[0] = 8;
         std::vector<std::string> head{""};
-        std::vector<std::string> format{text(src, T::kCallFormat)}, type{text(src, T::kCallType)},
+        constexpr int kFirstDecodeLabel = 5477, kFormatLabel = 5481, kTypeLabel = 5482;
+        std::vector<std::string> format{caption(src, kFormatLabel)}, type{caption(src, kTypeLabel)},
             alert{caption(src, 5476)}, transpond{caption(src, 5507)}, record{caption(src, 5511)};
         for (int k = 0; k < kDecodeCount; ++k) {
             const auto f = [&](const char* pattern) { return *findField(S, pattern, k); };
-            head.push_back(numbered(text(src, T::kDecodeN), static_cast<unsigned>(k + 1)));
+            head.push_back(caption(src, kFirstDecodeLabel + k));
             format.push_back(option(src, f("decode_%_call_format").listId, static_cast<long long>(fieldValue(r, f("decode_%_call_format")))));
             type.push_back(option(src, f("decode_%_call_type").listId, static_cast<long long>(fieldValue(r, f("decode_%_call_type")))));
             alert.push_back(option(src, 5503 + k, static_cast<long long>(fieldValue(r, f("decode_%_alert_tone")))));
@@ -139,10 +140,10 @@ void buildTwoToneSystemRows(const ReportSource& src, ReportRows& rows)
         box(5534, "vibrate_auto_reset");
         box(5535, "led_auto_reset");
         addSetting(rows, caption(src, 5536), fieldOption(src, r, S, "respond_mode"));
-        const T::Text tones[] = {T::kToneA, T::kToneB, T::kToneC, T::kToneD};
+        // Tones A to D: labels 5515 to 5518, values through the rules 5519 to 5522.
         const char* toneFields[] = {"tone_a", "tone_b", "tone_c", "tone_d"};
         for (int k = 0; k < 4; ++k)
-            addSetting(rows, text(src, tones[k]), option(src, 5519 + k, fieldNumber(r, S, toneFields[k])));
+            addSetting(rows, caption(src, 5515 + k), option(src, 5519 + k, fieldNumber(r, S, toneFields[k])));
     }
     addClosing(rows);
 }
@@ -150,14 +151,15 @@ void buildTwoToneSystemRows(const ReportSource& src, ReportRows& rows)
 void buildTwoToneCallRows(const ReportSource& src, ReportRows& rows)
 {
     constexpr Section C = Section::TwoToneCalls;
-    constexpr int kRevertLabel = 5411, kNoRevert = 5412, kSystemLabel = 5413, kStripLabel = 5407;
+    constexpr int kRevertLabel = 5411, kNoRevert = 5412, kSystemLabel = 5413, kStripLabel = 5407, kFormatLabel = 5405,
+                  kFirstToneLabel = 5410, kSecondToneLabel = 5406;
     // In proportion to the headings' widths.
     const std::vector<int> weights{9, 34, 26, 40, 32, 27, 28};
     addTitle(rows, caption(src, Id::kTwoToneCalls));
     rows.push_back(weightedRow(RowStyle::kHeader,
-                               {text(src, T::kNo), caption(src, kSystemLabel), text(src, T::kCallFormat),
-                                caption(src, kStripLabel), caption(src, kRevertLabel), text(src, T::kFirstTone),
-                                text(src, T::kSecondTone)},
+                               {text(src, T::kNo), caption(src, kSystemLabel), caption(src, kFormatLabel),
+                                caption(src, kStripLabel), caption(src, kRevertLabel), caption(src, kFirstToneLabel),
+                                caption(src, kSecondToneLabel)},
                                weights));
     const auto& list = src.store.twoToneCalls;
     for (std::size_t i = 0; i < list.size(); ++i) {

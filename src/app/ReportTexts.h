@@ -30,20 +30,8 @@ constexpr Text kScan{7244, "Scan"};
 constexpr Text kAuto{7245, "Auto"};
 constexpr Text kStart{7246, "Start"};
 
-// Headings of the other blocks.
+// Headings of the other blocks that no editor words.
 constexpr Text kNo{7250, "No."};
-constexpr Text kCycle{7251, "Cycle"};
 constexpr Text kToneN{7252, "Tone %u"};
-constexpr Text kHz{7253, "[Hz]"};
-constexpr Text kMs{7263, "[ms]"};
-constexpr Text kDecodeN{7254, "Decode %u"};
-constexpr Text kCallFormat{7255, "Call Format"};
-constexpr Text kCallType{7256, "Call Type"};
-constexpr Text kToneA{7257, "A Tone[Hz]"};
-constexpr Text kToneB{7258, "B Tone[Hz]"};
-constexpr Text kToneC{7259, "C Tone[Hz]"};
-constexpr Text kToneD{7260, "D Tone[Hz]"};
-constexpr Text kFirstTone{7261, "1st Tone[Hz]"};
-constexpr Text kSecondTone{7262, "2nd Tone[Hz]"};
 
 }  // namespace ReportText
