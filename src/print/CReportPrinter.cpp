@@ -85,9 +85,11 @@ std::optional<std::vector<int>> CReportPrinter::runPrintTree()
     return chosen;
 }
 
-bool CReportPrinter::runPrintDialog(bool pageNumbers)
+bool CReportPrinter::runPrintDialog(const PrintJob& job, bool pageNumbers)
 {
     QPrintDialog dlg(m_printer.get(), m_window);
+    // The pages that can be chosen are the report's own.
+    dlg.setMinMax(1, ReportPainter::geometry(*m_printer, job).pageCount(job.rows.size()));
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, pageNumbers);
     dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -111,7 +113,7 @@ void CReportPrinter::print()
     const std::optional<std::vector<int>> chosen = runPrintTree();
     if (!chosen) return;
     const std::optional<PrintJob> job = makeJob(*chosen);
-    if (!job || !runPrintDialog(true)) return;
+    if (!job || !runPrintDialog(*job, true)) return;
     sendToPrinter(*job);
 }
 
@@ -119,7 +121,7 @@ void CReportPrinter::printSection(int sectionId)
 {
     m_selection.clear();
     const std::optional<PrintJob> job = makeJob({}, sectionId != 0 ? sectionId : reportSections().front().id);
-    if (!job || !runPrintDialog(false)) return;
+    if (!job || !runPrintDialog(*job, false)) return;
     m_printer->setPrintRange(QPrinter::AllPages);
     sendToPrinter(*job);
 }

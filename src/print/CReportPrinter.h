@@ -70,7 +70,7 @@ signals:
     void printed(int pages);
 
 private:
-    bool runPrintDialog(bool pageNumbers);
+    bool runPrintDialog(const PrintJob& job, bool pageNumbers);
     void sendToPrinter(const PrintJob& job);
     void showError(const QString& text);
 
