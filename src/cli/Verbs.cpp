@@ -13,6 +13,7 @@ void addAllVerbs(CLI::App& app, CliContext& ctx)
     addReadVerb(app, ctx);
     addWriteVerb(app, ctx);
     addWriteTuneVerb(app, ctx);
+    addMessageVerb(app, ctx);
     addSimVerb(app, ctx);
     addJsonVerbs(app, ctx);
     addCsvVerbs(app, ctx);

@@ -21,5 +21,6 @@ void addSimVerb(CLI::App& app, CliContext& ctx);
 void addReportVerb(CLI::App& app, CliContext& ctx);
 void addJsonVerbs(CLI::App& app, CliContext& ctx);
 void addCsvVerbs(CLI::App& app, CliContext& ctx);
+void addMessageVerb(CLI::App& app, CliContext& ctx);
 
 void addAllVerbs(CLI::App& app, CliContext& ctx);

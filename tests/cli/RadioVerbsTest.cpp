@@ -163,3 +163,65 @@ TEST_F(RadioVerbsTest, RealProgramAgainstTheSimulatorOnAPseudoTerminal)
     EXPECT_TRUE(WIFEXITED(childStatus)) << "qav sim ends cleanly on SIGTERM";
 #endif
 }
+
+TEST_F(RadioVerbsTest, EmbeddedMessagesRoundTripThroughTheSimulatorOnAPseudoTerminal)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "needs a pseudo-terminal and fork()";
+#else
+    int pipefd[2];
+    ASSERT_EQ(::pipe(pipefd), 0);
+    const std::string qavBin = QAV_BIN_DIR "/qav";
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::dup2(pipefd[1], STDOUT_FILENO);
+        ::close(pipefd[0]);
+        ::execl(qavBin.c_str(), "qav", "--home", dir_.c_str(), "sim", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(pipefd[1]);
+    std::string device;
+    char c;
+    while (::read(pipefd[0], &c, 1) == 1 && c != '\n') device += c;
+    ::close(pipefd[0]);
+    ASSERT_FALSE(device.empty());
+
+    std::ofstream(path("in.json")) << R"({"messages": ["Hello", "caf\u00e9", ")" << std::string(40, 'y')
+                                   << R"(", ""]})";
+    QavRun r = qav({"message", "write", "--port", device, path("in.json")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = qav({"message", "read", "--port", device, "-o", path("out.json")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::ifstream in(path("out.json"));
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("\"Hello\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"caf\xC3\xA9\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"" + std::string(32, 'y') + "\""), std::string::npos) << "cut to 32: " << text;
+
+    struct Case {
+        const char* json;
+        const char* error;
+    };
+    for (Case bad : {Case{R"({"messages": ["\u4e2d", "", "", ""]})", "U+4E2D"},
+                     Case{R"({"messages": ["only one"]})", "four texts"}, Case{"not json", "four texts"}}) {
+        std::ofstream(path("bad.json"), std::ios::trunc) << bad.json;
+        r = qav({"message", "write", "--port", device, path("bad.json")});
+        EXPECT_EQ(r.status, 1) << bad.json;
+        EXPECT_NE(r.err.find(bad.error), std::string::npos) << r.err;
+    }
+
+    ::kill(child, SIGTERM);
+    int childStatus = 0;
+    ::waitpid(child, &childStatus, 0);
+#endif
+}
+
+TEST_F(RadioVerbsTest, MessageVerbsFailClearlyWithoutARadio)
+{
+    QavRun r = qav({"message", "read", "--port", path("no-such-port")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.err.empty());
+    r = qav({"message"});
+    EXPECT_EQ(r.status, 2) << "a subcommand is required";
+}
