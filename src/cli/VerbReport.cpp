@@ -2,6 +2,7 @@
 // printed report of a codeplug file, the same rows the desktop program
 // prints, as an aligned text table or an HTML document.
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <memory>
 
 #include "app/ReportFormat.h"
@@ -39,6 +40,12 @@ void runReport(CliContext& ctx, const ReportOptions& opt)
     const std::string text = opt.format == "html" ? reportAsHtml(rows, opt.file) : reportAsText(rows);
     if (opt.output.empty()) {
         ctx.out << text;
+        return;
+    }
+    // Writing the report over the codeplug it was made from would lose the codeplug.
+    std::error_code ec;
+    if (std::filesystem::equivalent(opt.file, opt.output, ec)) {
+        ctx.fail("report", opt.output + ": is the codeplug file itself; choose another name for the report");
         return;
     }
     std::string error;

@@ -50,6 +50,11 @@ int runPrintPdf(const QString& file, const QString& output, const QString& secti
         return 2;
     }
 
+    // Writing the report over the codeplug it was made from would lose the codeplug.
+    const QFileInfo in(file), out(output);
+    if (out.exists() && in.exists() && in.canonicalFilePath() == out.canonicalFilePath())
+        return failed(output.toStdString() + ": is the codeplug file itself; choose another name for the PDF");
+
     AppRoot root;
     QuietPrompt prompt;
     root.compose(prompt);

@@ -192,6 +192,12 @@ void CReportPrinter::exportPdf()
                                                                                                 : suggested + ".pdf",
                                                       QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
+    // The open codeplug's file is never overwritten by its report.
+    const QFileInfo target(path), document(m_hooks.title ? m_hooks.title() : QString());
+    if (target.exists() && document.exists() && target.canonicalFilePath() == document.canonicalFilePath()) {
+        showError(tr("%1 is the codeplug file itself; choose another name for the PDF.").arg(path));
+        return;
+    }
     QString error;
     if (!writePdf(path, *chosen, &error)) showError(error);
 }

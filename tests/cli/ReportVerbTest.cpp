@@ -96,6 +96,11 @@ TEST_F(ReportVerbTest, BadInput)
     EXPECT_FALSE(unwritable.err.empty());
     EXPECT_FALSE(std::filesystem::exists(blocked + "/out.txt"));
 
+    // The codeplug itself is never the report's output.
+    const auto before = std::filesystem::file_size(file());
+    EXPECT_EQ(run({"report", file(), "-o", file()}).status, 1);
+    EXPECT_EQ(std::filesystem::file_size(file()), before);
+
     const Run written = run({"report", file(), "-o", dir_ + "/out.txt"});
     EXPECT_EQ(written.status, 0) << written.err;
     EXPECT_GT(std::filesystem::file_size(dir_ + "/out.txt"), 1000u);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -232,6 +233,9 @@ TEST_F(PrintPdfProgram, BadInput)
     EXPECT_EQ(run({"--print-pdf", codeplug(), home.filePath("f.qav/x.pdf")}, &err), 1);
     EXPECT_FALSE(err.isEmpty());
     EXPECT_EQ(run({"--print-pdf", codeplug()}), 2);
+    const qint64 size = QFileInfo(codeplug()).size();
+    EXPECT_EQ(run({"--print-pdf", codeplug(), codeplug()}), 1);
+    EXPECT_EQ(QFileInfo(codeplug()).size(), size);
     EXPECT_FALSE(QFile::exists(home.filePath("x.pdf")));
 }
 
