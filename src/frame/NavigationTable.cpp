@@ -2,6 +2,7 @@
 
 #include "frame/FrameIds.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -41,15 +42,18 @@ constexpr std::array<TreeRow, 27> kTree{{
     {TreeId::kDataWatch, 0, TreeId::kDataWatch, MenuKind::Item},
 }};
 
-// The numbered entries of the editor registry, then 32849 and 32889: lists
-// that have no tree entry in this edition, kept so that a tree that gains
-// them numbers them too.
+// The numbered entries of the editor registry and the list editors that
+// have no tree entry (they are told where they stand all the same), then
+// 32849 and 32889: lists that have no tree entry in this edition, kept so
+// that a tree that gains them numbers them too.
 std::vector<int> numberedEntries()
 {
     std::vector<int> ids;
     for (const EditorRow& row : EditorRegistry::rows())
-        if (row.tree == TreeEntry::Numbered) ids.push_back(row.commandId);
-    ids.insert(ids.end(), {32849, 32889});
+        if (row.tree == TreeEntry::Numbered || (row.tree == TreeEntry::None && row.recordLimit > 0))
+            ids.push_back(row.commandId);
+    for (int id : {32849, 32889})
+        if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
     return ids;
 }
 
