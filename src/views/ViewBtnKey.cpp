@@ -30,20 +30,6 @@ constexpr FormControl kControls[] = {
     {6622, FormKind::Combo},
 };
 
-// A combo without a choice (its stored value is not in the list) stores 0xFF.
-class KeyComboBinder : public OptionComboBinder {
-public:
-    KeyComboBinder(QComboBox* combo, const BoundField& field) : OptionComboBinder(combo, field), combo_(combo) {}
-    void save(Record& record) override
-    {
-        if (combo_->currentIndex() < 0) writeField(record, field(), 0xFF);
-        else OptionComboBinder::save(record);
-    }
-
-private:
-    QComboBox* combo_;
-};
-
 }  // namespace
 
 CViewBtnKey::CViewBtnKey(EditorContext& context, QWidget* parent)
@@ -65,6 +51,6 @@ void CViewBtnKey::buildForm(QWidget* form)
         const BoundField* field = findBoundField(Section::Keys, k.field);
         if (!combo || !field) continue;
         for (const ListItem& item : items) combo->addItem(QString::fromStdString(item.text), item.value);
-        bindings().add(std::make_unique<KeyComboBinder>(combo, *field));
+        bindings().add(std::make_unique<OptionComboBinder>(combo, *field));
     }
 }

@@ -1,8 +1,7 @@
 #pragma once
 // The programmable keys: four combo boxes, each choosing the function of
 // one key press from the key function list. A key whose stored function is
-// not in the list shows no choice and is written back as 0xFF, the radio's
-// "no function".
+// not in the list shows no choice and keeps its value until one is chosen.
 #include "views/CustomFormView.h"
 #include "views/FormTable.h"
 

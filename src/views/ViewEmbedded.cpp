@@ -57,13 +57,16 @@ QString fieldText(const Record& r, Offset off, std::size_t len)
     return text;
 }
 
-// A message: cut to its field and padded with blanks.
+// A message: cut to its field and padded with blanks. A message that reads
+// as it did keeps its bytes (a never programmed or zero-filled field stays
+// as the radio has it).
 class MessageBinder : public FieldBinder {
 public:
     MessageBinder(QLineEdit* edit, const BoundField& field) : FieldBinder(edit, field), edit_(edit) {}
     void load(const Record& r) override { edit_->setText(fieldText(r, field().offset, field().length)); }
     void save(Record& r) override
     {
+        if (edit_->text() == fieldText(r, field().offset, field().length)) return;
         const QByteArray bytes = edit_->text().toLatin1().left(static_cast<int>(field().length));
         r.setText(field().offset, field().length, bytes.toStdString(), ' ');
     }

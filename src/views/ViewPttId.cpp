@@ -50,7 +50,14 @@ public:
         const auto id = PttIdValues::sendablePrimaryId(static_cast<std::uint16_t>(readField(r, field())));
         edit_->setText(QString::fromStdString(PttIdValues::primaryIdText(id)));
     }
-    void save(Record& r) override { writeField(r, field(), PttIdValues::primaryIdOfText(edit_->text().toStdString())); }
+    void save(Record& r) override
+    {
+        // An id shown as loaded keeps its stored value: looking is not editing.
+        const auto stored = static_cast<std::uint16_t>(readField(r, field()));
+        if (edit_->text() == QString::fromStdString(PttIdValues::primaryIdText(PttIdValues::sendablePrimaryId(stored))))
+            return;
+        writeField(r, field(), PttIdValues::primaryIdOfText(edit_->text().toStdString()));
+    }
     void clear() override { edit_->clear(); }
 
 private:
