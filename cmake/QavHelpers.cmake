@@ -10,26 +10,47 @@ function(qav_platform_sources var)
   set(${var} ${kept} PARENT_SCOPE)
 endfunction()
 
+# Each library sees only the include folders of what it links. A library
+# exposes its own source folder through a folder of its own in the build
+# tree that holds one link named after the source folder, so that
+# `#include "model/X.h"` resolves only in targets that link qav_model (or a
+# library built on it).
+function(qav_expose_folder target folder)
+  set(dir ${CMAKE_BINARY_DIR}/include/${target})
+  file(MAKE_DIRECTORY ${dir})
+  if(NOT EXISTS ${dir}/${folder})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${dir}/${folder} SYMBOLIC)
+  endif()
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${dir})
+  else()
+    target_include_directories(${target} PUBLIC ${dir})
+  endif()
+endfunction()
+
 # Each source folder is one library made of every .cpp file it holds, so a
 # new file needs no edit of a CMakeLists. A folder without sources yet is an
-# interface library that only carries the include path and dependencies.
+# interface library that only carries its include folder and dependencies.
 function(qav_library name)
   cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   qav_platform_sources(srcs)
   if(srcs)
     add_library(${name} STATIC ${srcs})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${A_DEPS})
   else()
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} INTERFACE ${A_DEPS})
   endif()
+  qav_expose_folder(${name} ${folder})
 endfunction()
 
 # One GoogleTest executable per test folder, made of every .cpp file in it;
 # its tests carry the executable's name as their label (ctest -L test_link).
+# A test sees the sources of what it links, and every test folder (shared
+# fixtures) under tests/.
 # Tests find the shipped data files through QAV_DATA_DIR and the built
 # programs through QAV_BIN_DIR.
 function(qav_test name)
@@ -41,7 +62,7 @@ function(qav_test name)
   endif()
   add_executable(${name} ${srcs})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     QAV_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
     QAV_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests"
@@ -70,7 +91,7 @@ function(qav_qt_test name)
   set(CMAKE_AUTOMOC ON)
   add_executable(${name} ${srcs} ${PROJECT_SOURCE_DIR}/tests/QtTestMain.cpp)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests AUTOMOC ON)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     QAV_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
     QAV_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests"
