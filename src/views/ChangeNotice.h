@@ -5,7 +5,7 @@
 // it to its record objects so they can react (e.g. to a deleted record they
 // refer to). The section and the record id let a view tell whether the
 // change concerns what it shows.
-#include "views/SectionId.h"
+#include "model/Section.h"
 
 #include <optional>
 #include <string>
@@ -35,7 +35,7 @@ struct ChangeNotice {
     int controlId = 0;             // the edited control; 0 when not tied to one
     NoticeAction action = NoticeAction::kEdited;
     int navigation = -1;           // the NavAction that caused it; -1 for an edit
-    std::optional<SectionId> section;  // the section changed; none for a reload request
+    std::optional<Section> section;  // the section changed; none for a reload request
     int recordId = 0;              // the record edited, added or deleted; 0 for none
     std::string label;             // the edited field's label: a check box's own text
     std::string caption;           // caption of the page (its tab title) or the editor
@@ -50,7 +50,7 @@ struct ChangeNotice {
 
     static constexpr int kReloadSection = 2048;
 
-    bool concerns(SectionId id) const { return !section || *section == id; }
+    bool concerns(Section id) const { return !section || *section == id; }
 };
 
 // The notice a navigation action announces.

@@ -11,7 +11,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-CCustomFormView::CCustomFormView(int templateId, int viewKind, SectionId section, EditorContext& context,
+CCustomFormView::CCustomFormView(int templateId, int viewKind, Section section, EditorContext& context,
                                  QWidget* parent)
     : QScrollArea(parent),
       templateId_(templateId),
@@ -28,7 +28,7 @@ CCustomFormView::CCustomFormView(int templateId, int viewKind, SectionId section
 }
 
 CCustomFormView::CCustomFormView(const EditorRow& row, EditorContext& context, QWidget* parent)
-    : CCustomFormView(row.formId, row.commandId, row.section.value_or(SectionId::RadioInfo), context, parent)
+    : CCustomFormView(row.formId, row.commandId, row.section.value_or(Section::RadioInfo), context, parent)
 {
 }
 

@@ -36,7 +36,7 @@ class CCustomFormView : public QScrollArea {
 public:
     // templateId: the form's id, the caption's language key and the help
     // fallback. viewKind: the command id of the view table entry.
-    CCustomFormView(int templateId, int viewKind, SectionId section, EditorContext& context,
+    CCustomFormView(int templateId, int viewKind, Section section, EditorContext& context,
                     QWidget* parent = nullptr);
     // The editor of a registry row: its form, command id and section.
     CCustomFormView(const EditorRow& row, EditorContext& context, QWidget* parent = nullptr);
@@ -44,7 +44,7 @@ public:
 
     int templateId() const { return templateId_; }
     int viewKind() const { return viewKind_; }
-    SectionId sectionId() const { return sectionId_; }
+    Section sectionId() const { return sectionId_; }
     EditorContext& context() const { return context_; }
     // The widget that holds the controls.
     QWidget* form() const { return form_; }
@@ -124,7 +124,7 @@ private:
 
     const int templateId_;
     const int viewKind_;
-    const SectionId sectionId_;
+    const Section sectionId_;
     EditorContext& context_;
     QWidget* form_;
     CommitWatcher* watcher_;

@@ -7,7 +7,7 @@
 #include "link/SessionContext.h"
 #include "link/TransferResult.h"
 #include "views/ChangeNotice.h"
-#include "views/SectionId.h"
+#include "model/Section.h"
 
 #include <functional>
 #include <map>
@@ -45,7 +45,7 @@ public:
     // The firmware version text of the opened file or the read radio.
     virtual std::string firmwareVersion() const = 0;
     // nullptr when the store has no such section.
-    virtual SectionAccess* section(SectionId id) = 0;
+    virtual SectionAccess* section(Section id) = 0;
     // Passes a notice to every record object of the store.
     virtual void notifyRecords(const ChangeNotice& notice) = 0;
 

@@ -44,31 +44,31 @@ using enum TreeEntry;
 // The record limits are the store's: what the memory map holds (channels:
 // what the editors offer, one fewer than the image area takes).
 const std::array<EditorRow, 17> kRows{{
-    {ViewCommand::kRadio, "CViewRadio", FormId::kRadio, SectionId::RadioInfo, 0, Single, make<CViewRadio>},
-    {ViewCommand::kKeys, "CViewBtnKey", FormId::kKeys, SectionId::Keys, 0, Single, make<CViewBtnKey>},
-    {ViewCommand::kMisc, "CViewMis", FormId::kMisc, SectionId::Misc, 0, Single, make<CViewMis>},
-    {ViewCommand::kPassword, "CViewPassword", FormId::kPassword, SectionId::Password, 0, Single, make<CViewPassword>},
-    {ViewCommand::kChannel, "CViewChannel", 0, SectionId::Channels, limit(CCodeplugData::kEditorChannelLimit), Numbered,
+    {ViewCommand::kRadio, "CViewRadio", FormId::kRadio, Section::RadioInfo, 0, Single, make<CViewRadio>},
+    {ViewCommand::kKeys, "CViewBtnKey", FormId::kKeys, Section::Keys, 0, Single, make<CViewBtnKey>},
+    {ViewCommand::kMisc, "CViewMis", FormId::kMisc, Section::Misc, 0, Single, make<CViewMis>},
+    {ViewCommand::kPassword, "CViewPassword", FormId::kPassword, Section::Password, 0, Single, make<CViewPassword>},
+    {ViewCommand::kChannel, "CViewChannel", 0, Section::Channels, limit(CCodeplugData::kEditorChannelLimit), Numbered,
      nullptr},
-    {ViewCommand::kChannelList, "CViewChannelList", 0, SectionId::Channels, limit(CCodeplugData::kEditorChannelLimit),
+    {ViewCommand::kChannelList, "CViewChannelList", 0, Section::Channels, limit(CCodeplugData::kEditorChannelLimit),
      Single, nullptr},
-    {ViewCommand::kPersonality, "CViewPersonality", 0, SectionId::Personalities,
+    {ViewCommand::kPersonality, "CViewPersonality", 0, Section::Personalities,
      limit(CCodeplugData::kMaxPersonalities), Numbered, nullptr},
-    {ViewCommand::kScan, "CViewScan", 0, SectionId::ScanLists, limit(CCodeplugData::kMaxScanLists), Numbered, nullptr},
-    {ViewCommand::kEmbedded, "CViewEmbedded", FormId::kEmbedded, SectionId::EmbeddedMessage, 0, Single,
+    {ViewCommand::kScan, "CViewScan", 0, Section::ScanList, limit(CCodeplugData::kMaxScanLists), Numbered, nullptr},
+    {ViewCommand::kEmbedded, "CViewEmbedded", FormId::kEmbedded, Section::EmbeddedMessage, 0, Single,
      make<CViewEmbedded>},
     {ViewCommand::kTestFreq, "CViewTestFreq", 0, std::nullopt, 0, Single, nullptr},
     {ViewCommand::kDataWatch, "CDataWatchView", 0, std::nullopt, 0, Single, nullptr},
     // Reached from the Edit > Signalling submenu only.
-    {ViewCommand::kAlertTone, "CViewAlertTone", FormId::kAlertTone, SectionId::AlertTones,
+    {ViewCommand::kAlertTone, "CViewAlertTone", FormId::kAlertTone, Section::AlertTones,
      limit(CCodeplugData::kMaxAlertTones), None, make<CViewAlertTone>},
-    {ViewCommand::kTwoToneSystem, "CViewTToneSystem", FormId::kTwoToneSystem, SectionId::TwoToneSystems,
+    {ViewCommand::kTwoToneSystem, "CViewTToneSystem", FormId::kTwoToneSystem, Section::TwoToneSystems,
      limit(CCodeplugData::kMaxTwoToneSystems), None, make<CViewTToneSystem>, kTwoTonePages},
-    {ViewCommand::kTwoToneCall, "CViewTToneCall", FormId::kTwoToneCall, SectionId::TwoToneCalls,
+    {ViewCommand::kTwoToneCall, "CViewTToneCall", FormId::kTwoToneCall, Section::TwoToneCalls,
      limit(CCodeplugData::kMaxTwoToneCalls), None, make<CViewTToneCall>},
-    {ViewCommand::kPttId, "CViewQFX12PTTID", FormId::kPttId, SectionId::PttId, 0, None, make<CViewQFX12PTTID>},
-    {ViewCommand::kDos, "CViewDos", FormId::kDos, SectionId::Dos, 0, None, make<CViewDos>},
-    {ViewCommand::kAtis, "CViewAtis", FormId::kAtis, SectionId::Atis, 0, None, make<CViewAtis>},
+    {ViewCommand::kPttId, "CViewQFX12PTTID", FormId::kPttId, Section::PttId, 0, None, make<CViewQFX12PTTID>},
+    {ViewCommand::kDos, "CViewDos", FormId::kDos, Section::Dos, 0, None, make<CViewDos>},
+    {ViewCommand::kAtis, "CViewAtis", FormId::kAtis, Section::Atis, 0, None, make<CViewAtis>},
 }};
 
 }  // namespace
@@ -84,7 +84,7 @@ const EditorRow* find(int commandId)
     return nullptr;
 }
 
-int recordLimit(SectionId section)
+int recordLimit(Section section)
 {
     int most = 0;
     for (const EditorRow& row : kRows)

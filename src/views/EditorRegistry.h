@@ -6,7 +6,7 @@
 // frame's view table and navigation, and the record limits the editors
 // obey all read this table; adding an editor is one row here plus the
 // editor's own file.
-#include "views/SectionId.h"
+#include "model/Section.h"
 
 #include <optional>
 #include <span>
@@ -35,7 +35,7 @@ struct EditorRow {
     int commandId;
     const char* viewClass;
     int formId;                         // 0 while the editor is not built
-    std::optional<SectionId> section;   // none: the editor shows no section
+    std::optional<Section> section;   // none: the editor shows no section
     int recordLimit;                    // most records it steps through; 0: not numbered
     TreeEntry tree;
     CCustomFormView* (*make)(EditorContext& context, QWidget* parent);  // nullptr: not part of this build
@@ -49,6 +49,6 @@ std::span<const EditorRow> rows();
 // The row of a command id; nullptr when no editor belongs to it.
 const EditorRow* find(int commandId);
 // The most records the editors add to a section; 0 when no editor numbers it.
-int recordLimit(SectionId section);
+int recordLimit(Section section);
 
 }  // namespace EditorRegistry

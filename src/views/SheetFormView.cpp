@@ -7,7 +7,7 @@
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
-CSheetFormView::CSheetFormView(int templateId, int viewKind, SectionId section, EditorContext& context,
+CSheetFormView::CSheetFormView(int templateId, int viewKind, Section section, EditorContext& context,
                                QWidget* parent)
     : CCustomFormView(templateId, viewKind, section, context, parent)
 {

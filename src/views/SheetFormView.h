@@ -12,7 +12,7 @@ class CQAVPropertyPage;
 class CSheetFormView : public CCustomFormView {
     Q_OBJECT
 public:
-    CSheetFormView(int templateId, int viewKind, SectionId section, EditorContext& context,
+    CSheetFormView(int templateId, int viewKind, Section section, EditorContext& context,
                    QWidget* parent = nullptr);
     ~CSheetFormView() override;
 

@@ -61,7 +61,7 @@ std::unique_ptr<SectionAccess> listSection(RecordList<Item>& list, std::size_t l
 }
 
 // The editors never grow a list beyond the registry's limit for it.
-std::size_t editorLimit(SectionId id) { return static_cast<std::size_t>(EditorRegistry::recordLimit(id)); }
+std::size_t editorLimit(Section id) { return static_cast<std::size_t>(EditorRegistry::recordLimit(id)); }
 
 }  // namespace
 
@@ -69,32 +69,32 @@ StoreEditorContext::StoreEditorContext(CCodeplugData& store, CSettingsManager& s
     : store_(store), settings_(settings), invalid_(invalid), language_(settings)
 {
     CCodeplugData& s = store_;
-    sections_[SectionId::RadioInfo] = std::make_unique<FixedSection>(s.radioInfo);
-    sections_[SectionId::Password] = std::make_unique<FixedSection>(s.password);
-    sections_[SectionId::Misc] = std::make_unique<FixedSection>(s.misc);
-    sections_[SectionId::Keys] = std::make_unique<FixedSection>(s.keys);
-    sections_[SectionId::TestFreq] = std::make_unique<FixedSection>(s.testFreq);
-    sections_[SectionId::PttId] = std::make_unique<FixedSection>(s.pttId);
-    sections_[SectionId::Dos] = std::make_unique<FixedSection>(s.dos);
-    sections_[SectionId::Atis] = std::make_unique<FixedSection>(s.atis);
-    sections_[SectionId::EmbeddedMessage] = std::make_unique<FixedSection>(s.embeddedMessage);
-    sections_[SectionId::Channels] = listSection<ChannelItem>(
-        s.channels, editorLimit(SectionId::Channels), [&s, this] { return s.addChannel(settings_.model()); },
+    sections_[Section::RadioInfo] = std::make_unique<FixedSection>(s.radioInfo);
+    sections_[Section::Password] = std::make_unique<FixedSection>(s.password);
+    sections_[Section::Misc] = std::make_unique<FixedSection>(s.misc);
+    sections_[Section::Keys] = std::make_unique<FixedSection>(s.keys);
+    sections_[Section::TestFreq] = std::make_unique<FixedSection>(s.testFreq);
+    sections_[Section::PttId] = std::make_unique<FixedSection>(s.pttId);
+    sections_[Section::Dos] = std::make_unique<FixedSection>(s.dos);
+    sections_[Section::Atis] = std::make_unique<FixedSection>(s.atis);
+    sections_[Section::EmbeddedMessage] = std::make_unique<FixedSection>(s.embeddedMessage);
+    sections_[Section::Channels] = listSection<ChannelItem>(
+        s.channels, editorLimit(Section::Channels), [&s, this] { return s.addChannel(settings_.model()); },
         [&s](std::size_t i) { return s.deleteChannel(i); });
-    sections_[SectionId::Personalities] = listSection<PersonalityItem>(
-        s.personalities, editorLimit(SectionId::Personalities), [&s] { return s.addPersonality(); },
+    sections_[Section::Personalities] = listSection<PersonalityItem>(
+        s.personalities, editorLimit(Section::Personalities), [&s] { return s.addPersonality(); },
         [&s](std::size_t i) { return s.deletePersonality(i); });
-    sections_[SectionId::ScanLists] = listSection<ScanItem>(
-        s.scanLists, editorLimit(SectionId::ScanLists), [&s] { return s.addScanList(); },
+    sections_[Section::ScanList] = listSection<ScanItem>(
+        s.scanLists, editorLimit(Section::ScanList), [&s] { return s.addScanList(); },
         [&s](std::size_t i) { return s.deleteScanList(i); });
-    sections_[SectionId::AlertTones] = listSection<AlertToneItem>(
-        s.alertTones, editorLimit(SectionId::AlertTones), [&s] { return s.addAlertTone(); },
+    sections_[Section::AlertTones] = listSection<AlertToneItem>(
+        s.alertTones, editorLimit(Section::AlertTones), [&s] { return s.addAlertTone(); },
         [&s](std::size_t i) { return s.deleteAlertTone(i); });
-    sections_[SectionId::TwoToneSystems] = listSection<TwoToneSystemItem>(
-        s.twoToneSystems, editorLimit(SectionId::TwoToneSystems), [&s] { return s.addTwoToneSystem(); },
+    sections_[Section::TwoToneSystems] = listSection<TwoToneSystemItem>(
+        s.twoToneSystems, editorLimit(Section::TwoToneSystems), [&s] { return s.addTwoToneSystem(); },
         [&s](std::size_t i) { return s.deleteTwoToneSystem(i); });
-    sections_[SectionId::TwoToneCalls] = listSection<TwoToneCallItem>(
-        s.twoToneCalls, editorLimit(SectionId::TwoToneCalls), [&s] { return s.addTwoToneCall(); },
+    sections_[Section::TwoToneCalls] = listSection<TwoToneCallItem>(
+        s.twoToneCalls, editorLimit(Section::TwoToneCalls), [&s] { return s.addTwoToneCall(); },
         [&s](std::size_t i) { return s.deleteTwoToneCall(i); });
 }
 
@@ -104,7 +104,7 @@ const ModelValues& StoreEditorContext::model() const { return settings_.model();
 
 std::string StoreEditorContext::firmwareVersion() const { return settings_.firmwareVersion(); }
 
-SectionAccess* StoreEditorContext::section(SectionId id)
+SectionAccess* StoreEditorContext::section(Section id)
 {
     auto it = sections_.find(id);
     return it == sections_.end() ? nullptr : it->second.get();

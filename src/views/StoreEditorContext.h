@@ -23,7 +23,7 @@ public:
     const LanguageSource& language() const override { return language_; }
     const ModelValues& model() const override;
     std::string firmwareVersion() const override;
-    SectionAccess* section(SectionId id) override;
+    SectionAccess* section(Section id) override;
     void notifyRecords(const ChangeNotice& notice) override;
 
 private:
@@ -31,5 +31,5 @@ private:
     CSettingsManager& settings_;
     InvalidValueList* invalid_;
     SettingsLanguageSource language_;
-    std::map<SectionId, std::unique_ptr<SectionAccess>> sections_;
+    std::map<Section, std::unique_ptr<SectionAccess>> sections_;
 };

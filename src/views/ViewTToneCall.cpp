@@ -57,16 +57,16 @@ void CViewTToneCall::fillLists()
         if (!none.isNull()) combo->addItem(none, 0);
         for (int i = 0; i < count; ++i) combo->addItem(QString::number(i + 1), firstValue + i);
     };
-    auto count = [this](SectionId id) {
+    auto count = [this](Section id) {
         SectionAccess* s = context().section(id);
         return s ? s->count() : 0;
     };
     // Systems are numbered from 1 and stored by position.
-    refill(kSystem, QString(), count(SectionId::TwoToneSystems), 0);
+    refill(kSystem, QString(), count(Section::TwoToneSystems), 0);
     // Channels are stored by their number; 0 is none.
     const std::string none = context().language().caption(kNoChannelText);
     refill(kRevertChannel, none.empty() ? QStringLiteral("None") : QString::fromStdString(none),
-           count(SectionId::Channels), 1);
+           count(Section::Channels), 1);
 }
 
 void CViewTToneCall::loadControls(Record* record)
@@ -82,7 +82,7 @@ void CViewTToneCall::loadControls(Record* record)
 void CViewTToneCall::onNotice(const ChangeNotice& notice)
 {
     // Another editor added or deleted a channel or a system: the choices follow.
-    const bool lists = notice.section == SectionId::Channels || notice.section == SectionId::TwoToneSystems;
+    const bool lists = notice.section == Section::Channels || notice.section == Section::TwoToneSystems;
     if (lists && (notice.action == NoticeAction::kAdded || notice.action == NoticeAction::kDeleted)) {
         save();
         reloadControls();

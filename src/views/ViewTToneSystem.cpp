@@ -4,6 +4,6 @@
 #include "views/ViewIds.h"
 
 CViewTToneSystem::CViewTToneSystem(EditorContext& context, QWidget* parent)
-    : CSheetFormView(FormId::kTwoToneSystem, ViewCommand::kTwoToneSystem, SectionId::TwoToneSystems, context, parent)
+    : CSheetFormView(FormId::kTwoToneSystem, ViewCommand::kTwoToneSystem, Section::TwoToneSystems, context, parent)
 {
 }

@@ -25,7 +25,7 @@ struct StoreHost : FakeFrameHost {
     int listCount(int id) const override
     {
         if (id != TreeId::kChannel) return FakeFrameHost::listCount(id);
-        return context->sections.at(SectionId::Channels)->count();
+        return context->sections.at(Section::Channels)->count();
     }
 };
 
@@ -34,7 +34,7 @@ struct FrameEditorsTest : ::testing::Test {
     StoreHost host;
     EditorSource editors{context, nullptr, [](int id, EditorContext& ctx, QWidget*) -> CCustomFormView* {
                              if (id != TreeId::kChannel) return nullptr;
-                             auto* v = new NumberView(ctx, SectionId::Channels, id);
+                             auto* v = new NumberView(ctx, Section::Channels, id);
                              v->initialUpdate();
                              return v;
                          }};
@@ -42,7 +42,7 @@ struct FrameEditorsTest : ::testing::Test {
 
     void SetUp() override
     {
-        context.addSection(SectionId::Channels, 8, 3, 16);
+        context.addSection(Section::Channels, 8, 3, 16);
         host.context = &context;
         host.giveTreeTexts();
         frame = std::make_unique<CMainFrame>(host);
@@ -95,7 +95,7 @@ TEST_F(FrameEditorsTest, TheViewsPositionDrivesBarAndTree)
 
 TEST_F(FrameEditorsTest, DeleteIsRefusedOnTheLastRecord)
 {
-    context.sections[SectionId::Channels] = std::make_unique<FakeSection>(8, 1, 16);
+    context.sections[Section::Channels] = std::make_unique<FakeSection>(8, 1, 16);
     frame->refreshTree();
     CChildFrame* f = frame->openView(TreeId::kChannel, "Channel1");
     press(f, NavBarAction::kDelete);

@@ -46,7 +46,7 @@ public:
 struct AlertFixture : SignallingFixture {
     FakePlayer* player = new FakePlayer;
     explicit AlertFixture(int count = 2)
-        : SignallingFixture(SectionId::AlertTones, AlertToneField::kSize, count, 8, false, {{5002, 5084}})
+        : SignallingFixture(Section::AlertTones, AlertToneField::kSize, count, 8, false, {{5002, 5084}})
     {
         for (int i = 0; i < count; ++i) record(i) = defaultAlertToneRecord(i);
         ctx.lang.messages[CViewAlertTone::kNoSoundMessage] = "No sound";

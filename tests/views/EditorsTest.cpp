@@ -66,7 +66,7 @@ struct MiscFixture {
 
     MiscFixture()
     {
-        misc = &ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
+        misc = &ctx.addSection(Section::Misc, MiscField::kSize, 1, 1, true);
         misc->at(0)->fill(0xA5);
         for (const MiscBinding& b : miscBindings()) {
             if (b.control.kind == FormKind::Combo) ctx.lang.captions[b.control.id] = listFor(b.bitCount);
@@ -154,7 +154,7 @@ TEST(ViewMis, AModelFlagKeepsTheModeDisabled)
 {
     FakeEditorContext ctx;
     ctx.lang.flags[1412] = 1;
-    FakeSection& misc = ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
+    FakeSection& misc = ctx.addSection(Section::Misc, MiscField::kSize, 1, 1, true);
     misc.at(0)->setBit(MiscField::Battery, MiscField::BatterySaveBit, true);
     std::unique_ptr<CCustomFormView> view(createEditorView(ViewCommand::kMisc, ctx));
     EXPECT_FALSE(findControlAs<QComboBox>(view.get(), 1412)->isEnabled());
@@ -228,7 +228,7 @@ struct RadioFixture {
         ctx.values.freqRange = "400-470";
         ctx.values.signal = 2;
         ctx.lang.captions[1076] = "0.None;1.DTMF;2.Two-tone";
-        section = &ctx.addSection(SectionId::RadioInfo, RadioInfoField::kSize, 1, 1, true);
+        section = &ctx.addSection(Section::RadioInfo, RadioInfoField::kSize, 1, 1, true);
         ProgrammingStamp stamp{5, 4, 3, 2, 1, 7, 20, 0};
         loadRadioInfoFactoryValues(*section->at(0), ctx.values, stamp);
         view.reset(createEditorView(ViewCommand::kRadio, ctx));
@@ -270,13 +270,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EditorRegistry, EveryBuiltEditorIsMadeFromItsRow)
 {
     FakeEditorContext ctx;
-    ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
-    ctx.addSection(SectionId::Password, PasswordField::kSize, 1, 1, true);
-    ctx.addSection(SectionId::RadioInfo, RadioInfoField::kSize, 1, 1, true);
-    ctx.addSection(SectionId::Keys, KeysField::kSize, 1, 1, true);
-    ctx.addSection(SectionId::PttId, PttIdField::kSize, 1, 1, true);
-    ctx.addSection(SectionId::Dos, DosField::kSize, 1, 1, true);
-    ctx.addSection(SectionId::Atis, AtisField::kSize, 1, 1, true);
+    ctx.addSection(Section::Misc, MiscField::kSize, 1, 1, true);
+    ctx.addSection(Section::Password, PasswordField::kSize, 1, 1, true);
+    ctx.addSection(Section::RadioInfo, RadioInfoField::kSize, 1, 1, true);
+    ctx.addSection(Section::Keys, KeysField::kSize, 1, 1, true);
+    ctx.addSection(Section::PttId, PttIdField::kSize, 1, 1, true);
+    ctx.addSection(Section::Dos, DosField::kSize, 1, 1, true);
+    ctx.addSection(Section::Atis, AtisField::kSize, 1, 1, true);
     int built = 0;
     for (const EditorRow& row : EditorRegistry::rows()) {
         SCOPED_TRACE(row.viewClass);
@@ -292,10 +292,10 @@ TEST(EditorRegistry, EveryBuiltEditorIsMadeFromItsRow)
         EXPECT_EQ(view->sectionId(), row.section);
     }
     EXPECT_EQ(built, 11);
-    EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Channels), 16);
-    EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Personalities), 8);
-    EXPECT_EQ(EditorRegistry::recordLimit(SectionId::ScanLists), 1);
-    EXPECT_EQ(EditorRegistry::recordLimit(SectionId::Misc), 0);
+    EXPECT_EQ(EditorRegistry::recordLimit(Section::Channels), 16);
+    EXPECT_EQ(EditorRegistry::recordLimit(Section::Personalities), 8);
+    EXPECT_EQ(EditorRegistry::recordLimit(Section::ScanList), 1);
+    EXPECT_EQ(EditorRegistry::recordLimit(Section::Misc), 0);
 }
 
 TEST(EditorFactory, KnowsTheFirstEditorsOnly)

@@ -24,7 +24,7 @@ struct EmbeddedFixture : SignallingFixture {
     int sessions = 0;
 
     EmbeddedFixture()
-        : SignallingFixture(SectionId::EmbeddedMessage, EmbeddedMessageField::kSize, 1, 1, true, {{4701, 4711}})
+        : SignallingFixture(Section::EmbeddedMessage, EmbeddedMessageField::kSize, 1, 1, true, {{4701, 4711}})
     {
         ctx.setRadioRunner([this](EditorContext::RadioSession s, bool) {
             ++sessions;

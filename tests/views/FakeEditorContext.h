@@ -85,20 +85,20 @@ public:
     FakeLanguage lang;
     ModelValues values;
     std::string firmware = "1.02.003-XYZ";
-    std::map<SectionId, std::unique_ptr<FakeSection>> sections;
+    std::map<Section, std::unique_ptr<FakeSection>> sections;
     std::vector<ChangeNotice> recordNotices;   // what the store's records were handed
 
     const LanguageSource& language() const override { return lang; }
     const ModelValues& model() const override { return values; }
     std::string firmwareVersion() const override { return firmware; }
-    SectionAccess* section(SectionId id) override
+    SectionAccess* section(Section id) override
     {
         auto it = sections.find(id);
         return it == sections.end() ? nullptr : it->second.get();
     }
     void notifyRecords(const ChangeNotice& n) override { recordNotices.push_back(n); }
 
-    FakeSection& addSection(SectionId id, std::size_t size, int count, int limit, bool fixed = false)
+    FakeSection& addSection(Section id, std::size_t size, int count, int limit, bool fixed = false)
     {
         sections[id] = std::make_unique<FakeSection>(size, count, limit, fixed);
         return *sections[id];

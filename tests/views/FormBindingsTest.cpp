@@ -75,7 +75,7 @@ int rowOf(QWidget* form, int id)
 TEST(ViewMisLayout, EachCheckBoxSitsOnTheRowOfItsSetting)
 {
     FakeEditorContext ctx;
-    ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
+    ctx.addSection(Section::Misc, MiscField::kSize, 1, 1, true);
     std::unique_ptr<CCustomFormView> view(createEditorView(ViewCommand::kMisc, ctx));
     QWidget* form = view->form();
     EXPECT_EQ(rowOf(form, 1409), rowOf(form, 1406)) << "VOX inhibit with the VOX gain";
@@ -90,9 +90,9 @@ TEST(ViewMisLayout, EachCheckBoxSitsOnTheRowOfItsSetting)
 TEST(EditorForms, EveryLabelledControlHasItsLabelAsBuddy)
 {
     FakeEditorContext ctx;
-    ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
-    ctx.addSection(SectionId::Password, 24, 1, 1, true);
-    ctx.addSection(SectionId::RadioInfo, 72, 1, 1, true);
+    ctx.addSection(Section::Misc, MiscField::kSize, 1, 1, true);
+    ctx.addSection(Section::Password, 24, 1, 1, true);
+    ctx.addSection(Section::RadioInfo, 72, 1, 1, true);
     for (int command : {ViewCommand::kMisc, ViewCommand::kPassword, ViewCommand::kRadio}) {
         std::unique_ptr<CCustomFormView> view(createEditorView(command, ctx));
         ASSERT_TRUE(view);
@@ -125,14 +125,14 @@ TEST(NoticeBuilder, AFieldIsNamedByItsOwnCheckBoxTextOrItsLabel)
 TEST(NoticeBuilder, AMiscCheckBoxEditIsAnnouncedUnderItsOwnText)
 {
     FakeEditorContext ctx;
-    ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
+    ctx.addSection(Section::Misc, MiscField::kSize, 1, 1, true);
     std::unique_ptr<CCustomFormView> view(createEditorView(ViewCommand::kMisc, ctx));
     findControlAs<QCheckBox>(view.get(), 1410)->click();
     ASSERT_FALSE(ctx.recordNotices.empty());
     const ChangeNotice& n = ctx.recordNotices.back();
     EXPECT_EQ(n.label, "Battery Save");
     EXPECT_EQ(n.fieldName, "Battery Save");
-    EXPECT_EQ(n.section, SectionId::Misc);
+    EXPECT_EQ(n.section, Section::Misc);
     EXPECT_EQ(n.recordId, 1);
 }
 

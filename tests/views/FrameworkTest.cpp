@@ -27,8 +27,8 @@ CCharFilterEdit* editOf(const QWidget& w, int id = TestIds::kEdit)
 TEST(FormView, CommitsAnEditWhenTheControlLosesFocus)
 {
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 3, 16);
-    NumberView view(ctx, SectionId::Channels);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, 3, 16);
+    NumberView view(ctx, Section::Channels);
     view.initialUpdate();
     activate(view);
     QSignalSpy notices(&view, &CCustomFormView::changeNotice);
@@ -52,8 +52,8 @@ TEST(FormView, CommitsAnEditWhenTheControlLosesFocus)
 TEST(FormView, EnterMovesToTheNextFieldAndCommits)
 {
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 1, 16);
-    NumberView view(ctx, SectionId::Channels);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, 1, 16);
+    NumberView view(ctx, Section::Channels);
     view.initialUpdate();
     activate(view);
     editOf(view)->setFocus();
@@ -66,8 +66,8 @@ TEST(FormView, EnterMovesToTheNextFieldAndCommits)
 TEST(FormView, ClosingWithAnEditStillFocusedKeepsTheEdit)
 {
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 1, 16);
-    auto view = std::make_unique<NumberView>(ctx, SectionId::Channels);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, 1, 16);
+    auto view = std::make_unique<NumberView>(ctx, Section::Channels);
     view->initialUpdate();
     activate(*view);
     editOf(*view)->setFocus();
@@ -79,8 +79,8 @@ TEST(FormView, ClosingWithAnEditStillFocusedKeepsTheEdit)
 TEST(FormView, AnEmptySectionGetsADefaultRecordAnnouncedAsAdded)
 {
     FakeEditorContext ctx;
-    FakeSection& scans = ctx.addSection(SectionId::ScanLists, 8, 0, 1);
-    NumberView view(ctx, SectionId::ScanLists);
+    FakeSection& scans = ctx.addSection(Section::ScanList, 8, 0, 1);
+    NumberView view(ctx, Section::ScanList);
     QSignalSpy notices(&view, &CCustomFormView::changeNotice);
     view.initialUpdate();
     EXPECT_EQ(scans.count(), 1);
@@ -107,8 +107,8 @@ TEST_P(Navigation, StepsThroughTheSection)
 {
     const NavCase& c = GetParam();
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, c.records, c.limit);
-    NumberView view(ctx, SectionId::Channels);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, c.records, c.limit);
+    NumberView view(ctx, Section::Channels);
     view.initialUpdate();
     view.navigate(NavAction::kGoTo, c.startNumber);
     QSignalSpy notices(&view, &CCustomFormView::changeNotice);
@@ -125,7 +125,7 @@ TEST_P(Navigation, StepsThroughTheSection)
         const auto n = notices.at(0).at(0).value<ChangeNotice>();
         EXPECT_EQ(n.action, noticeActionFor(c.action));
         EXPECT_EQ(n.navigation, c.action);
-        EXPECT_EQ(n.section, SectionId::Channels);
+        EXPECT_EQ(n.section, Section::Channels);
         EXPECT_EQ(n.controlId, 0);
         ASSERT_EQ(moved.count(), 1);
         EXPECT_EQ(moved.at(0).at(1).toInt(), c.expectNumber);
@@ -152,8 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FormView, NavigationWritesBackTheRecordItLeaves)
 {
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 2, 16);
-    NumberView view(ctx, SectionId::Channels);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, 2, 16);
+    NumberView view(ctx, Section::Channels);
     view.initialUpdate();
     editOf(view)->setText(QStringLiteral("17"));
     view.navigate(NavAction::kNext);
@@ -164,8 +164,8 @@ TEST(FormView, NavigationWritesBackTheRecordItLeaves)
 TEST(FormView, WithoutACurrentRecordNothingIsStored)
 {
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 2, 16);
-    NumberView view(ctx, SectionId::Channels);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, 2, 16);
+    NumberView view(ctx, Section::Channels);
     view.initialUpdate();
     view.navigate(NavAction::kGoTo, 9);
     editOf(view)->setText(QStringLiteral("55"));
@@ -182,9 +182,9 @@ TEST(FormView, ARecordDeletedElsewhereDoesNotShiftTheRecordAViewEdits)
     // first must go on editing the record it shows, not whatever record
     // moved into its old position.
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 3, 16);
-    NumberView editing(ctx, SectionId::Channels);
-    NumberView deleting(ctx, SectionId::Channels);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, 3, 16);
+    NumberView editing(ctx, Section::Channels);
+    NumberView deleting(ctx, Section::Channels);
     editing.initialUpdate();
     deleting.initialUpdate();
     editing.navigate(NavAction::kGoTo, 2);   // the record made second
@@ -204,9 +204,9 @@ TEST(FormView, ARecordDeletedElsewhereDoesNotShiftTheRecordAViewEdits)
 TEST(FormView, ARecordDeletedUnderAViewLeavesItWithoutARecord)
 {
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 3, 16);
-    NumberView editing(ctx, SectionId::Channels);
-    NumberView deleting(ctx, SectionId::Channels);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, 3, 16);
+    NumberView editing(ctx, Section::Channels);
+    NumberView deleting(ctx, Section::Channels);
     editing.initialUpdate();
     deleting.initialUpdate();
     editing.navigate(NavAction::kGoTo, 2);
@@ -221,12 +221,12 @@ TEST(FormView, ARecordDeletedUnderAViewLeavesItWithoutARecord)
 TEST(NoticeRelay, ANoticeReachesEveryOpenViewBeforeTheRecords)
 {
     FakeEditorContext ctx;
-    ctx.addSection(SectionId::Channels, 8, 2, 16);
-    ctx.addSection(SectionId::Personalities, 8, 2, 8);
+    ctx.addSection(Section::Channels, 8, 2, 16);
+    ctx.addSection(Section::Personalities, 8, 2, 8);
     NoticeRelay relay;
-    NumberView a(ctx, SectionId::Channels);
-    NumberView b(ctx, SectionId::Personalities);
-    auto c = std::make_unique<NumberView>(ctx, SectionId::Personalities);
+    NumberView a(ctx, Section::Channels);
+    NumberView b(ctx, Section::Personalities);
+    auto c = std::make_unique<NumberView>(ctx, Section::Personalities);
     for (NumberView* v : {&a, &b, c.get()}) {
         v->initialUpdate();
         relay.add(v);
@@ -240,7 +240,7 @@ TEST(NoticeRelay, ANoticeReachesEveryOpenViewBeforeTheRecords)
     ASSERT_EQ(b.received.size(), 1u);
     EXPECT_EQ(b.received[0].action, NoticeAction::kDeleted);
     EXPECT_EQ(b.received[0].recordId, 1) << "the deleted record, so others can tell whether it was theirs";
-    EXPECT_EQ(b.received[0].section, SectionId::Channels);
+    EXPECT_EQ(b.received[0].section, Section::Channels);
     EXPECT_EQ(b.received[0].source, &a);
     ASSERT_EQ(a.received.size(), 1u);   // the sender hears it too
     EXPECT_EQ(recordNoticesSeenByB, 0u);
@@ -251,9 +251,9 @@ TEST(NoticeRelay, ANoticeReachesEveryOpenViewBeforeTheRecords)
 TEST(SheetView, PagesShowTheCurrentRecordAndAnnounceWithTheirCaption)
 {
     FakeEditorContext ctx;
-    FakeSection& channels = ctx.addSection(SectionId::Channels, 8, 2, 16);
+    FakeSection& channels = ctx.addSection(Section::Channels, 8, 2, 16);
     channels.at(1)->setU8(1, 13);
-    TwoPageView view(ctx, SectionId::Channels);
+    TwoPageView view(ctx, Section::Channels);
     view.initialUpdate();
     activate(view);
     QSignalSpy notices(&view, &CCustomFormView::changeNotice);
@@ -277,17 +277,17 @@ TEST(SheetView, PagesShowTheCurrentRecordAndAnnounceWithTheirCaption)
 TEST(SheetView, OpensOnTheTabLastUsedByItsKind)
 {
     FakeEditorContext ctx;
-    ctx.addSection(SectionId::Channels, 8, 1, 16);
+    ctx.addSection(Section::Channels, 8, 1, 16);
     {
-        TwoPageView view(ctx, SectionId::Channels);
+        TwoPageView view(ctx, Section::Channels);
         view.initialUpdate();
         EXPECT_EQ(view.sheet()->currentIndex(), 0);
         view.sheet()->setActivePage(1);
     }
-    TwoPageView again(ctx, SectionId::Channels);
+    TwoPageView again(ctx, Section::Channels);
     again.initialUpdate();
     EXPECT_EQ(again.sheet()->currentIndex(), 1);
-    TwoPageView otherKind(ctx, SectionId::Channels, TestIds::kKind + 1);
+    TwoPageView otherKind(ctx, Section::Channels, TestIds::kKind + 1);
     otherKind.initialUpdate();
     EXPECT_EQ(otherKind.sheet()->currentIndex(), 0);
 }
@@ -295,8 +295,8 @@ TEST(SheetView, OpensOnTheTabLastUsedByItsKind)
 TEST(SheetView, PagesHearRelayedNoticesOnceShown)
 {
     FakeEditorContext ctx;
-    ctx.addSection(SectionId::Channels, 8, 2, 16);
-    TwoPageView view(ctx, SectionId::Channels);
+    ctx.addSection(Section::Channels, 8, 2, 16);
+    TwoPageView view(ctx, Section::Channels);
     view.initialUpdate();
     ChangeNotice n;
     n.action = NoticeAction::kDeleted;

@@ -21,7 +21,7 @@ struct PasswordFixture {
     std::unique_ptr<CViewPassword> view;
     PasswordFixture()
     {
-        section = &ctx.addSection(SectionId::Password, PasswordField::kSize, 1, 1, true);
+        section = &ctx.addSection(Section::Password, PasswordField::kSize, 1, 1, true);
         view.reset(static_cast<CViewPassword*>(createEditorView(ViewCommand::kPassword, ctx)));
     }
     Record& record() { return *section->at(0); }

@@ -166,7 +166,7 @@ TEST_P(ClosingKeepsEdits, TheRecordHoldsTheEditAfterClose)
     const CloseCase& c = GetParam();
     FakeEditorContext ctx;
     c.setUp(ctx);
-    const int command = ctx.sections.count(SectionId::Misc) ? ViewCommand::kMisc : ViewCommand::kPassword;
+    const int command = ctx.sections.count(Section::Misc) ? ViewCommand::kMisc : ViewCommand::kPassword;
     std::unique_ptr<CCustomFormView> view(createEditorView(command, ctx));
     ASSERT_TRUE(view);
     c.edit(*view);
@@ -179,18 +179,18 @@ INSTANTIATE_TEST_SUITE_P(
     Editors, ClosingKeepsEdits,
     ::testing::Values(
         CloseCase{"Password",
-                  [](FakeEditorContext& ctx) { ctx.addSection(SectionId::Password, PasswordField::kSize, 1, 1, true); },
+                  [](FakeEditorContext& ctx) { ctx.addSection(Section::Password, PasswordField::kSize, 1, 1, true); },
                   [](CCustomFormView& v) { findControlAs<CCharFilterEdit>(&v, 6357)->setText(QStringLiteral("2468")); },
                   [](FakeEditorContext& ctx) {
-                      return passwordText(*ctx.section(SectionId::Password)->at(0), PasswordField::Read) == "2468";
+                      return passwordText(*ctx.section(Section::Password)->at(0), PasswordField::Read) == "2468";
                   }},
         CloseCase{"Misc",
                   [](FakeEditorContext& ctx) {
                       ctx.lang.captions[1404] = "0.Open;1:1:9:1:1:1:0";
-                      ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true).at(0)->setU8(MiscField::CarrierSquelch, 0);
+                      ctx.addSection(Section::Misc, MiscField::kSize, 1, 1, true).at(0)->setU8(MiscField::CarrierSquelch, 0);
                   },
                   [](CCustomFormView& v) { findControlAs<QComboBox>(&v, 1404)->setCurrentIndex(7); },
-                  [](FakeEditorContext& ctx) { return ctx.section(SectionId::Misc)->at(0)->u8(MiscField::CarrierSquelch) == 7; }}),
+                  [](FakeEditorContext& ctx) { return ctx.section(Section::Misc)->at(0)->u8(MiscField::CarrierSquelch) == 7; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -28,7 +28,7 @@ struct ShippedMisc {
         LanguageFile language;
         EXPECT_TRUE(language.load(std::string(QAV_DATA_DIR) + "/" + file));
         for (int id = FormId::kMisc; id <= FormId::kMisc + 20; ++id) ctx.lang.captions[id] = language.caption(id);
-        misc = &ctx.addSection(SectionId::Misc, MiscField::kSize, 1, 1, true);
+        misc = &ctx.addSection(Section::Misc, MiscField::kSize, 1, 1, true);
         loadMiscFactoryValues(*misc->at(0));
         view.reset(createEditorView(ViewCommand::kMisc, ctx));
     }

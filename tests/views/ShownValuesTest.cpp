@@ -58,8 +58,8 @@ TEST(ShownValues, ReportsEachKindOfControlOnceWhenItChanged)
 TEST(ShownValues, AViewsEditNoticeCarriesTheOldAndNewText)
 {
     FakeEditorContext ctx;
-    ctx.addSection(SectionId::Channels, 8, 2, 16);
-    NumberView view(ctx, SectionId::Channels);
+    ctx.addSection(Section::Channels, 8, 2, 16);
+    NumberView view(ctx, Section::Channels);
     view.initialUpdate();
     view.show();
     QApplication::setActiveWindow(&view);

@@ -16,7 +16,7 @@ namespace {
 
 TEST(ViewBtnKey, EachKeyComboChoosesItsByteAndAnUnlistedValueIsKept)
 {
-    SignallingFixture f(SectionId::Keys, KeysField::kSize, 1, 1, true, {{6601, 6622}});
+    SignallingFixture f(Section::Keys, KeysField::kSize, 1, 1, true, {{6601, 6622}});
     loadKeysFactoryValues(f.record());
     f.record().setU8(KeysField::KeyB2, 99);   // no function of the list
     f.open(ViewCommand::kKeys);
@@ -46,7 +46,7 @@ TEST(ViewBtnKey, EachKeyComboChoosesItsByteAndAnUnlistedValueIsKept)
 
 TEST(ViewPttId, PrimaryIdsAreCorrectedAsTheyAreEntered)
 {
-    SignallingFixture f(SectionId::PttId, PttIdField::kSize, 1, 1, true, {{1655, 1671}});
+    SignallingFixture f(Section::PttId, PttIdField::kSize, 1, 1, true, {{1655, 1671}});
     loadPttIdFactoryValues(f.record());
     f.record().setU16(PttIdField::Primary, 0xFFFF);
     f.open(ViewCommand::kPttId);
@@ -77,7 +77,7 @@ TEST(ViewPttId, PrimaryIdsAreCorrectedAsTheyAreEntered)
 
 TEST(ViewPttId, SideToneAndShortBeepAreStoredInverted)
 {
-    SignallingFixture f(SectionId::PttId, PttIdField::kSize, 1, 1, true, {{1655, 1671}});
+    SignallingFixture f(Section::PttId, PttIdField::kSize, 1, 1, true, {{1655, 1671}});
     loadPttIdFactoryValues(f.record());   // side tone off (1), short beep on (0)
     f.open(ViewCommand::kPttId);
     auto* side = f.control<QCheckBox>(CViewQFX12PTTID::kSideTone);
@@ -92,7 +92,7 @@ TEST(ViewPttId, SideToneAndShortBeepAreStoredInverted)
 
 TEST(ViewDos, EnableGreysThePreMuteDurationButKeepsItsValue)
 {
-    SignallingFixture f(SectionId::Dos, DosField::kSize, 1, 1, true, {{4660, 4670}});
+    SignallingFixture f(Section::Dos, DosField::kSize, 1, 1, true, {{4660, 4670}});
     loadDosFactoryValues(f.record());
     f.record().setBit(DosField::Options, DosField::EnableBit, true);
     f.open(ViewCommand::kDos);
@@ -110,7 +110,7 @@ TEST(ViewDos, EnableGreysThePreMuteDurationButKeepsItsValue)
 
 TEST(ViewAtis, AShortCodeIsPaddedWithLeadingZeros)
 {
-    SignallingFixture f(SectionId::Atis, AtisField::kSize, 1, 1, true, {{4590, 4595}});
+    SignallingFixture f(Section::Atis, AtisField::kSize, 1, 1, true, {{4590, 4595}});
     loadAtisFactoryValues(f.record());
     f.open(ViewCommand::kAtis);
     auto* code = f.control<QLineEdit>(CViewAtis::kCode);

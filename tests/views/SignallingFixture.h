@@ -20,7 +20,7 @@ struct SignallingFixture {
     std::unique_ptr<CCustomFormView> view;
 
     // `ids`: the caption ranges [first, last] the form needs from the language file.
-    SignallingFixture(SectionId id, std::size_t size, int count, int limit, bool fixed,
+    SignallingFixture(Section id, std::size_t size, int count, int limit, bool fixed,
                       std::initializer_list<std::pair<int, int>> ids)
     {
         LanguageFile language;

@@ -35,9 +35,9 @@ struct StoreFixture {
 TEST(StoreEditorContext, FixedSectionsAreTheStoresRecords)
 {
     StoreFixture f;
-    EXPECT_EQ(f.ctx->section(SectionId::Misc)->at(0), &f.store.misc);
-    EXPECT_EQ(f.ctx->section(SectionId::RadioInfo)->count(), 1);
-    EXPECT_FALSE(f.ctx->section(SectionId::Password)->append());
+    EXPECT_EQ(f.ctx->section(Section::Misc)->at(0), &f.store.misc);
+    EXPECT_EQ(f.ctx->section(Section::RadioInfo)->count(), 1);
+    EXPECT_FALSE(f.ctx->section(Section::Password)->append());
 
     std::unique_ptr<CCustomFormView> view(createEditorView(ViewCommand::kMisc, *f.ctx));
     auto* batterySave = findControlAs<QCheckBox>(view.get(), 1410);
@@ -66,7 +66,7 @@ TEST(StoreEditorContext, RadioInformationAfterTheDefaultsShowsTheResetTime)
 TEST(StoreEditorContext, ListSectionsGrowAndShrinkThroughTheStore)
 {
     StoreFixture f;
-    SectionAccess* personalities = f.ctx->section(SectionId::Personalities);
+    SectionAccess* personalities = f.ctx->section(Section::Personalities);
     const int before = personalities->count();
     while (personalities->append()) {}
     EXPECT_EQ(f.store.personalities.size(), CCodeplugData::kMaxPersonalities);

@@ -57,7 +57,7 @@ inline void bindNumber(QWidget* parent, FormBindings& bindings)
 
 class NumberView : public CCustomFormView {
 public:
-    NumberView(EditorContext& ctx, SectionId section, int kind = TestIds::kKind)
+    NumberView(EditorContext& ctx, Section section, int kind = TestIds::kKind)
         : CCustomFormView(TestIds::kForm, kind, section, ctx)
     {
     }
@@ -88,7 +88,7 @@ protected:
 
 class TwoPageView : public CSheetFormView {
 public:
-    TwoPageView(EditorContext& ctx, SectionId section, int kind = TestIds::kKind)
+    TwoPageView(EditorContext& ctx, Section section, int kind = TestIds::kKind)
         : CSheetFormView(TestIds::kForm, kind, section, ctx)
     {
     }

@@ -17,7 +17,7 @@ using Page = CTTSystemAdvancePage;
 
 struct SystemFixture : SignallingFixture {
     explicit SystemFixture(int count = 1)
-        : SignallingFixture(SectionId::TwoToneSystems, TwoToneSystemField::kSize, count, 4, false, {{5450, 5537}})
+        : SignallingFixture(Section::TwoToneSystems, TwoToneSystemField::kSize, count, 4, false, {{5450, 5537}})
     {
         for (int i = 0; i < count; ++i) record(i) = defaultTwoToneSystemRecord();
         open(ViewCommand::kTwoToneSystem);
@@ -109,9 +109,9 @@ TEST(ViewTToneSystem, LedAutoResetFollowsTheLedSwitch)
 
 TEST(ViewTToneCall, ARevertChannelBeyondTheChannelListShowsNoneAndIsKept)
 {
-    SignallingFixture f(SectionId::TwoToneCalls, TwoToneCallField::kSize, 1, 16, false, {{5402, 5416}});
-    f.ctx.addSection(SectionId::Channels, 32, 3, 16);
-    f.ctx.addSection(SectionId::TwoToneSystems, TwoToneSystemField::kSize, 2, 4);
+    SignallingFixture f(Section::TwoToneCalls, TwoToneCallField::kSize, 1, 16, false, {{5402, 5416}});
+    f.ctx.addSection(Section::Channels, 32, 3, 16);
+    f.ctx.addSection(Section::TwoToneSystems, TwoToneSystemField::kSize, 2, 4);
     f.record() = defaultTwoToneCallRecord();
     f.record().setU16(TwoToneCallField::RevertChannel, 9);
     f.open(ViewCommand::kTwoToneCall);
