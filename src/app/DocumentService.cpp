@@ -18,9 +18,6 @@ bool fileExists(const std::string& path) { return isRegularFile(path); }
 
 Outcome cancelled() { return Outcome{false, 0, {}}; }
 
-// Image offset of the programming stamp inside the radio information section.
-constexpr std::size_t kStampImageOffset = 16 + RadioInfoField::Stamp;
-
 }  // namespace
 
 DocumentService::DocumentService(CSettingsManager& settings, CCodeplugData& store, IPrompt& prompt,
@@ -72,7 +69,7 @@ CCodeplugData::Image DocumentService::newImage(bool useDefaultFile, bool& fromFi
     fromFile = useDefaultFile && CCodeplugFile::readImage(settings_.defaultCodeplugPath(), image, count);
     if (fromFile) {
         const ProgrammingStamp stamp = store_.stampNow();
-        std::copy(stamp.begin(), stamp.end(), image.begin() + kStampImageOffset);
+        std::copy(stamp.begin(), stamp.end(), image.begin() + Image::kStamp);
     }
     return image;
 }

@@ -13,6 +13,7 @@
 #include "app/RecentFiles.h"
 #include "model/CCodeplugData.h"
 #include "model/CodeplugFileHeader.h"
+#include "model/MemoryMap.h"
 #include "model/RangeList.h"
 #include "settings/Outcome.h"
 #include "settings/Prompt.h"
@@ -24,10 +25,10 @@ class CSettingsManager;
 class DocumentService {
 public:
     // The firmware version text a new codeplug gets.
-    static constexpr const char* kNewFirmware = "1.04.07";
+    static constexpr const char* kNewFirmware = kReferenceFirmware;
     // Byte of the DOS section that files of firmware before 1.02 carry
     // uninitialised; Open clears it for them.
-    static constexpr std::size_t kDosByte = 260;
+    static constexpr std::size_t kDosByte = Image::kDos;
 
     DocumentService(CSettingsManager& settings, CCodeplugData& store, IPrompt& prompt, IDocumentObserver& observer);
 

@@ -72,8 +72,8 @@ Outcome RadioCommands::finishWrite(const TransferResult& result, const RadioImag
     offerBand(result.band);
     // Only the stamp changed on the way: take it and re-read the section
     // that holds it; every other section keeps its records.
-    const std::size_t at = 32;
-    std::copy(image.begin() + at, image.begin() + at + 8, store_.image().begin() + at);
+    const auto stamp = image.begin() + Image::kStamp;
+    std::copy(stamp, stamp + Image::kStampLength, store_.image().begin() + Image::kStamp);
     store_.mapper().unpackRadioInfo(store_);
     document_.absorbRadioChanges();
     observer_.statusChanged();

@@ -11,6 +11,7 @@
 // from the session's thread.
 #include "link/LinkTiming.h"
 #include "link/PortOpener.h"
+#include "model/ReferenceFirmware.h"
 #include "settings/ModelValues.h"
 
 #include <functional>
@@ -50,4 +51,4 @@ struct SessionContext {
 
 // The firmware version the program was built for; only its major digit
 // must match the radio's.
-inline constexpr const char* kReferenceVersion = "1.04.07";
+inline constexpr const char* kReferenceVersion = kReferenceFirmware;

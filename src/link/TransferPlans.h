@@ -1,5 +1,7 @@
 #pragma once
 // Which image bytes each transfer moves, in the order it moves them.
+#include "model/MemoryMap.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -18,7 +20,7 @@ constexpr std::uint32_t kImageSize = 8192;
 constexpr std::uint32_t kUserEnd = 5115;
 constexpr std::uint32_t kExtendedEnd = 5160;
 // The 8-byte programming stamp, written last.
-constexpr BlockSpan kStamp{32, 8};
+constexpr BlockSpan kStamp{Image::kStamp, Image::kStampLength};
 // The factory tune-data area.
 constexpr std::uint32_t kTuneDataStart = 5667;
 constexpr std::uint32_t kTuneDataEnd = 6199;

@@ -16,7 +16,6 @@ constexpr Offset BeepSegments{1};
 constexpr int kToneCount = 8;
 constexpr Offset frequency(int k) { return 2 + static_cast<Offset>(2 * k); }
 constexpr Offset duration(int k) { return 3 + static_cast<Offset>(2 * k); }
-constexpr Offset EndMarker{3};
 }  // namespace AlertToneField
 
 // The factory pattern of a new alert tone; `existing` is the number of alert

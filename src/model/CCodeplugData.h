@@ -50,12 +50,12 @@ public:
 
     // How many records of each list the image holds; the store never grows
     // a list beyond it, so pack never has to drop a record.
-    static constexpr std::size_t kMaxChannels = 17;
-    static constexpr std::size_t kMaxPersonalities = 8;
-    static constexpr std::size_t kMaxScanLists = 1;
-    static constexpr std::size_t kMaxAlertTones = 8;
-    static constexpr std::size_t kMaxTwoToneSystems = 4;
-    static constexpr std::size_t kMaxTwoToneCalls = 16;
+    static constexpr std::size_t kMaxChannels = ImageSlots::kChannels;
+    static constexpr std::size_t kMaxPersonalities = ImageSlots::kPersonalities;
+    static constexpr std::size_t kMaxScanLists = ImageSlots::kScanLists;
+    static constexpr std::size_t kMaxAlertTones = ImageSlots::kAlertTones;
+    static constexpr std::size_t kMaxTwoToneSystems = ImageSlots::kTwoToneSystems;
+    static constexpr std::size_t kMaxTwoToneCalls = ImageSlots::kTwoToneCalls;
     // The channel views offer "new" only below this many channels.
     static constexpr std::size_t kEditorChannelLimit = 16;
 

@@ -27,7 +27,7 @@ constexpr Offset TxTone{14};
 constexpr Offset Steps{16};         // bits 0-3 rx step code, bits 4-7 tx step code
 constexpr Offset SpacingPower{17};  // bits 0-3 spacing, bits 4-7 power
 constexpr Offset Personality{18};
-constexpr Offset ScanList{19};      // also the end marker of the channel table
+constexpr Offset ScanList{19};      // also the end marker of the channel table (MemoryMap.cpp)
 constexpr Offset Flags{20};
 constexpr unsigned AutoStartScanBit = 6;
 constexpr unsigned AtisBit = 7;

@@ -13,6 +13,8 @@
 //    84   1  band flags of the range   85  1 signalling value, low 8 bits
 //    86  30  reserved (0)
 // A text of 16 bytes has no terminator; a shorter one ends with a zero byte.
+#include "model/ReferenceFirmware.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -37,7 +39,7 @@ constexpr std::size_t kTextSize = 16;
 }  // namespace HeaderField
 
 constexpr std::uint32_t kHeaderTag = 0x10104858;
-constexpr const char* kFormatVersionText = "1.04.07";
+constexpr const char* kFormatVersionText = kReferenceFirmware;
 
 // The values a header carries, decoded.
 struct CodeplugHeaderFields {

@@ -7,32 +7,56 @@
 
 namespace {
 
+// Where the image keeps each section. A row names the image place, how many
+// records a list area holds and which field of the record ends the list;
+// the record size, the area's length, the end marker's offset and the swap
+// list come from the record's schema. A row that holds only part of a
+// record says which bytes (the two pieces of Misc and of the factory block).
+struct Layout {
+    Section section;
+    int piece;
+    const char* name;
+    Offset image;
+    int slots;                     // records the area holds (1: a fixed section)
+    const char* endField;          // schema field whose 0xFF ends the list; nullptr: none
+    Section recordOf;              // whose record the piece fills
+    bool swapsWords = true;        // false: the bytes are copied as they are
+    Offset recordStart = 0;        // a part of the record: its first byte
+    std::size_t partLength = 0;    // a part of the record: bytes copied; 0: the whole record
+    std::size_t ownedLength = 0;   // a part: image bytes the section owns (0 for a repeat)
+};
+
+constexpr Layout whole(Section s, const char* name, Offset image) { return {s, 0, name, image, 1, nullptr, s}; }
+constexpr Layout list(Section s, const char* name, Offset image, int slots, const char* endField)
+{
+    return {s, 0, name, image, slots, endField, s};
+}
+
 // clang-format off
-constexpr MapEntry kMap[] = {
-    // section                  piece name                image  length rec.start piece max marker  record of           swaps
-    {Section::RadioInfo,       0, "radio_information",     16,   72,   0,  72,  1, -1, Section::RadioInfo,       true,  {}},
-    {Section::Keys,            0, "keys",                 120,   25,   0,  25,  1, -1, Section::Keys,            true,  {}},
-    {Section::Misc,            0, "miscellaneous",        145,   36,   0,  36,  1, -1, Section::Misc,            true,  {}},
-    {Section::FactoryBlock,    0, "factory_settings",     181,   36,   0,  36,  1, -1, Section::FactoryBlock,    true,  {}},
+constexpr Layout kLayout[] = {
+    whole(Section::RadioInfo,       "radio_information", Image::kRadioInfo),
+    whole(Section::Keys,            "keys",              120),
+    {Section::Misc,         0, "miscellaneous",    145, 1, nullptr, Section::Misc, true, 0, 36, 36},
+    whole(Section::FactoryBlock,    "factory_settings",  181),
     // Copied as they are: the block's piece below reads 222-253 again with
     // the word at 228 in host order.
-    {Section::Misc,            1, "miscellaneous",        217,   37,  36,  37,  1, -1, Section::Misc,            false, {}},
-    {Section::FactoryBlock,    1, "factory_settings",     222,    0,  41,  32,  1, -1, Section::Misc,            true,  {}},
-    {Section::PttId,           0, "ptt_id",               254,    6,   0,   6,  1, -1, Section::PttId,           true,  {}},
-    {Section::Dos,             0, "dos",                  260,    2,   0,   2,  1, -1, Section::Dos,             true,  {}},
-    {Section::Atis,            0, "atis",                 262,    7,   0,   7,  1, -1, Section::Atis,            true,  {}},
-    {Section::AlertTones,      0, "alert_tones",          269,  144,   0,  18,  8,  3, Section::AlertTones,      true,  {}},
-    {Section::Password,        0, "password",             621,   24,   0,  24,  1, -1, Section::Password,        true,  {}},
+    {Section::Misc,         1, "miscellaneous",    217, 1, nullptr, Section::Misc, false, 36, 37, 37},
+    {Section::FactoryBlock, 1, "factory_settings", 222, 1, nullptr, Section::Misc, true, 41, 32, 0},
+    whole(Section::PttId,           "ptt_id",            254),
+    whole(Section::Dos,             "dos",               Image::kDos),
+    whole(Section::Atis,            "atis",              262),
+    list(Section::AlertTones,       "alert_tones",       269, ImageSlots::kAlertTones, "tone_1_duration"),
+    whole(Section::Password,        "password",          621),
     // No more than 17 channels are ever read back, so no more are written:
     // the rest of the channel area (up to 3020) stays unmapped.
-    {Section::Channels,        0, "channels",             645,  408,   0,  24, 17, 19, Section::Channels,        true,  {}},
-    {Section::Personalities,   0, "personalities",       3021,  608,   0,  76,  8, 12, Section::Personalities,   true,  {}},
-    {Section::TwoToneSystems,  0, "two_tone_systems",    3629,   96,   0,  24,  4,  0, Section::TwoToneSystems,  true,  {}},
-    {Section::TwoToneCalls,    0, "two_tone_calls",      3725,  192,   0,  12, 16, -1, Section::TwoToneCalls,    true,  {}},
-    {Section::ScanList,        0, "scan_list",           4507,   56,   0,  56,  1, -1, Section::ScanList,        true,  {}},
-    {Section::TestFreq,        0, "test_frequencies",    4955,  205,   0, 205,  1, -1, Section::TestFreq,        true,  {}},
-    {Section::EmbeddedMessage, 0, "embedded_message",    5160,  144,   0, 144,  1, -1, Section::EmbeddedMessage, true,  {}},
-    {Section::TuneData,        0, "tune_data",           5667,  532,   0, 532,  1, -1, Section::TuneData,        true,  {}},
+    list(Section::Channels,         "channels",          645, ImageSlots::kChannels, "scan_list"),
+    list(Section::Personalities,    "personalities",    3021, ImageSlots::kPersonalities, "tx_admit"),
+    list(Section::TwoToneSystems,   "two_tone_systems", 3629, ImageSlots::kTwoToneSystems, "pretime"),
+    list(Section::TwoToneCalls,     "two_tone_calls",   3725, ImageSlots::kTwoToneCalls, nullptr),
+    list(Section::ScanList,         "scan_list",        4507, ImageSlots::kScanLists, nullptr),
+    whole(Section::TestFreq,        "test_frequencies", 4955),
+    whole(Section::EmbeddedMessage, "embedded_message", 5160),
+    whole(Section::TuneData,        "tune_data",        5667),
 };
 // clang-format on
 
@@ -56,17 +80,25 @@ constexpr MapPiece kPack[] = {
     {Section::TuneData, 0},
 };
 
-// The map with each piece's swap list taken from its record's schema: the
-// words marked high byte first that lie inside the piece.
+// The map with sizes, end markers and swap lists taken from the records'
+// schemas: the swaps are the words marked high byte first that lie inside
+// the piece.
 struct DerivedMap {
-    std::array<std::vector<Swap>, std::size(kMap)> swaps;
-    std::array<MapEntry, std::size(kMap)> entries;
+    std::array<std::vector<Swap>, std::size(kLayout)> swaps;
+    std::array<MapEntry, std::size(kLayout)> entries;
 
     DerivedMap()
     {
-        for (std::size_t i = 0; i < std::size(kMap); ++i) {
-            entries[i] = kMap[i];
-            const MapEntry& e = kMap[i];
+        for (std::size_t i = 0; i < std::size(kLayout); ++i) {
+            const Layout& l = kLayout[i];
+            const std::size_t size = sectionInfo(l.section).size;
+            const std::size_t part = l.partLength ? l.partLength : size;
+            const FieldDesc* marker = l.endField ? findField(l.section, l.endField) : nullptr;
+            MapEntry& e = entries[i];
+            e = {l.section, l.piece, l.name, l.image,
+                 l.partLength ? l.ownedLength : size * static_cast<std::size_t>(l.slots),
+                 l.recordStart, part, l.slots, marker ? static_cast<int>(marker->offset) : -1,
+                 l.recordOf, l.swapsWords, {}};
             if (e.swapsWords) {
                 for (const FieldDesc& f : sectionFields(e.recordOf)) {
                     if (!f.imageSwapped) continue;
@@ -74,7 +106,7 @@ struct DerivedMap {
                         swaps[i].push_back({f.offset, static_cast<std::uint8_t>(fieldWidth(f))});
                 }
             }
-            entries[i].swaps = swaps[i];
+            e.swaps = swaps[i];
         }
     }
 };
@@ -101,7 +133,7 @@ std::span<const MapPiece> packOrder() { return kPack; }
 
 bool isMapped(std::size_t offset)
 {
-    for (const MapEntry& e : kMap)
+    for (const MapEntry& e : memoryMap())
         if (offset >= e.image && offset < e.image + e.length) return true;
     return false;
 }

@@ -11,6 +11,7 @@
 // and 217-253) and the factory settings block (its own image 181-216, and
 // image 222-253 again, which the record copy keeps in miscellaneous record
 // bytes 41-72).
+#include "model/RadioInfoRecord.h"
 #include "model/Record.h"
 #include "model/Section.h"
 
@@ -19,7 +20,24 @@
 
 namespace Image {
 constexpr std::size_t kSize = 8192;
-}
+// The sections other layers address by their image place.
+constexpr Offset kRadioInfo = 16;
+constexpr Offset kDos = 260;
+// The programming stamp, inside the radio information section; a write
+// sends it last.
+constexpr Offset kStamp = kRadioInfo + RadioInfoField::Stamp;
+constexpr std::size_t kStampLength = std::tuple_size_v<ProgrammingStamp>;
+}  // namespace Image
+
+// How many records each list area of the image holds.
+namespace ImageSlots {
+constexpr int kChannels = 17;
+constexpr int kPersonalities = 8;
+constexpr int kScanLists = 1;
+constexpr int kAlertTones = 8;
+constexpr int kTwoToneSystems = 4;
+constexpr int kTwoToneCalls = 16;
+}  // namespace ImageSlots
 
 // A word the image keeps most significant byte first; its offset is in the
 // record, so the mapper reverses it on the way in and out.

@@ -4,6 +4,7 @@
 // It takes the request bytes as they arrive and gives back the replies;
 // the in-process transport and the pseudo-terminal server carry them.
 #include "link/Protocol.h"
+#include "model/ReferenceFirmware.h"
 #include "sim/SimFault.h"
 
 #include <array>
@@ -20,7 +21,7 @@ struct SimIdentity {
     std::uint32_t lowEdge = 13600000;   // 10 Hz units (136 MHz)
     std::uint32_t highEdge = 17400000;  // 10 Hz units (174 MHz)
     std::uint8_t optionByte = 0;        // item 7
-    std::string firmwareVersion = "1.04.07";
+    std::string firmwareVersion = kReferenceFirmware;
     std::string productId = "QAV410";
 };
 
