@@ -53,6 +53,14 @@ void readList(const Bytes& image, const MapEntry& e, Append append)
     }
 }
 
+// Reads the area's records into their list through the store, which gives
+// each its id.
+template <class Item>
+void readInto(const Bytes& image, const MapEntry& e, CCodeplugData& store, Item* (CCodeplugData::*append)(const Record&))
+{
+    readList(image, e, [&](const Record& r) { (store.*append)(r); });
+}
+
 template <class Item>
 void writeList(Bytes& image, const MapEntry& e, const RecordList<Item>& list)
 {
@@ -164,6 +172,7 @@ Record* fixedRecord(CCodeplugData& store, Section s)
 void CCodeplugMapper::unpack(CCodeplugData& store) const
 {
     const Bytes& image = store.image();
+    store.clearLists();
     for (const MapPiece& p : unpackOrder()) {
         const MapEntry& e = mapEntry(p.section, p.piece);
         if (p.section == Section::FactoryBlock && p.piece == 1) {
@@ -175,30 +184,12 @@ void CCodeplugMapper::unpack(CCodeplugData& store) const
             continue;
         }
         switch (p.section) {
-        case Section::Channels:
-            store.channels.clear();
-            readList(image, e, [&](const Record& r) { store.appendChannel(r); });
-            break;
-        case Section::AlertTones:
-            store.alertTones.clear();
-            readList(image, e, [&](const Record& r) { store.appendAlertTone(r); });
-            break;
-        case Section::Personalities:
-            store.personalities.clear();
-            readList(image, e, [&](const Record& r) { store.appendPersonality(r); });
-            break;
-        case Section::ScanList:
-            store.scanLists.clear();
-            readList(image, e, [&](const Record& r) { store.appendScanList(r); });
-            break;
-        case Section::TwoToneSystems:
-            store.twoToneSystems.clear();
-            readList(image, e, [&](const Record& r) { store.appendTwoToneSystem(r); });
-            break;
-        case Section::TwoToneCalls:
-            store.twoToneCalls.clear();
-            readTwoToneCalls(image, store);
-            break;
+        case Section::Channels: readInto(image, e, store, &CCodeplugData::appendChannel); break;
+        case Section::AlertTones: readInto(image, e, store, &CCodeplugData::appendAlertTone); break;
+        case Section::Personalities: readInto(image, e, store, &CCodeplugData::appendPersonality); break;
+        case Section::ScanList: readInto(image, e, store, &CCodeplugData::appendScanList); break;
+        case Section::TwoToneSystems: readInto(image, e, store, &CCodeplugData::appendTwoToneSystem); break;
+        case Section::TwoToneCalls: readTwoToneCalls(image, store); break;
         default:
             readPiece(image, e.image, *fixedRecord(store, e.recordOf), e);
             break;

@@ -1,5 +1,12 @@
 #include "views/RecordTable.h"
 
+#include "controls/BoundField.h"
+
+const FieldDesc* TableConfig::field(std::string_view name) const
+{
+    return lookup ? lookup(name) : findBoundField(record, name);
+}
+
 std::string cellFieldName(const TableColumn& column, int row)
 {
     std::string name = column.field ? column.field : "";

@@ -6,10 +6,13 @@
 // test frequencies, sixteen entries of one record). A column's field name may
 // hold "%d", which is replaced by the row number, so that it names the
 // row's own entry ("test_%d_rx"); without it every row's record has the field.
+// A grid over bytes that belong to no section (the whole image in the data
+// watch) brings its own field lookup.
 #include "model/SectionFields.h"
 
 #include <span>
 #include <string>
+#include <string_view>
 
 enum class CellKind {
     Inert,    // shown, never edited
@@ -33,6 +36,13 @@ struct TableConfig {
     Section record;
     std::span<const TableColumn> columns;
     int repeatRows = 0;   // rows inside one record; 0: one row per record of the section
+    // Finds a field by name for a table over fields of its own; nullptr:
+    // the fields of `record`'s schema.
+    const FieldDesc* (*lookup)(std::string_view name) = nullptr;
+    // The heading of a row (from 0); nullptr: rows numbered from 1.
+    std::string (*rowHeading)(int row) = nullptr;
+
+    const FieldDesc* field(std::string_view name) const;
 };
 
 // The field name of `column` in `row`.

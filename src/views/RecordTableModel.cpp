@@ -35,7 +35,7 @@ const FieldDesc* RecordTableModel::fieldOf(int row, int c) const
 {
     // Rows of one record name their own entry; rows of a list all have the field.
     const int entry = config_.repeatRows > 0 ? row : 0;
-    return findBoundField(config_.record, cellFieldName(column(c), entry));
+    return config_.field(cellFieldName(column(c), entry));
 }
 
 QString RecordTableModel::cellText(const Record& record, const FieldDesc& field, const TableColumn& c) const
@@ -94,7 +94,7 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
         const int entry = config_.repeatRows > 0 ? index.row() : 0;
         TableColumn stepColumn = c;
         stepColumn.field = c.stepField;
-        if (const FieldDesc* stepField = c.stepField ? findBoundField(config_.record, cellFieldName(stepColumn, entry)) : nullptr)
+        if (const FieldDesc* stepField = c.stepField ? config_.field(cellFieldName(stepColumn, entry)) : nullptr)
             writeField(*record, *stepField, step.code);
         break;
     }
@@ -124,7 +124,8 @@ Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const
 QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return section + 1;   // rows are numbered from 1
+    if (orientation == Qt::Vertical)
+        return config_.rowHeading ? QVariant(QString::fromStdString(config_.rowHeading(section))) : QVariant(section + 1);
     if (section < 0 || section >= columnCount()) return {};
     const TableColumn& c = column(section);
     const std::string text = language_.caption(c.headingId);

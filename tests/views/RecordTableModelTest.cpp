@@ -1,11 +1,13 @@
-// The record table model in two real configurations: the test-frequency
-// grids (rows inside one record) and channel columns (one row per record).
+// The record table model in its real configurations: the test-frequency
+// grids (rows inside one record), channel columns (one row per record) and
+// the data watch's hexadecimal image (fields of its own).
 #include "FakeEditorContext.h"
 
 #include "controls/BoundField.h"
 #include "model/ChannelRecord.h"
 #include "model/TestFreqRecord.h"
 #include "views/RecordTableDelegate.h"
+#include "views/DataWatchTable.h"
 #include "views/RecordTableModel.h"
 #include "views/TestFreqTables.h"
 
@@ -127,6 +129,38 @@ TEST(ChannelColumns, OneRowPerChannelWithChoicesByValue)
     EXPECT_FALSE(m.setData(m.index(0, 1), "Medium")) << "a text outside the list changes nothing";
     EXPECT_EQ(channels.at(0)->bits(17, 4, 4), 2u);
     EXPECT_EQ(delegate.createEditor(&parent, {}, m.index(0, 2)), nullptr) << "inert cells never edit";
+}
+
+TEST(DataWatchGrid, ShowsEveryImageByteAsHexAtItsLineAndColumnAndEditsNone)
+{
+    FakeLanguage lang;
+    FakeSection image(Image::kSize, 1, 1, true);
+    Record& bytes = *image.at(0);
+    for (std::size_t i = 0; i < Image::kSize; ++i) bytes.setU8(i, static_cast<std::uint8_t>(i * 7));
+    RecordTableModel m(DataWatchTable::config(), image, lang);
+
+    ASSERT_EQ(m.rowCount(), 512);
+    ASSERT_EQ(m.columnCount(), 16);
+    EXPECT_EQ(m.headerData(0, Qt::Vertical).toString(), "F:000_");
+    EXPECT_EQ(m.headerData(0x1A, Qt::Vertical).toString(), "F:01A_");
+    EXPECT_EQ(m.headerData(511, Qt::Vertical).toString(), "F:1FF_");
+    EXPECT_EQ(m.headerData(0, Qt::Horizontal).toString(), "_0");
+    EXPECT_EQ(m.headerData(15, Qt::Horizontal).toString(), "_F");
+
+    // Every byte at its cell, as two upper-case digits; no cell takes an edit.
+    for (std::size_t i = 0; i < Image::kSize; ++i) {
+        const auto [row, column] = DataWatchTable::cellOf(i);
+        const QModelIndex cell = m.index(row, column);
+        ASSERT_EQ(cell.data().toString(), QString::asprintf("%.2X", static_cast<unsigned>(bytes.u8(i)))) << i;
+        ASSERT_FALSE(m.flags(cell) & Qt::ItemIsEditable) << i;
+    }
+    const Record before = bytes;
+    EXPECT_FALSE(m.setData(m.index(3, 4), "00"));
+    EXPECT_TRUE(bytes == before);
+
+    // The grid shows the record as it is now.
+    bytes.setU8(0x1A0, 0x05);
+    EXPECT_EQ(m.index(0x1A, 0).data().toString(), "05");
 }
 
 }  // namespace
