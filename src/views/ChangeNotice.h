@@ -35,7 +35,7 @@ struct ChangeNotice {
     int controlId = 0;             // the edited control; 0 when not tied to one
     NoticeAction action = NoticeAction::kEdited;
     int navigation = -1;           // the NavAction that caused it; -1 for an edit
-    std::optional<Section> section;  // the section changed; none for a reload request
+    std::optional<Section> section;    // the section changed; none for a reload request
     int recordId = 0;              // the record edited, added or deleted; 0 for none
     std::string label;             // the edited field's label: a check box's own text
     std::string caption;           // caption of the page (its tab title) or the editor

@@ -35,7 +35,7 @@ struct EditorRow {
     int commandId;
     const char* viewClass;
     int formId;                         // 0 while the editor is not built
-    std::optional<Section> section;   // none: the editor shows no section
+    std::optional<Section> section;     // none: the editor shows no section
     int recordLimit;                    // most records it steps through; 0: not numbered
     TreeEntry tree;
     CCustomFormView* (*make)(EditorContext& context, QWidget* parent);  // nullptr: not part of this build
