@@ -1,4 +1,4 @@
-#include "link/SerialPortPosix.h"
+#include "link/SerialPort.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -37,6 +37,8 @@ tcflag_t sizeFlag(int bits)
 }
 
 }  // namespace
+
+bool CSerialPort::isOpen() const { return m_fd >= 0; }
 
 CSerialPort::~CSerialPort()
 {

@@ -1,4 +1,4 @@
-#include "link/SerialPortWin32.h"
+#include "link/SerialPort.h"
 
 #include <windows.h>
 
@@ -12,6 +12,8 @@ HANDLE handleOf(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
 std::wstring wide(const std::string& name) { return std::wstring(name.begin(), name.end()); }
 
 }  // namespace
+
+bool CSerialPort::isOpen() const { return m_handle != kClosed; }
 
 CSerialPort::~CSerialPort()
 {
