@@ -9,6 +9,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
+#include "link/DamagingTransport.h"
 #include "link/ImageSessions.h"
 #include "link/RadioLink.h"
 #include "link/TuningSessions.h"
@@ -17,93 +18,34 @@
 #include "sim/SimRadio.h"
 
 #include <algorithm>
-#include <deque>
-#include <memory>
 
 namespace {
 
-class FuzzCable : public ITransport {
-public:
-    FuzzCable(SimRadio& radio, FuzzInput& in) : radio_(radio), in_(in) {}
-
-    std::string name() const override { return "1"; }
-    bool isOpen() const override { return open_; }
-    bool close() override
-    {
-        open_ = false;
-        return true;
-    }
-    bool setLine(int, int, Parity, StopBits) override { return open_; }
-    void setReadTimeout(unsigned) override {}
-    void purge() override
-    {
-        rx_.clear();
-        lineError_ = false;
-    }
-    std::size_t write(const std::uint8_t* data, std::size_t count) override
-    {
-        if (!open_) return 0;
-        for (SimReply& r : radio_.feed(data, count)) serve(r.bytes);
-        return count;
-    }
-    std::size_t read(std::uint8_t* data, std::size_t count) override
-    {
-        if (!open_ || lineError_) {
-            lineError_ = false;
-            return 0;
-        }
-        const std::size_t n = std::min(count, rx_.size());
-        std::copy_n(rx_.begin(), n, data);
-        rx_.erase(rx_.begin(), rx_.begin() + static_cast<std::ptrdiff_t>(n));
-        timedOut_ = n < count;
-        return n;
-    }
-    bool timedOut() const override { return timedOut_; }
-
-private:
-    void serve(Proto::Bytes reply)
-    {
-        switch (in_.byte() % 6) {
+// The input decides what each reply becomes: the radio's own, one byte
+// changed, bytes of the input instead, cut short, nothing, or a line error.
+ReplyDamage inputDamage(FuzzInput& in)
+{
+    return [&in](Proto::Bytes& reply) {
+        switch (in.byte() % 6) {
         case 0: break;
         case 1: {
-            const std::uint8_t at = in_.byte();
-            const std::uint8_t value = in_.byte();
+            const std::uint8_t at = in.byte();
+            const std::uint8_t value = in.byte();
             if (!reply.empty()) reply[at % reply.size()] = value;
             break;
         }
         case 2: {
-            const std::string bytes = in_.bytes(in_.byte());
+            const std::string bytes = in.bytes(in.byte());
             reply.assign(bytes.begin(), bytes.end());
             break;
         }
-        case 3: reply.resize(reply.empty() ? 0 : in_.byte() % reply.size()); break;
+        case 3: reply.resize(reply.empty() ? 0 : in.byte() % reply.size()); break;
         case 4: reply.clear(); break;
-        default: lineError_ = true; return;
+        default: reply.clear(); return true;
         }
-        rx_.insert(rx_.end(), reply.begin(), reply.end());
-    }
-
-    SimRadio& radio_;
-    FuzzInput& in_;
-    bool open_ = true;
-    bool lineError_ = false;
-    bool timedOut_ = false;
-    std::deque<std::uint8_t> rx_;
-};
-
-class FuzzCableOpener : public IPortOpener {
-public:
-    FuzzCableOpener(SimRadio& radio, FuzzInput& in) : radio_(radio), in_(in) {}
-    std::unique_ptr<ITransport> open(const std::string& port) override
-    {
-        if (port != "1") return nullptr;
-        return std::make_unique<FuzzCable>(radio_, in_);
-    }
-
-private:
-    SimRadio& radio_;
-    FuzzInput& in_;
-};
+        return false;
+    };
+}
 
 // Answers the password question with the radio's password, a wrong one or
 // a cancel, as the input says.
@@ -147,7 +89,7 @@ int fuzzRadioReplies(const std::uint8_t* data, std::size_t size)
     radio.setMemory(memory);
     if (options & 1) radio.setPassword("1234");
 
-    FuzzCableOpener ports(radio, in);
+    DamagingOpener ports(radio, inputDamage(in));
     InputPrompt prompt(in);
     SessionContext ctx{ports, settings, prompt, "1", LinkTiming::fast(), [](int percent) {
                            FUZZ_CHECK(percent >= 0 && percent <= 100);
