@@ -86,16 +86,33 @@ void readTwoToneCalls(const Bytes& image, CCodeplugData& store)
     }
 }
 
+// Image address of slot i of a list area.
+std::uint16_t slotAddress(const MapEntry& e, std::size_t i)
+{
+    return static_cast<std::uint16_t>(e.image + i * e.pieceLength);
+}
+
+// The records of a linked list that go into the image (no more than its
+// slots), joined into a ring: each names the image addresses of the record
+// before and after it, the last leading back to the first.
+template <class Item>
+std::size_t linkRing(RecordList<Item>& list, const MapEntry& e, Offset prev, Offset next)
+{
+    const std::size_t n = std::min(list.size(), static_cast<std::size_t>(e.maxRecords));
+    for (std::size_t i = 0; i < n; ++i) {
+        list[i].record.setU16le(prev, slotAddress(e, i == 0 ? n - 1 : i - 1));
+        list[i].record.setU16le(next, slotAddress(e, i + 1 == n ? 0 : i + 1));
+    }
+    return n;
+}
+
 void packPersonalities(Bytes& image, CCodeplugData& store)
 {
     using namespace PersonalityField;
     const MapEntry& e = mapEntry(Section::Personalities);
-    const std::size_t n = std::min(store.personalities.size(), static_cast<std::size_t>(e.maxRecords));
-    auto slot = [&](std::size_t i) { return static_cast<std::uint16_t>(e.image + i * e.pieceLength); };
+    const std::size_t n = linkRing(store.personalities, e, Prev, Next);
     for (std::size_t i = 0; i < n; ++i) {
         Record& rec = store.personalities[i].record;
-        rec.setU16le(Prev, slot(i == 0 ? n - 1 : i - 1));
-        rec.setU16le(Next, slot(i + 1 == n ? 0 : i + 1));
 
         // The image copy gets safe values where the radio would misread the
         // record; the record itself keeps what the user set.
@@ -117,7 +134,7 @@ void packPersonalities(Bytes& image, CCodeplugData& store)
         const std::uint8_t admit = copy.u8(TxAdmit);
         if (admit > 4 || admit == 3) copy.setU8(TxAdmit, 1);
         const auto bytes = copy.bytes(0, e.pieceLength);
-        std::copy(bytes.begin(), bytes.end(), image.begin() + slot(i));
+        std::copy(bytes.begin(), bytes.end(), image.begin() + slotAddress(e, i));
     }
 }
 
@@ -139,14 +156,8 @@ void packTwoToneCalls(Bytes& image, CCodeplugData& store)
 {
     using namespace TwoToneCallField;
     const MapEntry& e = mapEntry(Section::TwoToneCalls);
-    const std::size_t n = std::min(store.twoToneCalls.size(), static_cast<std::size_t>(e.maxRecords));
-    auto slot = [&](std::size_t i) { return static_cast<std::uint16_t>(e.image + i * e.pieceLength); };
-    for (std::size_t i = 0; i < n; ++i) {
-        Record& rec = store.twoToneCalls[i].record;
-        rec.setU16le(Prev, slot(i == 0 ? n - 1 : i - 1));
-        rec.setU16le(Next, slot(i + 1 == n ? 0 : i + 1));
-        writePiece(image, slot(i), rec, e);
-    }
+    const std::size_t n = linkRing(store.twoToneCalls, e, Prev, Next);
+    for (std::size_t i = 0; i < n; ++i) writePiece(image, slotAddress(e, i), store.twoToneCalls[i].record, e);
 }
 
 Record* fixedRecord(CCodeplugData& store, Section s)
