@@ -1,5 +1,7 @@
 #include "app/AppRoot.h"
 
+#include "app/BackupStore.h"
+
 #include "app/DocumentService.h"
 #include "app/RadioCommands.h"
 #include "model/CCodeplugData.h"
@@ -36,6 +38,12 @@ void AppRoot::compose(IPrompt& prompt, IDocumentObserver& observer)
     prompt_ = &prompt;
     document_ = std::make_unique<DocumentService>(*settings_, *store_, prompt, observer);
     radio_ = std::make_unique<RadioCommands>(*document_, *store_, *settings_, prompt, observer);
+    const std::string& userDir = settings_->locations().userDir();
+    const std::string dataDir =
+        userDir.empty() || userDir == userConfigDirectory() ? userDataDirectory() : withTrailingSlash(userDir);
+    backups_ = std::make_unique<BackupStore>(dataDir.empty() ? std::string() : dataDir + "backups/",
+                                             settings_->backupLimit());
+    radio_->setBackups(backups_.get());
 }
 
 void AppRoot::compose(IPrompt& prompt)

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class BackupStore;
 class CCodeplugData;
 class CSettingsManager;
 class DocumentService;
@@ -40,6 +41,9 @@ public:
     IPrompt& prompt() const { return *prompt_; }
     DocumentService& document() const { return *document_; }
     RadioCommands& radio() const { return *radio_; }
+    // The radio transfers' backups: in the user's data folder, or beside the
+    // settings when they live in a folder of their own (tests, --home runs).
+    BackupStore& backups() const { return *backups_; }
 
     // An outcome in the current language.
     OutcomeText text(const Outcome& outcome) const;
@@ -53,4 +57,5 @@ private:
     IPrompt* prompt_ = nullptr;
     std::unique_ptr<DocumentService> document_;
     std::unique_ptr<RadioCommands> radio_;
+    std::unique_ptr<BackupStore> backups_;
 };

@@ -26,11 +26,13 @@ void RadioCommands::offerBand(const FreqRangeEntry& band)
 Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage& image)
 {
     lastOffer_ = {};
+    lastBackup_ = {};
     if (!result.outcome.ok) {
         applyLearned(settings_, result, Takeover::PortOnly);
         return result.outcome;
     }
     applyLearned(settings_, result, Takeover::Read);
+    keepBackup("read", image);
     document_.clearCurrentPath();
     observer_.titleChanged("");
     offerBand(result.band);
@@ -59,7 +61,17 @@ Outcome RadioCommands::prepareWrite(RadioImage& image)
     observer_.commitEditors();
     store_.pack();
     std::copy(store_.image().begin(), store_.image().end(), image.begin());
+    keepBackup("write", image);
     return Outcome::success();
+}
+
+void RadioCommands::keepBackup(const char* kind, const RadioImage& image)
+{
+    lastBackup_ = {};
+    if (!backups_) return;
+    ImageBytes bytes{};
+    std::copy(image.begin(), image.end(), bytes.begin());
+    lastBackup_ = backups_->keep(kind, makeCodeplugHeader(settings_.model(), settings_.firmwareVersion()), bytes);
 }
 
 Outcome RadioCommands::finishWrite(const TransferResult& result, const RadioImage& image)

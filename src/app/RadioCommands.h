@@ -8,6 +8,7 @@
 // of the program's; finish takes over what it learned about the radio. The
 // run* helpers do all three in turn, for the command-line tool and the
 // tests.
+#include "app/BackupStore.h"
 #include "app/DocumentObserver.h"
 #include "link/ImageSessions.h"
 #include "link/TuningSessions.h"
@@ -56,8 +57,16 @@ public:
     // written is for the front end to say).
     const NewRangeOffer& lastRangeOffer() const { return lastOffer_; }
 
+    // Where every image read from a radio (before finishRead returns) and
+    // every image about to be written (in prepareWrite) is kept; none when
+    // null. A backup that fails never changes the transfer's outcome: the
+    // front end reports lastBackup().
+    void setBackups(BackupStore* backups) { backups_ = backups; }
+    const BackupResult& lastBackup() const { return lastBackup_; }
+
 private:
     void offerBand(const FreqRangeEntry& band);
+    void keepBackup(const char* kind, const RadioImage& image);
 
     DocumentService& document_;
     CCodeplugData& store_;
@@ -65,4 +74,6 @@ private:
     IPrompt& prompt_;
     IDocumentObserver& observer_;
     NewRangeOffer lastOffer_;
+    BackupStore* backups_ = nullptr;
+    BackupResult lastBackup_;
 };

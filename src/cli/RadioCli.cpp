@@ -1,4 +1,5 @@
 #include "cli/RadioCli.h"
+#include "cli/TextOut.h"
 
 #include "cli/CliContext.h"
 #include "cli/Terminal.h"
@@ -142,6 +143,14 @@ void RadioCliSession::endProgress()
 {
     if (m_progressShown) m_ctx.err << '\n';
     m_progressShown = false;
+}
+
+void RadioCliSession::reportBackup(const std::string& verb)
+{
+    const BackupResult& b = commands().lastBackup();
+    if (!b.attempted || b.ok) return;
+    endProgress();
+    m_ctx.err << "qav " << verb << ": warning: no backup of the image was kept: " << printable(b.reason) << '\n';
 }
 
 bool RadioCliSession::check(const std::string& verb, const Outcome& outcome)

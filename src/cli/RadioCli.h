@@ -76,6 +76,8 @@ public:
     void simulateCurrentModel();
     // Ends the progress line.
     void endProgress();
+    // Says on stderr when the last transfer's backup could not be kept.
+    void reportBackup(const std::string& verb);
     // Reports a failed outcome in the user's language; true on success.
     bool check(const std::string& verb, const Outcome& outcome);
     std::string text(const Outcome& outcome) const { return m_root.text(outcome).oneLine(); }

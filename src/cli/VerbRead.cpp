@@ -13,7 +13,9 @@ namespace {
 
 void runRead(CliContext& ctx, RadioCliSession& session, const std::string& out)
 {
-    if (!session.check("read", session.commands().runRead(session.context()))) return;
+    const Outcome r = session.commands().runRead(session.context());
+    session.reportBackup("read");
+    if (!session.check("read", r)) return;
 
     // What the radio holds is saved even when some of its values are out
     // of range (a backup must not be refused); they are listed instead.

@@ -13,6 +13,7 @@ namespace {
 void runWrite(CliContext& ctx, RadioCliSession& session, const std::string& file)
 {
     Outcome r = session.commands().runWrite(session.context());
+    session.reportBackup("write");
     if (r.message == MsgId::kInvalidValues) session.listInvalidValues("write");
     if (!session.check("write", r)) return;
     ctx.out << "wrote " << printable(file) << " to the radio on port " << printable(session.context().port) << '\n';

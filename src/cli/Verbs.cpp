@@ -17,4 +17,5 @@ void addAllVerbs(CLI::App& app, CliContext& ctx)
     addSimVerb(app, ctx);
     addJsonVerbs(app, ctx);
     addCsvVerbs(app, ctx);
+    addBackupsVerb(app, ctx);
 }

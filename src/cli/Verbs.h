@@ -22,5 +22,6 @@ void addReportVerb(CLI::App& app, CliContext& ctx);
 void addJsonVerbs(CLI::App& app, CliContext& ctx);
 void addCsvVerbs(CLI::App& app, CliContext& ctx);
 void addMessageVerb(CLI::App& app, CliContext& ctx);
+void addBackupsVerb(CLI::App& app, CliContext& ctx);
 
 void addAllVerbs(CLI::App& app, CliContext& ctx);

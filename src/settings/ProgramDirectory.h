@@ -28,6 +28,10 @@ constexpr char kPathSeparator = '/';
 void setProgramDirectoryOverride(const std::string& dir);
 std::string programDirectory();
 std::string userConfigDirectory();
+// The user's data folder for files the program keeps by itself (backups):
+// $XDG_DATA_HOME/qav-cps/, else ~/.local/share/qav-cps/; on Windows the
+// configuration folder. Empty when neither can be found.
+std::string userDataDirectory();
 // The folder that holds the running executable ("./" when unknown).
 std::string executableDirectory();
 // `dir` with a trailing separator (empty stays empty).

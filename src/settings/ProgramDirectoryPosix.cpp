@@ -21,3 +21,12 @@ std::string userConfigDirectory()
         return withTrailingSlash(home) + ".config/qav-cps/";
     return {};
 }
+
+std::string userDataDirectory()
+{
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/')
+        return withTrailingSlash(xdg) + "qav-cps/";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return withTrailingSlash(home) + ".local/share/qav-cps/";
+    return {};
+}

@@ -32,3 +32,5 @@ std::string userConfigDirectory()
     value.resize(got);
     return withTrailingSlash(win32::utf8Path(value)) + "qav-cps\\";
 }
+
+std::string userDataDirectory() { return userConfigDirectory(); }

@@ -1,5 +1,7 @@
 #include "settings/SettingsManager.h"
 
+#include <algorithm>
+
 #include "settings/FileIO.h"
 #include "settings/ProfileFile.h"
 
@@ -142,6 +144,11 @@ bool CSettingsManager::selectLanguage(int index)
     helpFile_ = language_.helpFile(helpFile_);
     languageIndex_ = index;
     return writeSettingsKeys({{"Language", std::to_string(index)}});
+}
+
+int CSettingsManager::backupLimit() const
+{
+    return std::max(1, readProfileInt(settingsPath(), "Setting", "BackupLimit", 50));
 }
 
 int CSettingsManager::accessCode() const

@@ -121,6 +121,9 @@ public:
 
     // Access level, read from Settings.ini at every call.
     int accessCode() const;
+    // How many backups of each radio are kept ([Setting] BackupLimit, 50
+    // when absent; at least 1).
+    int backupLimit() const;
     AccessLevel accessLevel() const { return accessLevelOf(accessCode()); }
     // True for either of the two codes (the extended transfer range uses it).
     bool isExtendedAccess() const { return accessLevel() != AccessLevel::User; }

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -35,6 +36,8 @@ protected:
         dir_ = tmpl + "/";
         std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
         std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nComPort=1\n";
+        // Backups of the reads and writes go to this test's folder, not the user's.
+        testsupport::setEnv("XDG_DATA_HOME", dir_ + "data");
     }
     void TearDown() override
     {
@@ -224,4 +227,33 @@ TEST_F(RadioVerbsTest, MessageVerbsFailClearlyWithoutARadio)
     EXPECT_FALSE(r.err.empty());
     r = qav({"message"});
     EXPECT_EQ(r.status, 2) << "a subcommand is required";
+}
+
+TEST_F(RadioVerbsTest, EveryReadAndWriteLeavesABackupThatRestoresByteForByte)
+{
+    ASSERT_EQ(qav({"read", "--port", "sim", "-o", path("r.qav")}).status, 0);
+    ASSERT_EQ(qav({"write", "--port", "sim", path("r.qav")}).status, 0);
+    const QavRun list = qav({"backups"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_NE(list.out.find("1  "), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("write"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("read"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find(dir_ + "data/qav-cps/backups/"), std::string::npos) << list.out;
+
+    const QavRun show = qav({"backups", "show", "2"});
+    ASSERT_EQ(show.status, 0) << show.err;
+    EXPECT_NE(show.out.find("direction: read"), std::string::npos) << show.out;
+    ASSERT_EQ(qav({"backups", "restore", "2", "-o", path("back.qav")}).status, 0);
+    auto bytes = [](const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::size_t at = show.out.find("file: ") + 6;
+    const std::string kept = show.out.substr(at, show.out.find('\n', at) - at);
+    EXPECT_EQ(bytes(path("back.qav")), bytes(kept));
+    // The backup holds the image as the radio sent it; the read file holds it
+    // as saved, so both describe the same radio.
+    const QavRun diff = qav({"diff", path("r.qav"), path("back.qav")});
+    EXPECT_EQ(diff.status, 0) << diff.err;
+    EXPECT_EQ(qav({"backups", "show", "9"}).status, 1);
 }
