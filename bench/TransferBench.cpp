@@ -11,13 +11,16 @@
 #include "settings/SettingsManager.h"
 #include "sim/SimPty.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -111,7 +114,7 @@ struct CountingOpener : IPortOpener {
     }
 };
 
-bool run(const char* name, const std::string& device, CSettingsManager& settings, bool write)
+bool run(const char* name, const std::string& device, CSettingsManager& settings, bool write, double* wallOut = nullptr)
 {
     NoPrompt prompt;
     const LinkTiming timing = LinkTiming::radio();
@@ -131,6 +134,7 @@ bool run(const char* name, const std::string& device, CSettingsManager& settings
                 "cpu(process, incl. radio) %5.2f %%\n",
                 name, r.outcome.ok ? "ok  " : "FAIL", meter.exchanges, wall, floor, wall / floor, 100 * cpu / wall,
                 100 * proc / wall);
+    if (wallOut) *wallOut = wall;
     return r.outcome.ok;
 }
 
@@ -151,8 +155,63 @@ double sleepOvershootMs()
     return total / n;
 }
 
-int main()
+// N radios read at once, one thread each, as `qav read --port A --port B ...`
+// runs them: the whole against one read alone, and the CPU the transferring
+// threads used, as a share of one core.
+bool runGang(int radios, const std::string& dir, double singleWall)
 {
+    struct One {
+        SimRadio radio;
+        std::unique_ptr<SimPtyServer> server;
+        std::unique_ptr<CSettingsManager> settings;
+        double cpu = 0;
+        bool ok = false;
+    };
+    std::vector<std::unique_ptr<One>> all;
+    for (int i = 0; i < radios; ++i) {
+        auto one = std::make_unique<One>();
+        one->server = std::make_unique<SimPtyServer>(one->radio, true);
+        if (!one->server->open()) {
+            std::fprintf(stderr, "qav-bench: %s\n", one->server->error().c_str());
+            return false;
+        }
+        one->server->start();
+        one->settings = std::make_unique<CSettingsManager>(dir + "/", dir + "/user/");
+        one->settings->selectLanguage(0);
+        all.push_back(std::move(one));
+    }
+    const auto t0 = Clock::now();
+    std::vector<std::thread> threads;
+    for (auto& one : all)
+        threads.emplace_back([&one] {
+            NoPrompt prompt;
+            SerialPortOpener opener;
+            SessionContext ctx{opener, *one->settings, prompt, one->server->devicePath(), LinkTiming::radio(), {}};
+            RadioImage image{};
+            const double c0 = cpuSeconds(RUSAGE_THREAD);
+            one->ok = readFromRadio(ctx, image).outcome.ok;
+            one->cpu = cpuSeconds(RUSAGE_THREAD) - c0;
+        });
+    for (std::thread& t : threads) t.join();
+    const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
+    double cpu = 0;
+    int ok = 0;
+    for (auto& one : all) {
+        cpu += one->cpu;
+        ok += one->ok ? 1 : 0;
+        one->server->stop();
+    }
+    std::printf("gang   %d radios read at once: %d ok  wall %7.3f s  one alone %7.3f s  ratio %.3f  "
+                "cpu(host threads) %5.2f %% of one core\n",
+                radios, ok, wall, singleWall, wall / singleWall, 100 * cpu / wall);
+    return ok == radios;
+}
+
+int main(int argc, char** argv)
+{
+    // qav-bench [RADIOS]: RADIOS simulated radios read at once after the
+    // single read and write (8 when not given, 0 for none).
+    const int radios = argc > 1 ? std::max(0, std::atoi(argv[1])) : 8;
     Fixture fx;
     CSettingsManager settings(fx.dir.string() + "/", (fx.dir / "user").string() + "/");
     settings.selectLanguage(0);
@@ -167,8 +226,10 @@ int main()
     double loads[3] = {};
     if (getloadavg(loads, 3) > 0) std::printf("load average %.2f\n", loads[0]);
     std::printf("a 30 ms sleep overshoots by %.3f ms on average here and now\n", sleepOvershootMs());
-    bool ok = run("read", server.devicePath(), settings, false);
+    double readWall = 0;
+    bool ok = run("read", server.devicePath(), settings, false, &readWall);
     ok = run("write", server.devicePath(), settings, true) && ok;
     server.stop();
+    if (radios > 0) ok = runGang(radios, fx.dir.string(), readWall) && ok;
     return ok ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include "cli/RadioCli.h"
+#include "cli/RadioGang.h"
 #include "cli/TextOut.h"
 
 #include "cli/CliContext.h"
@@ -24,7 +25,14 @@ bool digitsOnly(const std::string& s)
 
 void addRadioOptions(CLI::App& sub, RadioOptions& opt)
 {
-    sub.add_option("--port", opt.port, "port number 1-16, device path, or 'sim' for the simulated radio in this process (no pauses)");
+    sub.add_option_function<std::vector<std::string>>(
+        "--port",
+        [&opt](const std::vector<std::string>& given) {
+            opt.ports = given;
+            opt.port = given.empty() ? std::string() : given.front();
+        },
+        "port number 1-16, device path, or 'sim' for the simulated radio in this process (no pauses); read and "
+        "write take several --port to program radios in parallel");
     sub.add_option("--password", opt.password, "the radio's password (digits), when it asks for one")
         ->check([](const std::string& s) { return digitsOnly(s) ? std::string() : std::string("1 to 8 digits"); });
     sub.add_option("--trace", opt.trace, "write a timestamped hex trace of every byte sent and received to FILE");
@@ -183,6 +191,11 @@ void addRadioVerb(CLI::App& app, CliContext& ctx, const char* name, const char* 
         addRadioOptions(sub, o.radio);
     };
     auto run = [name = std::string(name), file, body](CliContext& c, const RadioVerbOptions& o) {
+        if (o.radio.ports.size() > 1) {
+            if (name == "read" || name == "write") runGang(c, name, o.radio, o.file);
+            else c.fail(name, "--port may be given once for " + name);
+            return;
+        }
         RadioCliSession session(c, o.radio);
         if (!session.ready(name)) return;
         if (file == RadioFile::Open && !session.check(name, session.document().open(o.file))) return;

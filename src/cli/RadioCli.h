@@ -19,17 +19,24 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace CLI {
 class App;
 }
 struct CliContext;
+class RadioCliSession;
 
 struct RadioOptions {
     std::string port;      // number, device path or "sim"; empty: the configured port
+    std::vector<std::string> ports;  // every --port given (read and write take several)
     std::string password;  // answers the radio's password question
     std::string trace;     // file for the byte trace
 };
+
+// The bodies of read and write for one radio on a session that is ready.
+void runReadBody(CliContext& ctx, RadioCliSession& session, const std::string& out);
+void runWriteBody(CliContext& ctx, RadioCliSession& session, const std::string& file);
 
 // Adds --port, --password and --trace to a radio verb.
 void addRadioOptions(CLI::App& sub, RadioOptions& opt);

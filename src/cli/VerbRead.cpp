@@ -9,9 +9,7 @@
 #include "model/CCodeplugData.h"
 #include "model/CodeplugFile.h"
 
-namespace {
-
-void runRead(CliContext& ctx, RadioCliSession& session, const std::string& out)
+void runReadBody(CliContext& ctx, RadioCliSession& session, const std::string& out)
 {
     const Outcome r = session.commands().runRead(session.context());
     session.reportBackup("read");
@@ -31,9 +29,7 @@ void runRead(CliContext& ctx, RadioCliSession& session, const std::string& out)
             << printable(session.context().port) << " into " << printable(out) << '\n';
 }
 
-}  // namespace
-
 void addReadVerb(CLI::App& app, CliContext& ctx)
 {
-    addRadioVerb(app, ctx, "read", "read the codeplug from the radio and save it to a file", RadioFile::Output, runRead);
+    addRadioVerb(app, ctx, "read", "read the codeplug from the radio and save it to a file", RadioFile::Output, runReadBody);
 }

@@ -8,9 +8,7 @@
 #include "cli/Verbs.h"
 #include "settings/TextIds.h"
 
-namespace {
-
-void runWrite(CliContext& ctx, RadioCliSession& session, const std::string& file)
+void runWriteBody(CliContext& ctx, RadioCliSession& session, const std::string& file)
 {
     Outcome r = session.commands().runWrite(session.context());
     session.reportBackup("write");
@@ -19,9 +17,7 @@ void runWrite(CliContext& ctx, RadioCliSession& session, const std::string& file
     ctx.out << "wrote " << printable(file) << " to the radio on port " << printable(session.context().port) << '\n';
 }
 
-}  // namespace
-
 void addWriteVerb(CLI::App& app, CliContext& ctx)
 {
-    addRadioVerb(app, ctx, "write", "write a codeplug file to the radio", RadioFile::Open, runWrite);
+    addRadioVerb(app, ctx, "write", "write a codeplug file to the radio", RadioFile::Open, runWriteBody);
 }

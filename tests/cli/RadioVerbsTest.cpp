@@ -257,3 +257,59 @@ TEST_F(RadioVerbsTest, EveryReadAndWriteLeavesABackupThatRestoresByteForByte)
     EXPECT_EQ(diff.status, 0) << diff.err;
     EXPECT_EQ(qav({"backups", "show", "9"}).status, 1);
 }
+
+TEST_F(RadioVerbsTest, SeveralRadiosAtOnceWhereOneFallsSilent)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "needs pseudo-terminals and fork()";
+#else
+    // Three simulated radios in child processes; the second stops answering
+    // after 100 blocks. The other two must still be written.
+    const std::string program = QAV_BIN_DIR "/qav";
+    std::vector<pid_t> children;
+    std::vector<std::string> devices;
+    for (int i = 0; i < 3; ++i) {
+        int pipefd[2];
+        ASSERT_EQ(::pipe(pipefd), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::dup2(pipefd[1], STDOUT_FILENO);
+            ::close(pipefd[0]);
+            if (i == 1)
+                ::execl(program.c_str(), "qav", "--home", dir_.c_str(), "sim", "--fault", "silent-after:100",
+                        static_cast<char*>(nullptr));
+            else
+                ::execl(program.c_str(), "qav", "--home", dir_.c_str(), "sim", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(pipefd[1]);
+        std::string device;
+        char c;
+        while (::read(pipefd[0], &c, 1) == 1 && c != '\n') device += c;
+        ::close(pipefd[0]);
+        children.push_back(child);
+        devices.push_back(device);
+        ASSERT_FALSE(device.empty());
+    }
+    ASSERT_EQ(qav({"new", "--factory", "--model-id", "QAV410", "--model-name", "QAV-410", "--range", "136-174", "-o", path("fleet.qav")}).status, 0);
+    const QavRun r = qav({"write", path("fleet.qav"), "--port", devices[0], "--port", devices[1], "--port", devices[2]});
+    EXPECT_EQ(r.status, 1) << r.out << r.err;
+    EXPECT_NE(r.out.find("2 of 3 radios written"), std::string::npos) << r.out;
+    std::istringstream table(r.out);
+    std::string line;
+    std::getline(table, line);
+    EXPECT_EQ(line.rfind("port", 0), 0u) << line;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(std::getline(table, line));
+        EXPECT_EQ(line.rfind(devices[static_cast<std::size_t>(i)], 0), 0u) << line;  // in port order
+        EXPECT_EQ(line.find("  ok") != std::string::npos, i != 1) << line;
+    }
+    EXPECT_NE(r.err.find("1 of 3 radios failed"), std::string::npos) << r.err;
+    for (pid_t child : children) {
+        ::kill(child, SIGTERM);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+    }
+#endif
+}
