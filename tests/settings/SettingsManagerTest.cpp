@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
+
+// Paths compared as paths: on Windows the program joins with '\\' what the
+// test spells with '/'.
+std::string pathOf(const std::string& p) { return std::filesystem::path(p).lexically_normal().generic_string(); }
 
 class SettingsManagerTest : public ::testing::Test {
 protected:
@@ -20,14 +26,14 @@ protected:
 TEST_F(SettingsManagerTest, ReadsTheCurrentValues)
 {
     CSettingsManager s(home.path(), user.path());
-    EXPECT_EQ(s.programDir(), home.path());
+    EXPECT_EQ(pathOf(s.programDir()), pathOf(home.path()));
     EXPECT_EQ(s.modelId(), "QAV-UV");
     EXPECT_EQ(s.modelName(), "QAV-100");
     EXPECT_EQ(s.freqRange(), "400-470");
     EXPECT_EQ(s.signal(), 1);
     EXPECT_EQ(s.comPort(), 3);
     EXPECT_EQ(s.addRangeAnswer(), CSettingsManager::kAnswerYes);
-    EXPECT_EQ(s.defaultCodeplugPath(), home.path() + "QAV-UV400-470DefaultSet.dat");
+    EXPECT_EQ(pathOf(s.defaultCodeplugPath()), pathOf(home.path() + "QAV-UV400-470DefaultSet.dat"));
 }
 
 TEST_F(SettingsManagerTest, MissingFileGivesDefaults)
@@ -149,7 +155,7 @@ TEST_F(SettingsManagerTest, LanguageSelection)
         EXPECT_TRUE(s.loadStartupLanguage());
         EXPECT_EQ(s.languageIndex(), c.selected) << c.index;
         EXPECT_EQ(s.languageName(), c.name) << c.index;
-        EXPECT_EQ(s.languageFilePath(), home.file(c.file)) << c.index;
+        EXPECT_EQ(pathOf(s.languageFilePath()), pathOf(home.file(c.file))) << c.index;
         EXPECT_EQ(s.message(5), c.message5) << c.index;
         EXPECT_EQ(setting("Language"), std::to_string(c.selected));
     }
@@ -163,7 +169,7 @@ TEST_F(SettingsManagerTest, NoLanguageFilesGivesEnglishWithEmptyTexts)
     CSettingsManager s(bare.path(), user.path());
     EXPECT_TRUE(s.selectLanguage(1));
     EXPECT_EQ(s.languageIndex(), 0);
-    EXPECT_EQ(s.languageFilePath(), bare.file("QAV_E.lng"));
+    EXPECT_EQ(pathOf(s.languageFilePath()), pathOf(bare.file("QAV_E.lng")));
     EXPECT_EQ(s.caption(128), "");
     EXPECT_EQ(readProfileInt(bare.file("Settings.ini"), "Setting", "Language", -1), 0);
 }
@@ -174,7 +180,7 @@ TEST_F(SettingsManagerTest, ReadOnlyProgramDirectoryUsesTheUserFolder)
     where.assumeProgramDirWritable(false);
     {
         CSettingsManager s(where);
-        EXPECT_EQ(s.settingsPath(), home.file("Settings.ini"));  // no user copy yet
+        EXPECT_EQ(pathOf(s.settingsPath()), pathOf(home.file("Settings.ini")));  // no user copy yet
         s.setComPort(9);
         ASSERT_TRUE(s.writeSettings());
     }
@@ -184,8 +190,8 @@ TEST_F(SettingsManagerTest, ReadOnlyProgramDirectoryUsesTheUserFolder)
     EXPECT_EQ(readProfileString(user.file("qav-cps/Settings.ini"), "Setting", "ModelName", "", 100), "QAV-100");
     CSettingsManager again(where);
     EXPECT_EQ(again.comPort(), 9);
-    EXPECT_EQ(again.modelDatPath(), home.file("Model.dat"));
-    EXPECT_EQ(again.modelDatWritePath(), user.file("qav-cps/Model.dat"));
+    EXPECT_EQ(pathOf(again.modelDatPath()), pathOf(home.file("Model.dat")));
+    EXPECT_EQ(pathOf(again.modelDatWritePath()), pathOf(user.file("qav-cps/Model.dat")));
 }
 
 }  // namespace
