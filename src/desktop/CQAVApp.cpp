@@ -1,6 +1,8 @@
 #include "desktop/CQAVApp.h"
 
 #include "app/AppRoot.h"
+#include "app/BackupStore.h"
+#include "desktop/InterchangeCommands.h"
 #include "app/DocumentService.h"
 #include "app/LearnedRadio.h"
 #include "app/ModelSelection.h"
@@ -23,6 +25,7 @@
 #include "frame/FrameIds.h"
 #include "frame/FrameTextIds.h"
 #include "frame/LangText.h"
+#include <QStatusBar>
 #include "frame/PrintTreeEntries.h"
 #include "frame/ViewBridge.h"
 #include "link/ImageSessions.h"
@@ -189,6 +192,12 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kLanguage, [this] { language(); });
     f.setCloseGuard([this] { return settleChanges(MsgId::kCloseSaveQuestion); });
     connectPrinting();
+    m_interchange = std::make_unique<InterchangeCommands>(InterchangeCommands::Parts{
+        *m_host, f, m_settings, m_store, *m_document, *m_observer, m_root->backups(),
+        [this] { return settleChanges(MsgId::kReplaceSaveQuestion); }, [this](int id) { showHelp({id}); }});
+    f.setCommandHandler(Cmd::kExportChannels, [this] { m_interchange->exportChannels(); });
+    f.setCommandHandler(Cmd::kImportChannels, [this] { m_interchange->importChannels(); });
+    f.setCommandHandler(Cmd::kBackups, [this] { m_interchange->showBackups(); });
     connect(&f, &CMainFrame::helpRequested, this, &CQAVApp::showHelp);
 }
 
@@ -303,6 +312,7 @@ void CQAVApp::readFromRadio()
     // Cancelled or failed: only the port where the radio answered is kept.
     if (m_radio->finishRead(r, *buffer)) warnIfRangeNotAdded();
     m_frame->refreshStatusBar();  // and the port where the radio answered
+    reportBackup();
 }
 
 void CQAVApp::writeToRadio()
@@ -322,6 +332,17 @@ void CQAVApp::writeToRadio()
             if (child->commandId() == TreeId::kRadio) ViewBridge::load(child->view());
     }
     m_frame->refreshStatusBar();
+    reportBackup();
+}
+
+void CQAVApp::reportBackup()
+{
+    const BackupResult& b = m_radio->lastBackup();
+    if (!b.attempted || b.ok) return;
+    m_frame->statusBar()->showMessage(
+        LangText::format(LangText::message(*m_host, MsgId::kBackupFailed, tr("No backup of the image was kept: %s")),
+                         {QString::fromStdString(b.reason)}),
+        20000);
 }
 
 void CQAVApp::writeTuneData()

@@ -29,6 +29,7 @@ class RadioCommands;
 class GuiPortOpener;
 class GuiPrompt;
 class HelpKeyFilter;
+class InterchangeCommands;
 class NoticeRelay;
 class StoreEditorContext;
 class SettingsFrameHost;
@@ -89,6 +90,8 @@ private:
     bool settleChanges(int messageId);
     void afterModelChange();
     void warnIfRangeNotAdded();
+    // After a read or a write: says in the status bar when its backup failed.
+    void reportBackup();
 
     CSettingsManager& m_settings;
     CCodeplugData& m_store;
@@ -112,4 +115,5 @@ private:
     QPointer<CSplash> m_splash;
     QtTranslations m_qtTexts;
     CReportPrinter* m_reportPrinter = nullptr;  // owned by the main window
+    std::unique_ptr<InterchangeCommands> m_interchange;
 };

@@ -40,6 +40,9 @@ constexpr CommandDef kCommands[] = {
     {Cmd::kPrintPreview, "Print Pre&view", "Ctrl+Shift+P"},
     {Cmd::kPrintSetup, "P&rint Setup...", "Ctrl+Alt+P"},
     {Cmd::kExportPdf, "&Export PDF...", "Ctrl+Shift+E"},
+    {Cmd::kImportChannels, "&Import Channels...", "Ctrl+Alt+Shift+I"},
+    {Cmd::kExportChannels, "Export C&hannels...", "Ctrl+Alt+Shift+O"},
+    {Cmd::kBackups, "&Backups...", "Ctrl+Alt+Shift+B"},
     {Cmd::kRecentFirst + 0, "1", "Alt+Shift+1"},
     {Cmd::kRecentFirst + 1, "2", "Alt+Shift+2"},
     {Cmd::kRecentFirst + 2, "3", "Alt+Shift+3"},
@@ -103,7 +106,8 @@ const std::vector<PopupDef>& popups()
 {
     static const std::vector<PopupDef> kPopups{
         {"&File", {Cmd::kNew, Cmd::kOpen, Cmd::kSave, Cmd::kSaveAs, kSeparator, Cmd::kPrint, Cmd::kPrintPreview,
-                   Cmd::kPrintSetup, Cmd::kExportPdf, kSeparator, kRecentFiles, kSeparator, Cmd::kExit}},
+                   Cmd::kPrintSetup, Cmd::kExportPdf, kSeparator, Cmd::kImportChannels, Cmd::kExportChannels,
+                   Cmd::kBackups, kSeparator, kRecentFiles, kSeparator, Cmd::kExit}},
         {"&Model", {Cmd::kModelInfo, Cmd::kComPort, kSeparator, Cmd::kLanguage}},
         {"&Edit", {}},
         {"&Program", {Cmd::kReadRadio, Cmd::kWriteRadio, kSeparator, Cmd::kAdjustment, kSeparator,

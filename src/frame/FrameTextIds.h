@@ -14,4 +14,15 @@ constexpr int kHelpContents = 2245;       // help window: the contents button
 constexpr int kHelpMissing = 2246;        // help window: no pages (format: folder)
 constexpr int kAboutVersion = 2247;       // About: the version line (format: version)
 constexpr int kAboutNote = 2248;          // About: what the program is
+constexpr int kCsvFilter = 2260;          // file dialogs: the filter for channel lists
+constexpr int kCsvRefused = 2261;         // a channel list refused (format: file)
+constexpr int kCsvConfirm = 2262;         // import question (format: count, file)
+constexpr int kCsvNotes = 2263;           // heading of the notes on an import or export
+constexpr int kCsvExported = 2264;        // export done (format: file)
+constexpr int kBackupsTitle = 2265;       // title of the backups window
+constexpr int kBackupsColumns = 2266;     // its column headings, separated by ';'
+constexpr int kBackupsNone = 2267;        // no backups yet (format: folder)
+constexpr int kBackupFailed = 2268;       // a transfer's backup failed (format: reason)
+constexpr int kBackupsOpen = 2269;        // the open button of the backups window
+constexpr int kFileNotWritten = 2270;     // a file could not be written (format: reason)
 }  // namespace MsgId

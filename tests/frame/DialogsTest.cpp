@@ -1,5 +1,7 @@
 #include "FakeFrameHost.h"
+#include "frame/CDlgBackups.h"
 #include "frame/CDlgComPort.h"
+#include "frame/FrameTextIds.h"
 #include "frame/CDlgFile.h"
 #include "frame/CDlgInputPassword.h"
 #include "frame/CDlgLanguage.h"
@@ -8,6 +10,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -130,4 +135,27 @@ TEST(DlgFile, SaveModeShowsTheHeaderToBeWrittenAndTakesTheInformationText)
         dlg.infoEdit()->setPlainText("spare for site 7");
         EXPECT_EQ(dlg.informationText(), "spare for site 7");
     }
+}
+
+TEST(DlgBackups, ListsTheBackupsNewestFirstAndOpensTheChosenOne)
+{
+    FakeFrameHost host;
+    host.messages[MsgId::kBackupsColumns] = "When;Way;Serial;Path";
+    const std::vector<BackupEntry> entries = {
+        {"/b/20261208-101500_write_SN1.qav", "2026-12-08 10:15:00", "write", "SN1"},
+        {"/b/20261208-101000_read_SN1.qav", "2026-12-08 10:10:00", "read", "SN1"},
+    };
+    CDlgBackups dlg(host, entries, "/b/");
+    ASSERT_EQ(dlg.table()->rowCount(), 2);
+    EXPECT_EQ(dlg.table()->horizontalHeaderItem(1)->text(), "Way");
+    EXPECT_EQ(dlg.table()->item(1, 1)->text(), "read");
+    EXPECT_EQ(dlg.chosenPath(), "/b/20261208-101500_write_SN1.qav");  // the newest is chosen at first
+    dlg.table()->selectRow(1);
+    EXPECT_EQ(dlg.chosenPath(), "/b/20261208-101000_read_SN1.qav");
+
+    CDlgBackups none(host, {}, "/nowhere/");
+    EXPECT_EQ(none.chosenPath(), "");
+    bool said = false;
+    for (QLabel* l : none.findChildren<QLabel*>()) said = said || l->text().contains("/nowhere/");
+    EXPECT_TRUE(said);
 }
