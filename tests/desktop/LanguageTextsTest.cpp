@@ -35,7 +35,7 @@ namespace {
 // port names, key names, parts of paths, and the name of the English
 // language itself.
 const QStringList kUniversal = {"COM",  "MHz", "CTCSS", "CDCSS", "VOX", "DTMF", "QFX", "ATIS", "PTT",  "QAV", "DOS",
-                                "qav",  "Ctrl", "Shift", "Alt",  "Del", "Esc",  "dev", "ttyUSB", "tmp", "English", "PDF"};
+                                "qav",  "Ctrl", "Shift", "Alt",  "Del", "Esc",  "dev", "ttyUSB", "tmp", "English", "PDF", "CSV"};
 
 QStringList englishWords(const QString& text)
 {
