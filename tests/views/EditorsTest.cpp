@@ -291,7 +291,7 @@ TEST(EditorRegistry, EveryBuiltEditorIsMadeFromItsRow)
         EXPECT_EQ(view->templateId(), row.formId);
         EXPECT_EQ(view->sectionId(), row.section);
     }
-    EXPECT_EQ(built, 11);
+    EXPECT_EQ(built, 12);
     EXPECT_EQ(EditorRegistry::recordLimit(Section::Channels), 16);
     EXPECT_EQ(EditorRegistry::recordLimit(Section::Personalities), 8);
     EXPECT_EQ(EditorRegistry::recordLimit(Section::ScanList), 1);
