@@ -16,6 +16,7 @@
 #include "views/ViewTToneCall.h"
 #include "views/ViewTToneSystem.h"
 #include "views/ViewTestFreq.h"
+#include "views/DataWatchView.h"
 
 #include <array>
 
@@ -59,7 +60,7 @@ const std::array<EditorRow, 17> kRows{{
     {ViewCommand::kEmbedded, "CViewEmbedded", FormId::kEmbedded, Section::EmbeddedMessage, 0, Single,
      make<CViewEmbedded>},
     {ViewCommand::kTestFreq, "CViewTestFreq", FormId::kTestFreq, Section::TestFreq, 0, Single, make<CViewTestFreq>},
-    {ViewCommand::kDataWatch, "CDataWatchView", 0, std::nullopt, 0, Single, nullptr},
+    {ViewCommand::kDataWatch, "CDataWatchView", FormId::kDataWatch, std::nullopt, 0, Single, make<CDataWatchView>},
     // Reached from the Edit > Signalling submenu only.
     {ViewCommand::kAlertTone, "CViewAlertTone", FormId::kAlertTone, Section::AlertTones,
      limit(CCodeplugData::kMaxAlertTones), None, make<CViewAlertTone>},
