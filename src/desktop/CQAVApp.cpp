@@ -34,8 +34,10 @@
 #include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 #include "views/NoticeRelay.h"
+#include "views/DataWatchView.h"
 #include "views/StoreEditorContext.h"
 
+#include <QMdiArea>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -183,6 +185,7 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kReadRadio, [this] { readFromRadio(); });
     f.setCommandHandler(Cmd::kWriteRadio, [this] { writeToRadio(); });
     f.setCommandHandler(Cmd::kWriteTuneData, [this] { writeTuneData(); });
+    f.setCommandHandler(Cmd::kMemoryUpdate, [this] { memoryUpdate(); });
     f.setCommandHandler(Cmd::kAbout, [this] { about(); });
     f.setCommandHandler(Cmd::kModelInfo, [this] { modelInformation(); });
     f.setCommandHandler(Cmd::kComPort, [this] { communicationPort(); });
@@ -322,6 +325,21 @@ void CQAVApp::writeToRadio()
             if (child->commandId() == TreeId::kRadio) ViewBridge::load(child->view());
     }
     m_frame->refreshStatusBar();
+}
+
+void CQAVApp::memoryUpdate()
+{
+    // The image is rebuilt from the sections as the editors hold them; the
+    // first open data watch then shows what that changed.
+    m_observer->commitEditors();
+    m_store.pack();
+    for (CChildFrame* child : m_frame->childFrames()) {
+        auto* watch = qobject_cast<CDataWatchView*>(child->view());
+        if (!watch) continue;
+        watch->compare();
+        m_frame->mdiArea()->setActiveSubWindow(child);
+        break;
+    }
 }
 
 void CQAVApp::writeTuneData()
