@@ -9,7 +9,6 @@
 
 #include <QListWidget>
 #include <QMdiArea>
-#include <QTableWidget>
 
 TEST_F(GuiFixture, MemoryUpdateRebuildsTheImageAndShowsTheChangeInTheDataWatch)
 {
@@ -24,7 +23,7 @@ TEST_F(GuiFixture, MemoryUpdateRebuildsTheImageAndShowsTheChangeInTheDataWatch)
     ASSERT_TRUE(watchFrame);
     auto* watch = qobject_cast<CDataWatchView*>(watchFrame->view());
     ASSERT_TRUE(watch);
-    EXPECT_EQ(watch->grid()->item(2, 1)->text(), "5A");
+    EXPECT_EQ(watch->cellText(16), "5A");
     app->frame().openView(TreeId::kRadio, "Radio");
 
     store->radioInfo.setU8(RadioInfoField::ModelName, 'Y');
