@@ -37,8 +37,10 @@
 #include "settings/SettingsManager.h"
 #include "settings/TextIds.h"
 #include "views/NoticeRelay.h"
+#include "views/DataWatchView.h"
 #include "views/StoreEditorContext.h"
 
+#include <QMdiArea>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -186,6 +188,7 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kReadRadio, [this] { readFromRadio(); });
     f.setCommandHandler(Cmd::kWriteRadio, [this] { writeToRadio(); });
     f.setCommandHandler(Cmd::kWriteTuneData, [this] { writeTuneData(); });
+    f.setCommandHandler(Cmd::kMemoryUpdate, [this] { memoryUpdate(); });
     f.setCommandHandler(Cmd::kAbout, [this] { about(); });
     f.setCommandHandler(Cmd::kModelInfo, [this] { modelInformation(); });
     f.setCommandHandler(Cmd::kComPort, [this] { communicationPort(); });
@@ -343,6 +346,21 @@ void CQAVApp::reportBackup()
         LangText::format(LangText::message(*m_host, MsgId::kBackupFailed, tr("No backup of the image was kept: %s")),
                          {QString::fromStdString(b.reason)}),
         20000);
+}
+
+void CQAVApp::memoryUpdate()
+{
+    // The image is rebuilt from the sections as the editors hold them; the
+    // first open data watch then shows what that changed.
+    m_observer->commitEditors();
+    m_store.pack();
+    for (CChildFrame* child : m_frame->childFrames()) {
+        auto* watch = qobject_cast<CDataWatchView*>(child->view());
+        if (!watch) continue;
+        watch->compare();
+        m_frame->mdiArea()->setActiveSubWindow(child);
+        break;
+    }
 }
 
 void CQAVApp::writeTuneData()

@@ -65,6 +65,7 @@ public:
     void readFromRadio();
     void writeToRadio();
     void writeTuneData();
+    void memoryUpdate();
     void about();
     void modelInformation();
     void communicationPort();

@@ -9,8 +9,10 @@
 #include "views/ChangeNotice.h"
 #include "model/Section.h"
 
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 
 class LanguageSource;
@@ -48,6 +50,9 @@ public:
     virtual SectionAccess* section(Section id) = 0;
     // Passes a notice to every record object of the store.
     virtual void notifyRecords(const ChangeNotice& notice) = 0;
+    // The 8192-byte codeplug image as last packed (the data watch shows it);
+    // empty when the program keeps none.
+    virtual std::span<const std::uint8_t> codeplugImage() const { return {}; }
 
     // An editor that talks to the radio itself (the embedded messages) runs
     // its session through this: the program shows its progress dialog and

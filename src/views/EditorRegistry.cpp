@@ -15,6 +15,8 @@
 #include "views/ViewRadio.h"
 #include "views/ViewTToneCall.h"
 #include "views/ViewTToneSystem.h"
+#include "views/ViewTestFreq.h"
+#include "views/DataWatchView.h"
 
 #include <array>
 
@@ -57,8 +59,8 @@ const std::array<EditorRow, 17> kRows{{
     {ViewCommand::kScan, "CViewScan", 0, Section::ScanList, limit(CCodeplugData::kMaxScanLists), Numbered, nullptr},
     {ViewCommand::kEmbedded, "CViewEmbedded", FormId::kEmbedded, Section::EmbeddedMessage, 0, Single,
      make<CViewEmbedded>},
-    {ViewCommand::kTestFreq, "CViewTestFreq", 0, std::nullopt, 0, Single, nullptr},
-    {ViewCommand::kDataWatch, "CDataWatchView", 0, std::nullopt, 0, Single, nullptr},
+    {ViewCommand::kTestFreq, "CViewTestFreq", FormId::kTestFreq, Section::TestFreq, 0, Single, make<CViewTestFreq>},
+    {ViewCommand::kDataWatch, "CDataWatchView", FormId::kDataWatch, std::nullopt, 0, Single, make<CDataWatchView>},
     // Reached from the Edit > Signalling submenu only.
     {ViewCommand::kAlertTone, "CViewAlertTone", FormId::kAlertTone, Section::AlertTones,
      limit(CCodeplugData::kMaxAlertTones), None, make<CViewAlertTone>},

@@ -117,3 +117,5 @@ void StoreEditorContext::notifyRecords(const ChangeNotice& notice)
     if (notice.action != NoticeAction::kDeleted || !invalid_) return;
     checkReferences(store_, *invalid_, [this](int id) { return settings_.caption(id); });
 }
+
+std::span<const std::uint8_t> StoreEditorContext::codeplugImage() const { return store_.image(); }

@@ -25,6 +25,7 @@ public:
     std::string firmwareVersion() const override;
     SectionAccess* section(Section id) override;
     void notifyRecords(const ChangeNotice& notice) override;
+    std::span<const std::uint8_t> codeplugImage() const override;
 
 private:
     CCodeplugData& store_;

@@ -40,4 +40,6 @@ constexpr int kPttId = 1655;
 constexpr int kDos = 4660;
 constexpr int kAtis = 4590;
 constexpr int kEmbedded = 4701;
+constexpr int kTestFreq = 4000;
+constexpr int kDataWatch = 3509;
 }  // namespace FormId

@@ -30,6 +30,7 @@ TEST_F(GuiFixture, TreeEntriesOpenTheirEditorsOnTheStore)
         {ViewCommand::kPttId, FormId::kPttId},
         {ViewCommand::kDos, FormId::kDos},
         {ViewCommand::kAtis, FormId::kAtis},
+        {TreeId::kTestFreq, FormId::kTestFreq},
     };
     for (const Case& c : cases) {
         CChildFrame* frame = app->frame().openView(c.commandId, "entry");

@@ -97,6 +97,8 @@ public:
         return it == sections.end() ? nullptr : it->second.get();
     }
     void notifyRecords(const ChangeNotice& n) override { recordNotices.push_back(n); }
+    std::vector<std::uint8_t> image;
+    std::span<const std::uint8_t> codeplugImage() const override { return image; }
 
     FakeSection& addSection(Section id, std::size_t size, int count, int limit, bool fixed = false)
     {
