@@ -1,12 +1,15 @@
 #include "app/CodeplugJson.h"
 
 #include "app/JsonFieldCodec.h"
+#include "model/CCodeplugData.h"
+#include "settings/ModelValues.h"
 #include "model/MemoryMap.h"
 #include "model/SectionFields.h"
 #include "model/TwoToneRecords.h"
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <set>
 
 using nlohmann::json;
@@ -348,6 +351,16 @@ JsonImport codeplugFromJson(const json& in, const OptionNames& names, const Defa
     result.warnings = std::move(report.warnings);
     result.ok = result.errors.empty();
     return result;
+}
+
+ImageBytes defaultImageFor(const CodeplugHeader& header)
+{
+    ModelValues model;
+    applyHeaderToModel(header, model);
+    auto store = std::make_unique<CCodeplugData>();
+    store->loadDefaults(model);
+    store->pack();
+    return store->image();
 }
 
 std::string codeplugJsonText(const ordered_json& json) { return json.dump(2) + "\n"; }

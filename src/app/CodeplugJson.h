@@ -47,6 +47,8 @@ struct JsonImport {
 // The default codeplug image of the model the header names, for sections
 // and bits the JSON leaves out.
 using DefaultImage = std::function<ImageBytes(const CodeplugHeader& header)>;
+// The factory image of the model the header names.
+ImageBytes defaultImageFor(const CodeplugHeader& header);
 
 JsonImport codeplugFromJson(const nlohmann::json& json, const OptionNames& names, const DefaultImage& defaults);
 

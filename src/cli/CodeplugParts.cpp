@@ -1,13 +1,10 @@
 #include "cli/CodeplugParts.h"
 
-#include "model/CCodeplugData.h"
 #include "model/CodeplugFile.h"
 #include "settings/FileIO.h"
 #include "settings/LanguageFile.h"
-#include "settings/ModelValues.h"
 #include "settings/ProgramDirectory.h"
 
-#include <memory>
 
 bool readCodeplugParts(const std::string& path, CodeplugContent& out, bool& completed, std::string& reason)
 {
@@ -34,16 +31,6 @@ bool writeCodeplugParts(const std::string& path, const CodeplugContent& content,
         return false;
     }
     return writeFileAtomically(path, file.serialize(content.info, content.image), &reason);
-}
-
-ImageBytes defaultImageFor(const CodeplugHeader& header)
-{
-    ModelValues model;
-    applyHeaderToModel(header, model);
-    auto store = std::make_unique<CCodeplugData>();
-    store->loadDefaults(model);
-    store->pack();
-    return store->image();
 }
 
 OptionNames englishOptionNames(const std::string& home, LanguageFile& english)

@@ -14,9 +14,6 @@ bool readCodeplugParts(const std::string& path, CodeplugContent& out, bool& comp
 // Writes the file atomically (the previous one stays on failure).
 bool writeCodeplugParts(const std::string& path, const CodeplugContent& content, std::string& reason);
 
-// The factory image of the model the header names.
-ImageBytes defaultImageFor(const CodeplugHeader& header);
-
 // Option texts and values from the English language file in `home`, so an
 // export reads the same whatever language the program uses.
 OptionNames englishOptionNames(const std::string& home, LanguageFile& english);

@@ -31,25 +31,16 @@ protected:
         model.freqRange = "400-470";
         CodeplugContent c;
         c.header = makeCodeplugHeader(model, "1.04.07");
-        c.image = defaultImage(c.header);
+        c.image = defaultImageFor(c.header);
         return c;
-    }
-    static ImageBytes defaultImage(const CodeplugHeader& header)
-    {
-        ModelValues model;
-        applyHeaderToModel(header, model);
-        auto store = std::make_unique<CCodeplugData>();
-        store->loadDefaults(model);
-        store->pack();
-        return store->image();
     }
     JsonImport roundTrip(const CodeplugContent& c) const
     {
         const std::string text = codeplugJsonText(codeplugToJson(c, names_));
-        return codeplugFromJson(json::parse(text), names_, defaultImage);
+        return codeplugFromJson(json::parse(text), names_, defaultImageFor);
     }
     json exported(const CodeplugContent& c) const { return json::parse(codeplugJsonText(codeplugToJson(c, names_))); }
-    JsonImport import(const json& j) const { return codeplugFromJson(j, names_, defaultImage); }
+    JsonImport import(const json& j) const { return codeplugFromJson(j, names_, defaultImageFor); }
 
     LanguageFile english_;
     OptionNames names_;

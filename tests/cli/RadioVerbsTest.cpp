@@ -27,6 +27,33 @@ struct QavRun {
     std::string out, err;
 };
 
+#ifndef _WIN32
+// Starts `qav ARGS` (a simulated radio) in a child process and reads the
+// device path it prints first; the child's pid, or -1.
+pid_t startSim(const std::vector<std::string>& args, std::string& device)
+{
+    int pipefd[2];
+    if (::pipe(pipefd) != 0) return -1;
+    const std::string program = QAV_BIN_DIR "/qav";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(pipefd[1], STDOUT_FILENO);
+        ::close(pipefd[0]);
+        std::vector<char*> argv{const_cast<char*>("qav")};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    ::close(pipefd[1]);
+    device.clear();
+    char c;
+    while (child > 0 && ::read(pipefd[0], &c, 1) == 1 && c != '\n') device += c;
+    ::close(pipefd[0]);
+    return child;
+}
+#endif
+
 class RadioVerbsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -122,23 +149,10 @@ TEST_F(RadioVerbsTest, RealProgramAgainstTheSimulatorOnAPseudoTerminal)
     GTEST_SKIP() << "needs a pseudo-terminal and fork()";
 #else
     // qav sim in a child process; its first output line is the device.
-    int pipefd[2];
-    ASSERT_EQ(::pipe(pipefd), 0);
     const std::string qav = QAV_BIN_DIR "/qav";
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::dup2(pipefd[1], STDOUT_FILENO);
-        ::close(pipefd[0]);
-        ::execl(qav.c_str(), "qav", "--home", dir_.c_str(), "sim", "--password", "2468", "--fault", "silent-after:2",
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(pipefd[1]);
     std::string device;
-    char c;
-    while (::read(pipefd[0], &c, 1) == 1 && c != '\n') device += c;
-    ::close(pipefd[0]);
+    const pid_t child = startSim({"--home", dir_, "sim", "--password", "2468", "--fault", "silent-after:2"}, device);
+    ASSERT_GT(child, 0);
     ASSERT_FALSE(device.empty());
 
     // Without the password and without a terminal: a clear failure.
@@ -265,32 +279,14 @@ TEST_F(RadioVerbsTest, SeveralRadiosAtOnceWhereOneFallsSilent)
 #else
     // Three simulated radios in child processes; the second stops answering
     // after 100 blocks. The other two must still be written.
-    const std::string program = QAV_BIN_DIR "/qav";
     std::vector<pid_t> children;
-    std::vector<std::string> devices;
-    for (int i = 0; i < 3; ++i) {
-        int pipefd[2];
-        ASSERT_EQ(::pipe(pipefd), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::dup2(pipefd[1], STDOUT_FILENO);
-            ::close(pipefd[0]);
-            if (i == 1)
-                ::execl(program.c_str(), "qav", "--home", dir_.c_str(), "sim", "--fault", "silent-after:100",
-                        static_cast<char*>(nullptr));
-            else
-                ::execl(program.c_str(), "qav", "--home", dir_.c_str(), "sim", static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(pipefd[1]);
-        std::string device;
-        char c;
-        while (::read(pipefd[0], &c, 1) == 1 && c != '\n') device += c;
-        ::close(pipefd[0]);
-        children.push_back(child);
-        devices.push_back(device);
-        ASSERT_FALSE(device.empty());
+    std::vector<std::string> devices(3);
+    for (std::size_t i = 0; i < 3; ++i) {
+        std::vector<std::string> args{"--home", dir_, "sim"};
+        if (i == 1) args.insert(args.end(), {"--fault", "silent-after:100"});
+        children.push_back(startSim(args, devices[i]));
+        ASSERT_GT(children.back(), 0);
+        ASSERT_FALSE(devices[i].empty());
     }
     ASSERT_EQ(qav({"new", "--factory", "--model-id", "QAV410", "--model-name", "QAV-410", "--range", "136-174", "-o", path("fleet.qav")}).status, 0);
     const QavRun r = qav({"write", path("fleet.qav"), "--port", devices[0], "--port", devices[1], "--port", devices[2]});
