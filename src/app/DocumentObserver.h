@@ -24,6 +24,9 @@ public:
     // Validation found invalid values: show the invalid-value bar if hidden.
     virtual void showInvalidValues() {}
     virtual void recentFilesChanged() {}
+    // Undo or Redo put other records back: every editor shows them afresh,
+    // and the tree follows the list counts.
+    virtual void recordsRestored() {}
     // The codeplug became modified or unmodified (the window title's mark).
     virtual void modifiedChanged(bool modified) { (void)modified; }
 };

@@ -101,7 +101,7 @@ Outcome DocumentService::resetForModel(bool useDefaultFile)
     // Entries of the previous codeplug name records that no longer exist.
     invalid_.clear();
     observer_.titleChanged(currentPath_);
-    markUnmodified();
+    markReplaced();
     return Outcome::success();
 }
 
@@ -167,7 +167,7 @@ Outcome DocumentService::openFile(const std::string& path, bool fromRecent, std:
     // Firmware before 1.02 left the DOS byte undefined.
     if (compareFirmwarePrefix(header, "1.02") < 0) store_.image()[kDosByte] = 0;
     store_.unpack();
-    markUnmodified();
+    markReplaced();
     // Entries of the previous codeplug name records of a codeplug now gone.
     invalid_.clear();
     observer_.codeplugReplaced(currentPath_);
@@ -256,7 +256,9 @@ Outcome DocumentService::confirmReplace(PromptButtons buttons)
 
 void DocumentService::noteEdit()
 {
-    if (revision_.noteChange(store_)) observer_.modifiedChanged(isModified());
+    if (!revision_.noteChange(store_)) return;
+    history_.push(store_, revision_.current());
+    observer_.modifiedChanged(isModified());
 }
 
 void DocumentService::noteHeaderChange()
@@ -265,10 +267,43 @@ void DocumentService::noteHeaderChange()
     observer_.modifiedChanged(true);
 }
 
+void DocumentService::markReplaced()
+{
+    markUnmodified();
+    history_.reset(store_, revision_.current());
+}
+
+bool DocumentService::undo() { return stepHistory(true); }
+bool DocumentService::redo() { return stepHistory(false); }
+
+bool DocumentService::stepHistory(bool back)
+{
+    // What an editor still shows unsaved is a change of its own, undone first.
+    observer_.commitEditors();
+    noteEdit();
+    const UndoHistory::Revision revision = back ? history_.undo(store_) : history_.redo(store_);
+    if (revision == 0) return false;
+    revision_.moveTo(revision, store_);
+    // The invalid values are those of the state put back.
+    invalid_.clear();
+    checkReferences(store_, invalid_, [this](int id) { return settings_.caption(id); });
+    observer_.recordsRestored();
+    observer_.modifiedChanged(isModified());
+    return true;
+}
+
 void DocumentService::markUnmodified()
 {
+    // A change an editor committed just now is a state of its own first.
+    if (revision_.noteChange(store_)) history_.push(store_, revision_.current());
     revision_.markSaved(store_);
+    // Saving numbers the state anew; undoing back to it is unmodified.
+    history_.renumberCurrent(revision_.current());
     observer_.modifiedChanged(false);
 }
 
-void DocumentService::absorbRadioChanges() { revision_.absorb(store_); }
+void DocumentService::absorbRadioChanges()
+{
+    revision_.absorb(store_);
+    history_.absorb(store_);
+}

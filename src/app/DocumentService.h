@@ -11,6 +11,7 @@
 #include "app/DocumentRevision.h"
 #include "app/InvalidValueList.h"
 #include "app/RecentFiles.h"
+#include "app/UndoHistory.h"
 #include "model/CCodeplugData.h"
 #include "model/CodeplugFileHeader.h"
 #include "model/MemoryMap.h"
@@ -76,6 +77,14 @@ public:
     void noteHeaderChange();
     // The codeplug now holds what the radio or a file holds: unmodified.
     void markUnmodified();
+    // ... and it replaced the previous codeplug: the undo history starts afresh.
+    void markReplaced();
+    // Undo and Redo of committed changes (editors are committed first).
+    // False when there was nothing to undo or redo.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
     // What a write put back (the programming stamp) is not an edit.
     void absorbRadioChanges();
     bool isModified() const { return revision_.modified(); }
@@ -95,6 +104,7 @@ public:
     CodeplugHeader currentHeader();
 
 private:
+    bool stepHistory(bool back);
     Outcome openFile(const std::string& path, bool fromRecent, std::size_t recentIndex);
     Outcome writeTo(const std::string& path, const std::string& info);
     // The image New makes for the current model: its default codeplug file
@@ -113,4 +123,5 @@ private:
     InvalidValueList invalid_;
     bool firstNewDone_ = false;
     DocumentRevision revision_;
+    UndoHistory history_;
 };

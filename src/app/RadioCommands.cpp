@@ -39,7 +39,7 @@ Outcome RadioCommands::finishRead(const TransferResult& result, const RadioImage
     std::copy(image.begin(), image.end(), store_.image().begin());
     observer_.closeAllEditors();
     store_.unpack();
-    document_.markUnmodified();  // it holds what the radio holds
+    document_.markReplaced();  // it holds what the radio holds; its history starts here
     document_.invalidValues().clear();  // they named the replaced codeplug's records
     observer_.codeplugReplaced("");
     return result.outcome;

@@ -93,6 +93,7 @@ bool CQAVApp::start()
     connect(m_relay, &NoticeRelay::relayed, this, [this](const ChangeNotice& n) {
         // Whatever the notice was, the document looks whether a record changed.
         m_document->noteEdit();
+        if (m_frame) m_frame->updateCommandStates();  // Undo and Redo follow the history
         if (n.action != NoticeAction::kEdited || n.text3 == n.text4 || !m_frame) return;
         m_frame->logEdit(QString::fromStdString(n.fieldName), QString::fromStdString(n.text3),
                          QString::fromStdString(n.text4));
@@ -193,6 +194,10 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kModelInfo, [this] { modelInformation(); });
     f.setCommandHandler(Cmd::kComPort, [this] { communicationPort(); });
     f.setCommandHandler(Cmd::kLanguage, [this] { language(); });
+    f.setCommandHandler(Cmd::kUndo, [this] { m_document->undo(); });
+    f.setCommandHandler(Cmd::kRedo, [this] { m_document->redo(); });
+    f.setCommandEnabler(Cmd::kUndo, [this] { return m_document->canUndo(); });
+    f.setCommandEnabler(Cmd::kRedo, [this] { return m_document->canRedo(); });
     f.setCloseGuard([this] { return settleChanges(MsgId::kCloseSaveQuestion); });
     connectPrinting();
     m_interchange = std::make_unique<InterchangeCommands>(InterchangeCommands::Parts{

@@ -51,7 +51,10 @@ CChildFrame::CChildFrame(int commandId, int recordLimit, QWidget* view, QWidget*
     });
     connect(m_navBar, &CRecordNavBar::listRequested, this, [this] { ViewBridge::showList(m_view); });
     connect(m_navBar, &CRecordNavBar::navigate, this, [this](int action) { ViewBridge::navigate(m_view, action, 0); });
-    resize(640, 440);
+    // Room for what the editor asks for (the channel list's whole grid),
+    // at least the usual editor size.
+    const QSize wanted = m_view ? m_view->sizeHint() + QSize(24, m_navBar->sizeHint().height() + 48) : QSize();
+    resize(QSize(640, 440).expandedTo(wanted.boundedTo(QSize(1200, 760))));
 }
 
 void CChildFrame::applyTexts(const IFrameHost& host)

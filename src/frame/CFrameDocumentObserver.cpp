@@ -33,6 +33,12 @@ void CFrameDocumentObserver::codeplugReplaced(const std::string& path)
     titleChanged(path);
 }
 
+void CFrameDocumentObserver::recordsRestored()
+{
+    m_frame.reloadEditors();
+    refreshInvalidView();
+}
+
 void CFrameDocumentObserver::listCountsChanged()
 {
     // Told after New made a codeplug from the model's defaults: a new

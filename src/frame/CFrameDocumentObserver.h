@@ -27,6 +27,7 @@ public:
     void showInvalidValues() override;
     void recentFilesChanged() override;
     void modifiedChanged(bool modified) override;
+    void recordsRestored() override;
 
     // Copies the invalid-value list into the "Invalid View" bar.
     void refreshInvalidView();

@@ -48,6 +48,8 @@ constexpr CommandDef kCommands[] = {
     {Cmd::kRecentFirst + 2, "3", "Alt+Shift+3"},
     {Cmd::kRecentFirst + 3, "4", "Alt+Shift+4"},
     {Cmd::kExit, "E&xit", "Ctrl+Q"},
+    {Cmd::kUndo, "&Undo", "Ctrl+Z"},
+    {Cmd::kRedo, "&Redo", "Ctrl+Y"},
     {Cmd::kModelInfo, "&Model Information", "Ctrl+M"},
     {Cmd::kComPort, "&Communication Port", "Ctrl+Shift+K"},
     {Cmd::kLanguage, "&Language", "Ctrl+L"},
@@ -144,6 +146,8 @@ CFrameMenus::CFrameMenus(QMainWindow* window) : QObject(window), m_window(window
 {
     QStyle* st = QApplication::style();
     for (const CommandDef& def : kCommands) make(def.id, QString::fromUtf8(def.text), QString::fromUtf8(def.shortcut));
+    // Redo answers both of the platform's keys.
+    m_actions[Cmd::kRedo]->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     for (int id : {Cmd::kToolBar, Cmd::kStatusBar, Cmd::kTreeBar, Cmd::kTabView, Cmd::kLogView, Cmd::kInvalidView})
         m_actions[id]->setCheckable(true);
     m_actions[Cmd::kNew]->setIcon(st->standardIcon(QStyle::SP_FileIcon));
@@ -233,6 +237,10 @@ void CFrameMenus::applyTexts(const IFrameHost& host)
 
 void CFrameMenus::buildEditMenu(QMenu* edit, const IFrameHost& host)
 {
+    // Undo and Redo of every editor's changes come before the editors.
+    edit->addAction(m_actions[Cmd::kUndo]);
+    edit->addAction(m_actions[Cmd::kRedo]);
+    edit->addSeparator();
     QMenu* popup = nullptr;
     for (const TreeRow& row : NavigationTable::tree()) {
         if (row.menuKind == MenuKind::Separator) {

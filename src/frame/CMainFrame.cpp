@@ -291,6 +291,7 @@ void CMainFrame::updateCommandStates()
             continue;
         }
         bool enabled = hasCommandHandler(id);
+        if (auto e = m_enablers.find(id); e != m_enablers.end() && *e) enabled = enabled && (*e)();
         if (id == Cmd::kCloseAll || id == Cmd::kCloseAllButThis || id == Cmd::kTabClose || id == Cmd::kTabRestore ||
             id == Cmd::kTabMinimize || id == Cmd::kTabMaximize || id == Cmd::kCascade || id == Cmd::kTile ||
             id == Cmd::kArrange)
@@ -333,6 +334,15 @@ CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
     QWidget* view = m_editors ? m_editors->create(commandId, nullptr) : nullptr;
     auto* frame = new CChildFrame(commandId, recordLimit, view);
     frame->applyTexts(m_host);
+    // The channel view's list button: its window gives way to the channel list.
+    ViewBridge::onEditorRequested(view, frame, [this, frame](int id, const QString& title) {
+        int number = 0, count = 0;
+        ViewBridge::position(frame->view(), number, count);
+        frame->hide();
+        // The list opens on the channel that was shown.
+        CChildFrame* other = openView(id, title);
+        if (other && number > 0) ViewBridge::navigate(other->view(), NavBarAction::kGoTo, number);
+    });
     // Wide enough for its navigation bar in the current language.
     frame->resize(std::max(frame->width(), frame->minimumSizeHint().width()), frame->height());
     const int earlier = static_cast<int>(m_mdi->subWindowList().size());
@@ -341,6 +351,9 @@ CChildFrame* CMainFrame::createChild(int commandId, int recordLimit)
     // none hides another completely; the steps start over after eight.
     const int step = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
     frame->move(QPoint(1, 1) * (earlier % 8) * step);
+    // Never wider or taller than the work area it opens in.
+    const QSize room = m_mdi->viewport()->size() - QSize(frame->x(), frame->y());
+    if (room.isValid()) frame->resize(frame->size().boundedTo(room));
     connect(frame, &CChildFrame::closing, this, [this](CChildFrame* f) {
         // The node forgets its window at once: the window is only deleted
         // at the next turn of the event loop, too late for a reopen.
@@ -418,9 +431,16 @@ void CMainFrame::updateNavBar(CChildFrame* frame, const QString& itemText)
         // display says where that is (a reactivated window may stand on
         // any record).
         int number = 0, count = 0;
-        if (numberedKind && ViewBridge::position(frame->view(), number, count))
+        if ((numberedKind || id == TreeId::kChannelList) && ViewBridge::position(frame->view(), number, count))
             frame->navBar()->setPosition(number, count);
     }
+}
+
+void CMainFrame::reloadEditors()
+{
+    for (QWidget* view : openViews()) ViewBridge::reload(view);
+    refreshTree();
+    updateCommandStates();
 }
 
 void CMainFrame::onChildNavigated(CChildFrame* frame, int action, int number, int count)
@@ -432,7 +452,8 @@ void CMainFrame::onChildNavigated(CChildFrame* frame, int action, int number, in
     // highlighted then.
     if (count <= 0) return;
     frame->navBar()->setPosition(number, count);
-    if (number >= 1 && frame->navBar()->mode().kind != 9)
+    // The channel list numbers no tree entry, but its bar follows its records as well.
+    if (number >= 1 && (frame->navBar()->mode().kind != 9 || frame->commandId() == TreeId::kChannelList))
         frame->navBar()->setMode(NavBarState::forNumbered(number, count, frame->recordLimit()));
     m_tree->highlight(number >= 1 ? m_tree->numberedItem(frame->commandId(), number) : nullptr);
 }

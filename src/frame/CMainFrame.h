@@ -6,6 +6,7 @@
 #include "frame/CLogBar.h"
 
 #include <QMainWindow>
+#include <QHash>
 #include <QPointer>
 #include <functional>
 #include <vector>
@@ -51,6 +52,11 @@ public:
     // Runs a command as if it was chosen from the menu.
     void runCommand(int commandId);
     void updateCommandStates();
+    // A command that is enabled only while `enabled` says so (and it has a handler).
+    void setCommandEnabler(int commandId, std::function<bool()> enabled) { m_enablers[commandId] = std::move(enabled); }
+    // After Undo or Redo: every editor shows its records afresh, keeping its
+    // place where the record still exists, and the tree follows the list counts.
+    void reloadEditors();
 
     // Asked before the program closes (whether to save changes first):
     // false keeps the program open. Without one it closes at once.
@@ -145,4 +151,5 @@ private:
     std::vector<WindowNode> m_nodes;
     QList<QAction*> m_windowListActions;
     const EditorSource* m_editors = nullptr;
+    QHash<int, std::function<bool()>> m_enablers;
 };

@@ -21,6 +21,9 @@ constexpr int kBackups = 32964;        // the images kept from radio reads and w
 constexpr int kRecentFirst = 57616;     // recent files 1-4: 57616 .. 57619
 constexpr int kRecentCount = 4;
 constexpr int kExit = 57665;
+// Edit
+constexpr int kUndo = 57643;
+constexpr int kRedo = 57644;
 // Model and radio
 constexpr int kModelInfo = 32771;
 constexpr int kComPort = 32772;

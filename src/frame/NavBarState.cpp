@@ -17,6 +17,7 @@ NavBarMode forPlain(int treeId)
 {
     switch (treeId) {
     case TreeId::kChannel:
+    case TreeId::kChannelList:
     // The signalling lists have no numbered entries; their editors refuse
     // what their list does not allow.
     case ViewCommand::kAlertTone:

@@ -22,12 +22,15 @@ QWidget* EditorSource::create(int commandId, QWidget* parent) const
     if (relay_) relay_->add(view);
     EditorContext* context = &context_;
     // A page message is a plain note with an OK button, not a warning.
-    QObject::connect(view, &CCustomFormView::pageMessage, view, [view, context](int stringId) {
-        QMessageBox box(QMessageBox::NoIcon, view->window()->windowTitle(),
-                        QString::fromStdString(context->language().message(stringId)), QMessageBox::Ok, view);
+    auto show = [view](const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, view->window()->windowTitle(), text, QMessageBox::Ok, view);
         box.setObjectName("pageMessage");
         box.exec();
+    };
+    QObject::connect(view, &CCustomFormView::pageMessage, view, [context, show](int stringId) {
+        show(QString::fromStdString(context->language().message(stringId)));
     });
+    QObject::connect(view, &CCustomFormView::textMessage, view, show);
     return view;
 }
 
@@ -40,6 +43,11 @@ CCustomFormView* asView(QWidget* w) { return qobject_cast<CCustomFormView*>(w); 
 void load(QWidget* view)
 {
     if (CCustomFormView* v = asView(view)) v->load();
+}
+
+void reload(QWidget* view)
+{
+    if (CCustomFormView* v = asView(view)) v->reloadKeepingPlace();
 }
 
 void save(QWidget* view)
@@ -78,6 +86,12 @@ void onNavigated(QWidget* view, QObject* receiver, std::function<void(int, int, 
 {
     if (CCustomFormView* v = asView(view))
         QObject::connect(v, &CCustomFormView::navigated, receiver, std::move(callback));
+}
+
+void onEditorRequested(QWidget* view, QObject* receiver, std::function<void(int, const QString&)> callback)
+{
+    if (CCustomFormView* v = asView(view))
+        QObject::connect(v, &CCustomFormView::editorRequested, receiver, std::move(callback));
 }
 
 void onHelp(QWidget* view, QObject* receiver, std::function<void(const QList<int>&)> callback)

@@ -45,6 +45,10 @@ namespace ViewBridge {
 void load(QWidget* view);
 void save(QWidget* view);
 
+// Shows the records afresh after they were replaced, staying on the same
+// record where it still exists.
+void reload(QWidget* view);
+
 // Step to another record: action 0..5, or 6 with the 1-based record number.
 void navigate(QWidget* view, int action, int recordNumber);
 
@@ -64,6 +68,9 @@ bool requestHelp(QWidget* view);
 // one-based current record number (0 for none) and the record count. The
 // connection ends with `receiver`.
 void onNavigated(QWidget* view, QObject* receiver, std::function<void(int action, int number, int count)> callback);
+
+// The editor a view asks to be shown in its place: its command id and title.
+void onEditorRequested(QWidget* view, QObject* receiver, std::function<void(int commandId, const QString& title)> callback);
 
 // The context ids a help request of the view asks for, best first.
 void onHelp(QWidget* view, QObject* receiver, std::function<void(const QList<int>& contextIds)> callback);

@@ -10,6 +10,7 @@
 #include "model/ProgrammingStamp.h"
 #include "model/Record.h"
 #include "model/RecordList.h"
+#include "model/StoreSnapshot.h"
 
 #include <array>
 #include <functional>
@@ -95,6 +96,12 @@ public:
     bool deleteAlertTone(std::size_t index) { return alertTones.erase(index); }
     bool deleteTwoToneSystem(std::size_t index) { return twoToneSystems.erase(index); }
     bool deleteTwoToneCall(std::size_t index) { return twoToneCalls.erase(index); }
+
+    // Every record with its id and links, and putting them back. Restore
+    // replaces the lists' items (their addresses change; ids stay) and
+    // writes the fixed records in place.
+    StoreSnapshot snapshot() const;
+    void restore(const StoreSnapshot& snapshot);
 
     // Where the factory values take the programming stamp from (the local
     // time unless a test sets a fixed one).

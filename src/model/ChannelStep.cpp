@@ -41,3 +41,14 @@ std::uint32_t gridDisplayUnits(std::uint32_t units)
 {
     return standardStep(units) ? units : units - units % 1250u;
 }
+
+std::uint8_t stepCodeOfGridClass(unsigned char gridClass)
+{
+    switch (gridClass) {
+    case GridStep::k5kHz: return StepCode::k5kHz;
+    case GridStep::k6_25kHz: return StepCode::k6_25kHz;
+    case GridStep::k10kHz: return StepCode::k10kHz;
+    case GridStep::kNone: return StepCode::kNone;
+    default: return StepCode::k12_5kHz;
+    }
+}

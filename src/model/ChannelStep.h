@@ -41,3 +41,8 @@ StepResult classifyGridStep(std::uint32_t units);
 // What the grid cell shows for a stored frequency: a number on none of the
 // 12.5, 10, 6.25 and 5 kHz grids is lowered to a multiple of 1250.
 std::uint32_t gridDisplayUnits(std::uint32_t units);
+
+// The step nibble a channel stores for a grid step class. The radio knows
+// no 2.5 kHz step: such a frequency is stored with the code the dialog
+// editors give an off-grid frequency (12.5 kHz).
+std::uint8_t stepCodeOfGridClass(unsigned char gridClass);

@@ -79,3 +79,51 @@ bool channelFromTexts(Record& r, const ChannelTexts& t, const OptionItems& items
     r.setBits(Steps, 4, 4, tx == FreqBcd::kEmpty ? kEmptyStep : t.txStep & 0xFu);
     return clamped;
 }
+
+bool normaliseChannel(Record& r, const FreqBand& band)
+{
+    using namespace ChannelField;
+    const std::uint32_t rxWas = r.u32(RxFreq), txWas = r.u32(TxFreq);
+    const std::uint32_t rx = clampWordToBand(rxWas, band);
+    const std::uint32_t tx = rx == FreqBcd::kEmpty ? FreqBcd::kEmpty : clampWordToBand(txWas, band);
+    r.setU32(RxFreq, rx);
+    r.setU32(TxFreq, tx);
+    if (rx == FreqBcd::kEmpty) r.setBits(Steps, 0, 4, kEmptyStep);
+    if (tx == FreqBcd::kEmpty) r.setBits(Steps, 4, 4, kEmptyStep);
+    return rx != rxWas || (rx != FreqBcd::kEmpty && tx != txWas);
+}
+
+namespace {
+
+std::string_view trimmedText(std::string_view t)
+{
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t' || t.back() == '\r')) t.remove_suffix(1);
+    return t;
+}
+
+// Digits with at most one decimal point ('.' or ','), at least one digit.
+bool isDecimalText(std::string_view text)
+{
+    int digits = 0, points = 0;
+    for (char c : trimmedText(text)) {
+        if (c >= '0' && c <= '9') ++digits;
+        else if (c == '.' || c == ',') ++points;
+        else return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+}  // namespace
+
+bool isFrequencyText(std::string_view text) { return isDecimalText(text); }
+bool isCtcssText(std::string_view text) { return isDecimalText(text); }
+
+bool isCdcssText(std::string_view text)
+{
+    const std::string_view t = trimmedText(text);
+    if (t.empty() || t.size() > 3) return false;
+    for (char c : t)
+        if (c < '0' || c > '7') return false;
+    return true;
+}

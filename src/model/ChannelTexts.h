@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -49,3 +50,17 @@ ChannelTexts channelToTexts(const Record& record, const OptionItems& items);
 // bits. Bytes 18 to 23 are left alone: the personality, scan list and flags
 // are written by their own controls. True when a frequency was clamped.
 bool channelFromTexts(Record& record, const ChannelTexts& texts, const OptionItems& items, const FreqBand& band);
+
+// What a channel must hold whatever edited it: frequencies within the band
+// (the empty word stays empty), no transmit frequency without a receive
+// one, and step nibble 15 beside an empty frequency. True when a
+// frequency was clamped.
+bool normaliseChannel(Record& record, const FreqBand& band);
+
+// Whether a typed or pasted cell text can be read as what it claims to be:
+// a frequency in MHz (digits with at most one decimal point), a CTCSS tone
+// in Hz (likewise) or a CDCSS code (one to three octal digits). Surrounding
+// blanks are ignored; an empty text is none of them.
+bool isFrequencyText(std::string_view text);
+bool isCtcssText(std::string_view text);
+bool isCdcssText(std::string_view text);

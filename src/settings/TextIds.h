@@ -31,6 +31,14 @@ constexpr int kFileDefaultExt = 1211;   // file dialogs: default extension
 constexpr int kFileFilter = 1212;       // file dialogs: filter
 constexpr int kOpenTooNew = 1230;       // Open: firmware newer than supported
 constexpr int kPortPermission = 1244;   // a serial device the user may not open (format: device)
+constexpr int kNotAFrequency = 1270;    // grid cells: the text is not a frequency
+constexpr int kNotACtcssTone = 1271;    // grid cells: the text is not a CTCSS tone
+constexpr int kNotACdcssCode = 1272;    // grid cells: the text is not a CDCSS code
+constexpr int kNotAChoice = 1273;       // grid cells: the text is none of the column's choices
+constexpr int kPasteRowsLeftOut = 1274; // paste: rows beyond the channel limit (format: rows, limit)
+constexpr int kPasteCellsRefused = 1275;// paste: heading of the list of refused cells
+constexpr int kPasteCellPlace = 1276;   // paste: one refused cell (format: row, column heading, reason)
+constexpr int kPasteNothing = 1277;     // paste: the clipboard holds no table text
 }  // namespace MsgId
 
 namespace CapId {

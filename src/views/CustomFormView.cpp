@@ -115,9 +115,32 @@ void CCustomFormView::reloadControls()
     watcher_->setSuspended(false);
 }
 
+void CCustomFormView::pickRecord(int index)
+{
+    SectionAccess* s = section();
+    const int id = s ? s->idAt(index) : 0;
+    if (id == 0 || id == currentId_) return;
+    save();
+    currentId_ = id;
+    emit navigated(NavAction::kGoTo, index + 1, s->count());
+}
+
 void CCustomFormView::load()
 {
     setCurrent(ensureRecord() ? 0 : -1);
+}
+
+void CCustomFormView::reloadKeepingPlace()
+{
+    if (!initialised_) return;
+    const int index = currentIndex();
+    if (index < 0) {
+        load();
+    } else {
+        reloadControls();
+        SectionAccess* s = section();
+        emit navigated(NavAction::kGoTo, index + 1, s ? s->count() : 0);
+    }
 }
 
 void CCustomFormView::saveTo(Record& record)

@@ -67,6 +67,10 @@ public slots:
     void load();
     // Writes every bound control and every page back to the current record.
     void save();
+    // Refills every control after the records were replaced (undo, redo):
+    // the current record stays current when it still exists, otherwise the
+    // first record becomes current. Nothing is written back first.
+    void reloadKeepingPlace();
     // Steps to another record: NavAction, with the one-based number for kGoTo.
     void navigate(int action, int number = 0);
     // A change notice relayed by the main frame (from any view, this one included).
@@ -86,6 +90,11 @@ signals:
     void helpRequested(int contextId, int fallbackId);
     // A language string the host shows in a message box.
     void pageMessage(int stringId);
+    // A text already put together (e.g. what a paste could not take), shown the same way.
+    void textMessage(const QString& text);
+    // Asks the host to hide this editor's window and open the editor of
+    // `commandId` instead, titled `title` (the channel view's list button).
+    void editorRequested(int commandId, const QString& title);
 
 protected:
     // Creates the controls on `form`, each carrying its control id.
@@ -106,6 +115,10 @@ protected:
     void announce(ChangeNotice notice);
     // Refills the controls from the current record without reporting edits.
     void reloadControls();
+    // Makes the record at `index` current without refilling the controls
+    // (the view shows it already, e.g. a row chosen in a grid) and reports
+    // where the view now stands.
+    void pickRecord(int index);
     CommitWatcher* watcher() const { return watcher_; }
     // The binders of the form's controls; buildForm adds to them.
     FormBindings& bindings() { return bindings_; }

@@ -39,6 +39,17 @@ public:
     virtual bool remove(int index) = 0;
 };
 
+// The references of a record, by section.
+namespace RecordLink {
+constexpr int kPersonality = 0;     // channel -> personality
+constexpr int kScanList = 1;        // channel -> scan list (0: none)
+constexpr int kMember1 = 0;         // scan list -> its sixteen members, kMember1 + k
+constexpr int kDesignated = 16;     // scan list -> designated channel
+constexpr int kPriority = 17;       // scan list -> priority channel 1
+constexpr int kRxSystem = 0;        // personality -> receive signalling system
+constexpr int kTxSystem = 1;        // personality -> transmit signalling system
+}  // namespace RecordLink
+
 class EditorContext {
 public:
     virtual ~EditorContext() = default;
@@ -66,6 +77,15 @@ public:
         return radioRunner_ ? radioRunner_(std::move(session), write) : TransferResult{};
     }
     void setRadioRunner(RadioRunner runner) { radioRunner_ = std::move(runner); }
+
+    // The records a record refers to (a channel's personality and scan
+    // list, a scan list's members...), held by the target's id so a deleted
+    // target shows as a reference that leads nowhere. `slot` is a RecordLink
+    // value; 0 means no reference. Sections without links keep none.
+    virtual int link(Section, int /*recordId*/, int /*slot*/) const { return 0; }
+    virtual void setLink(Section, int /*recordId*/, int /*slot*/, int /*targetId*/) {}
+    // Takes back the invalid-value entry with this key (the user fixed the value).
+    virtual void clearInvalid(int /*key*/) {}
 
     // The tab a kind of sheet editor showed when its last view closed, so
     // the next view of that kind opens on it; 0 until one has closed.

@@ -1,12 +1,16 @@
 #include "views/EditorRegistry.h"
 
 #include "model/CCodeplugData.h"
+#include "views/ViewChannel.h"
+#include "views/ViewChannelList.h"
 #include "views/ViewIds.h"
 #include "views/ViewAlertTone.h"
 #include "views/ViewAtis.h"
 #include "views/ViewBtnKey.h"
 #include "views/ViewDos.h"
 #include "views/ViewEmbedded.h"
+#include "views/ViewPersonality.h"
+#include "views/ViewScan.h"
 #include "views/ViewMis.h"
 #include "views/ViewPassword.h"
 #include "views/ViewPttId.h"
@@ -50,13 +54,14 @@ const std::array<EditorRow, 17> kRows{{
     {ViewCommand::kKeys, "CViewBtnKey", FormId::kKeys, Section::Keys, 0, Single, make<CViewBtnKey>},
     {ViewCommand::kMisc, "CViewMis", FormId::kMisc, Section::Misc, 0, Single, make<CViewMis>},
     {ViewCommand::kPassword, "CViewPassword", FormId::kPassword, Section::Password, 0, Single, make<CViewPassword>},
-    {ViewCommand::kChannel, "CViewChannel", 0, Section::Channels, limit(CCodeplugData::kEditorChannelLimit), Numbered,
-     nullptr},
-    {ViewCommand::kChannelList, "CViewChannelList", 0, Section::Channels, limit(CCodeplugData::kEditorChannelLimit),
-     Single, nullptr},
-    {ViewCommand::kPersonality, "CViewPersonality", 0, Section::Personalities,
-     limit(CCodeplugData::kMaxPersonalities), Numbered, nullptr},
-    {ViewCommand::kScan, "CViewScan", 0, Section::ScanList, limit(CCodeplugData::kMaxScanLists), Numbered, nullptr},
+    {ViewCommand::kChannel, "CViewChannel", FormId::kChannel, Section::Channels,
+     limit(CCodeplugData::kEditorChannelLimit), Numbered, make<CViewChannel>},
+    {ViewCommand::kChannelList, "CViewChannelList", FormId::kChannelList, Section::Channels,
+     limit(CCodeplugData::kEditorChannelLimit), Single, make<CViewChannelList>},
+    {ViewCommand::kPersonality, "CViewPersonality", FormId::kPersonality, Section::Personalities,
+     limit(CCodeplugData::kMaxPersonalities), Numbered, make<CViewPersonality>},
+    {ViewCommand::kScan, "CViewScan", FormId::kScan, Section::ScanList, limit(CCodeplugData::kMaxScanLists),
+     Numbered, make<CViewScan>},
     {ViewCommand::kEmbedded, "CViewEmbedded", FormId::kEmbedded, Section::EmbeddedMessage, 0, Single,
      make<CViewEmbedded>},
     {ViewCommand::kTestFreq, "CViewTestFreq", FormId::kTestFreq, Section::TestFreq, 0, Single, make<CViewTestFreq>},

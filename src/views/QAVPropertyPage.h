@@ -29,6 +29,10 @@ public:
 
     void setRecord(Record* record);
     Record* record() const { return record_; }
+    // The id of the record in its section (0: none or not known), for
+    // the references and invalid-value entries that name it.
+    void setRecordId(int id) { recordId_ = id; }
+    int recordId() const { return recordId_; }
     // Record to controls / controls to record; nothing without a record.
     void load();
     void save();
@@ -74,6 +78,7 @@ private:
     ShownValues shown_;
     FormBindings bindings_;
     Record* record_ = nullptr;
+    int recordId_ = 0;
     QString caption_;
     ChangeNotice notice_;
     int committed_ = 0;

@@ -20,6 +20,11 @@ enum class CellKind {
     Option,   // a choice of an option list, stored as the item's value
     Freq,     // frequency in MHz; an empty cell is the zero word
     Digits,   // packed BCD digits
+    GridFreq, // frequency in MHz on the 2.5 kHz grid, clamped to the band; empty: no frequency
+    ToneType, // the type bits of a tone word, as a choice of the option list
+    Ctcss,    // the CTCSS tone of a tone word; editable only while the word's type is CTCSS
+    Cdcss,    // the CDCSS code of a tone word; editable only while the type is CDCSS
+    Choice,   // a choice among items the grid's owner supplies (records of another section)
 };
 
 struct TableColumn {

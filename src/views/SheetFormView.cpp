@@ -16,6 +16,11 @@ CSheetFormView::CSheetFormView(int templateId, int viewKind, Section section, Ed
 // The pages are written back by the base class.
 CSheetFormView::~CSheetFormView() { rememberPage(); }
 
+QSize CSheetFormView::sizeHint() const
+{
+    return form()->sizeHint().expandedTo(CCustomFormView::sizeHint()) + QSize(4, 4);
+}
+
 void CSheetFormView::rememberPage()
 {
     if (sheet_ && sheet_->currentIndex() >= 0) context().rememberPage(viewKind(), sheet_->currentIndex());
@@ -49,6 +54,7 @@ void CSheetFormView::loadControls(Record* record)
 {
     for (CQAVPropertyPage* page : pages()) {
         page->setRecord(record);
+        page->setRecordId(record ? currentId() : 0);
         page->load();
     }
 }

@@ -17,6 +17,8 @@ public:
     ~CSheetFormView() override;
 
     CQAVPropertySheet* sheet() const { return sheet_; }
+    // Room for the tallest and widest tab (a scroll area asks for less).
+    QSize sizeHint() const override;
 
 protected:
     // Adds the pages to the sheet, in tab order; by default the pages of

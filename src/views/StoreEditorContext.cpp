@@ -1,5 +1,6 @@
 #include "views/StoreEditorContext.h"
 
+#include "app/InvalidValueList.h"
 #include "app/ReferenceChecks.h"
 #include "model/CCodeplugData.h"
 #include "settings/SettingsManager.h"
@@ -119,3 +120,47 @@ void StoreEditorContext::notifyRecords(const ChangeNotice& notice)
 }
 
 std::span<const std::uint8_t> StoreEditorContext::codeplugImage() const { return store_.image(); }
+
+int* StoreEditorContext::linkOf(Section section, int recordId, int slot) const
+{
+    CCodeplugData& s = store_;
+    switch (section) {
+    case Section::Channels:
+        if (ChannelItem* ch = s.channels.findById(recordId)) {
+            if (slot == RecordLink::kPersonality) return &ch->personalityId;
+            if (slot == RecordLink::kScanList) return &ch->scanListId;
+        }
+        return nullptr;
+    case Section::ScanList:
+        if (ScanItem* scan = s.scanLists.findById(recordId)) {
+            if (slot >= RecordLink::kMember1 && slot < RecordLink::kMember1 + ScanField::kMemberCount)
+                return &scan->memberIds[static_cast<std::size_t>(slot - RecordLink::kMember1)];
+            if (slot == RecordLink::kDesignated) return &scan->designatedId;
+            if (slot == RecordLink::kPriority) return &scan->priorityId;
+        }
+        return nullptr;
+    case Section::Personalities:
+        if (PersonalityItem* p = s.personalities.findById(recordId)) {
+            if (slot == RecordLink::kRxSystem) return &p->rxSystemId;
+            if (slot == RecordLink::kTxSystem) return &p->txSystemId;
+        }
+        return nullptr;
+    default: return nullptr;
+    }
+}
+
+int StoreEditorContext::link(Section section, int recordId, int slot) const
+{
+    const int* target = linkOf(section, recordId, slot);
+    return target ? *target : 0;
+}
+
+void StoreEditorContext::setLink(Section section, int recordId, int slot, int targetId)
+{
+    if (int* target = linkOf(section, recordId, slot)) *target = targetId;
+}
+
+void StoreEditorContext::clearInvalid(int key)
+{
+    if (invalid_) invalid_->remove(key);
+}

@@ -26,8 +26,13 @@ public:
     SectionAccess* section(Section id) override;
     void notifyRecords(const ChangeNotice& notice) override;
     std::span<const std::uint8_t> codeplugImage() const override;
+    int link(Section section, int recordId, int slot) const override;
+    void setLink(Section section, int recordId, int slot, int targetId) override;
+    void clearInvalid(int key) override;
 
 private:
+    int* linkOf(Section section, int recordId, int slot) const;
+
     CCodeplugData& store_;
     CSettingsManager& settings_;
     InvalidValueList* invalid_;

@@ -42,4 +42,8 @@ constexpr int kAtis = 4590;
 constexpr int kEmbedded = 4701;
 constexpr int kTestFreq = 4000;
 constexpr int kDataWatch = 3509;
+constexpr int kChannel = 3655;
+constexpr int kChannelList = 3770;
+constexpr int kScan = 3801;
+constexpr int kPersonality = 2310;
 }  // namespace FormId

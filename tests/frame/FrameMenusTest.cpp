@@ -100,6 +100,7 @@ TEST(FrameMenus, NoShortcutTakesAPlatformKey)
         {Cmd::kNew, QKeySequence::New},       {Cmd::kOpen, QKeySequence::Open},
         {Cmd::kSave, QKeySequence::Save},     {Cmd::kSaveAs, QKeySequence::SaveAs},
         {Cmd::kPrint, QKeySequence::Print},   {Cmd::kExit, QKeySequence::Quit},
+        {Cmd::kUndo, QKeySequence::Undo},     {Cmd::kRedo, QKeySequence::Redo},
     };
     // What this platform binds, and what the X11, KDE and GNOME schemes add
     // (the offscreen platform of the tests reports the Windows scheme).
@@ -173,13 +174,17 @@ TEST(FrameMenus, EditMenuFollowsTheTreeDefinition)
     QMainWindow w;
     CFrameMenus menus(&w);
     menus.rebuild(host);
-    EXPECT_EQ(ids(menus.menu(2)),
-              (QList<int>{32800, 0, -1, 0, 32821, 32823, 0, 32883, 0, 32886, 32887, 0, -1, 0, 32888}));
-    QMenu* settings = menus.menu(2)->actions()[2]->menu();
+    // Undo and Redo first, then the editors.
+    EXPECT_EQ(ids(menus.menu(2)), (QList<int>{Cmd::kUndo, Cmd::kRedo, 0, 32800, 0, -1, 0, 32821, 32823, 0, 32883, 0,
+                                              32886, 32887, 0, -1, 0, 32888}));
+    EXPECT_EQ(menus.action(Cmd::kUndo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(menus.action(Cmd::kRedo)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    QMenu* settings = menus.menu(2)->actions()[5]->menu();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(ids(settings), (QList<int>{32802, 32803, 32813}));
     // The signalling editors, which have no tree entry.
-    QMenu* signalling = menus.menu(2)->actions()[12]->menu();
+    QMenu* signalling = menus.menu(2)->actions()[15]->menu();
     ASSERT_NE(signalling, nullptr);
     EXPECT_EQ(ids(signalling), (QList<int>{32858, 32849, 32889, 32864, 32891, 32892}));
     EXPECT_EQ(signalling->title(), "Si&gnalling");

@@ -131,3 +131,49 @@ TEST(ChannelTexts, TypesTonesAndOptionsWrittenBack)
 }
 
 }  // namespace
+
+// Whatever edited a channel (a grid cell, a paste), it keeps its
+// frequencies in the band and no transmit frequency without a receive one.
+TEST(ChannelTexts, NormaliseKeepsTheChannelConsistent)
+{
+    const FreqBand band = FreqBand::fromMHz(400, 470);
+    struct Case {
+        const char* what;
+        std::uint32_t rx, tx;
+        std::uint32_t wantRx, wantTx;
+        std::uint8_t wantSteps;
+        bool clamped;
+    } cases[] = {
+        {"in band", 0x40012500, 0x41012500, 0x40012500, 0x41012500, 0x66, false},
+        {"below and above", 0x38000000, 0x48000000, 0x40000000, 0x47000000, 0x66, true},
+        {"no receive frequency", 0xFFFFFFFF, 0x41012500, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF, false},
+        {"no transmit frequency", 0x40012500, 0xFFFFFFFF, 0x40012500, 0xFFFFFFFF, 0xF6, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Record r = channel(c.rx, c.tx, 0x4000 | 670, 0x4000 | 670);
+        EXPECT_EQ(normaliseChannel(r, band), c.clamped);
+        EXPECT_EQ(r.u32(ChannelField::RxFreq), c.wantRx);
+        EXPECT_EQ(r.u32(ChannelField::TxFreq), c.wantTx);
+        EXPECT_EQ(r.u8(ChannelField::Steps), c.wantSteps);
+    }
+}
+
+TEST(ChannelTexts, CellTextsAreCheckedBeforeTheyAreRead)
+{
+    struct Case {
+        const char* text;
+        bool freq, ctcss, cdcss;
+    } cases[] = {
+        {"400.125", true, true, false}, {" 400,125 ", true, true, false}, {"67", true, true, true},
+        {"023", true, true, true},      {"089", true, true, false},        {"1234", true, true, false},
+        {"4.0.1", false, false, false}, {"abc", false, false, false},       {"", false, false, false},
+        {".", false, false, false},     {"-5", false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(isFrequencyText(c.text), c.freq);
+        EXPECT_EQ(isCtcssText(c.text), c.ctcss);
+        EXPECT_EQ(isCdcssText(c.text), c.cdcss);
+    }
+}

@@ -151,3 +151,15 @@ TEST(FreqBand, FromModelAndWordClamp)
 }
 
 }  // namespace
+
+// The grid's step classes become the nibbles the radio knows; 2.5 kHz has
+// none of its own and is stored like an off-grid dialog frequency.
+TEST(ChannelStep, GridClassesBecomeStepCodes)
+{
+    const std::pair<unsigned char, std::uint8_t> cases[] = {
+        {GridStep::k12_5kHz, StepCode::k12_5kHz}, {GridStep::k10kHz, StepCode::k10kHz},
+        {GridStep::k6_25kHz, StepCode::k6_25kHz}, {GridStep::k5kHz, StepCode::k5kHz},
+        {GridStep::k2_5kHz, StepCode::k12_5kHz},  {GridStep::kNone, StepCode::kNone},
+    };
+    for (const auto& [cls, code] : cases) EXPECT_EQ(stepCodeOfGridClass(cls), code) << int(cls);
+}

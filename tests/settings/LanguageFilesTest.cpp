@@ -141,7 +141,8 @@ TEST(LanguageFiles, FormatsTakeTheSameArgumentsInBothLanguages)
         {"S0100818", "s"}, {"S0101138", "d"}, {"S0101139", "d"}, {"S0101142", "s"}, {"S0101154", "sss"},
         {"S0101244", "s"}, {"S0102231", "d"}, {"S0201604", "d"}, {"S0201605", "d"}, {"S0102241", "s"},
         {"S0102246", "s"}, {"S0102247", "s"}, {"S0207220", "dd"}, {"S0207252", "u"}, {"S0102261", "s"},
-        {"S0102262", "ds"}, {"S0102264", "s"}, {"S0102267", "s"}, {"S0102268", "s"}, {"S0102270", "s"}
+        {"S0102262", "ds"}, {"S0102264", "s"}, {"S0102267", "s"}, {"S0102268", "s"}, {"S0102270", "s"},
+        {"S0101274", "dd"}, {"S0101276", "dss"},
     };
     for (const char* file : kLanguageFiles) {
         for (const IniEntry& e : shipped::iniEntries(shipped::readFile(shipped::dataPath(file)))) {
