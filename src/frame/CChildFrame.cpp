@@ -34,7 +34,8 @@ CChildFrame::CChildFrame(int commandId, int recordLimit, QWidget* view, QWidget*
     scroll->setWidget(view);
     column->addWidget(scroll, 1);
     m_navBar = new CRecordNavBar;
-    m_navBar->setListAvailable(commandId == TreeId::kChannel);
+    // The two channel editors switch to each other.
+    m_navBar->setListAvailable(commandId == TreeId::kChannel || commandId == TreeId::kChannelList);
     column->addWidget(m_navBar);
     setWidget(body);
     setWindowIcon(programIcon());

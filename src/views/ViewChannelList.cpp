@@ -30,6 +30,16 @@ CViewChannelList::CViewChannelList(EditorContext& context, QWidget* parent)
 {
 }
 
+bool CViewChannelList::switchEditor()
+{
+    save();
+    // The single-channel editor's title is its tree entry's text ("Channel").
+    const std::string title = context().language().caption(FormId::kChannel);
+    emit editorRequested(ViewCommand::kChannel,
+                         title.empty() ? QStringLiteral("Channel") : QString::fromStdString(title).remove('&'));
+    return true;
+}
+
 void CViewChannelList::buildForm(QWidget* form)
 {
     auto* layout = new QVBoxLayout(form);

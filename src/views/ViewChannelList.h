@@ -28,6 +28,8 @@ public:
     void deleteSelection();
     // Big enough for the whole grid (a scroll area asks for less).
     QSize sizeHint() const override;
+    // The list button: back to the single-channel editor on the current channel.
+    bool switchEditor() override;
 
 protected:
     void buildForm(QWidget* form) override;

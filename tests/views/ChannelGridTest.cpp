@@ -12,6 +12,7 @@
 #include "views/ViewIds.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -209,3 +210,19 @@ TEST(ChannelGrid, ClickingARowMakesItsChannelCurrent)
 }
 
 }  // namespace
+
+TEST(ChannelGrid, TheListButtonLeadsBackToTheSingleChannelEditor)
+{
+    // Each of the two channel editors asks for the other one.
+    ChannelGrid f;
+    QSignalSpy fromList(f.view.get(), &CCustomFormView::editorRequested);
+    EXPECT_TRUE(f.view->switchEditor());
+    ASSERT_EQ(fromList.size(), 1);
+    EXPECT_EQ(fromList.front().front().toInt(), ViewCommand::kChannel);
+
+    std::unique_ptr<CCustomFormView> single = f.open(ViewCommand::kChannel);
+    QSignalSpy fromSingle(single.get(), &CCustomFormView::editorRequested);
+    EXPECT_TRUE(single->switchEditor());
+    ASSERT_EQ(fromSingle.size(), 1);
+    EXPECT_EQ(fromSingle.front().front().toInt(), ViewCommand::kChannelList);
+}
