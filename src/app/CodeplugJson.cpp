@@ -59,17 +59,11 @@ bool isFixedSection(Section s) { return mapEntry(s).maxRecords == 1; }
 
 const char* sectionKey(Section s) { return mapEntry(s).name; }
 
-// Where a store's records of `section` lie in the image.
-std::vector<std::size_t> offsetsIn(Section section, const ImageBytes& image)
-{
-    return recordOffsets(section, image);
-}
-
 ImageBytes fieldBitsOf(const ImageBytes& image)
 {
     ImageBytes mask{};
     for (const SectionInfo& info : sectionInfos())
-        for (std::size_t at : offsetsIn(info.section, image)) markFieldBits(info.section, at, mask);
+        for (std::size_t at : recordOffsets(info.section, image)) markFieldBits(info.section, at, mask);
     return mask;
 }
 
@@ -223,7 +217,7 @@ ordered_json codeplugToJson(const CodeplugContent& content, const OptionNames& n
 
     ordered_json sections = ordered_json::object();
     for (const SectionInfo& info : sectionInfos()) {
-        const std::vector<std::size_t> offsets = offsetsIn(info.section, content.image);
+        const std::vector<std::size_t> offsets = recordOffsets(info.section, content.image);
         if (isFixedSection(info.section)) {
             sections[sectionKey(info.section)] =
                 recordJson(takeRecord(info.section, offsets.front(), content.image), info.section, names);
@@ -322,7 +316,7 @@ JsonImport codeplugFromJson(const json& in, const OptionNames& names, const Defa
         const std::string key = sectionKey(s);
         known.insert(key);
         const std::string path = "sections." + key;
-        const std::vector<std::size_t> baseOffsets = offsetsIn(s, base);
+        const std::vector<std::size_t> baseOffsets = recordOffsets(s, base);
         const Record baseRecord = takeRecord(s, baseOffsets.front(), base);
         if (!sections || !sections->contains(key)) {
             report.warn(path, "missing, taken from the defaults");

@@ -69,9 +69,7 @@ void RadioCommands::keepBackup(const char* kind, const RadioImage& image)
 {
     lastBackup_ = {};
     if (!backups_) return;
-    ImageBytes bytes{};
-    std::copy(image.begin(), image.end(), bytes.begin());
-    lastBackup_ = backups_->keep(kind, makeCodeplugHeader(settings_.model(), settings_.firmwareVersion()), bytes);
+    lastBackup_ = backups_->keep(kind, makeCodeplugHeader(settings_.model(), settings_.firmwareVersion()), image);
 }
 
 Outcome RadioCommands::finishWrite(const TransferResult& result, const RadioImage& image)
