@@ -202,7 +202,8 @@ void CQAVApp::connectCommands()
     connectPrinting();
     m_interchange = std::make_unique<InterchangeCommands>(InterchangeCommands::Parts{
         *m_host, f, m_settings, m_store, *m_document, *m_observer, m_root->backups(),
-        [this] { return settleChanges(MsgId::kReplaceSaveQuestion); }, [this](int id) { showHelp({id}); }});
+        [this] { return settleChanges(MsgId::kReplaceSaveQuestion); }, [this](int id) { showHelp({id}); },
+        [this](const Outcome& o) { show(o); }});
     f.setCommandHandler(Cmd::kExportChannels, [this] { m_interchange->exportChannels(); });
     f.setCommandHandler(Cmd::kImportChannels, [this] { m_interchange->importChannels(); });
     f.setCommandHandler(Cmd::kBackups, [this] { m_interchange->showBackups(); });

@@ -98,5 +98,5 @@ void InterchangeCommands::showBackups()
     if (dlg.exec() != QDialog::Accepted || dlg.chosenPath().isEmpty()) return;
     if (!m.settle()) return;
     const Outcome o = m.document.open(dlg.chosenPath().toStdString());
-    if (!o.ok && o.message) QMessageBox::warning(&m.frame, QString(), QString::fromStdString(m.settings.message(o.message)));
+    if (!o.ok && o.message) m.show(o);
 }

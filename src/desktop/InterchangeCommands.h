@@ -13,6 +13,7 @@ class DocumentService;
 class IDocumentObserver;
 class IFrameHost;
 class QWidget;
+struct Outcome;
 
 class InterchangeCommands {
 public:
@@ -27,6 +28,8 @@ public:
         // The save question before the codeplug is replaced; false stops.
         std::function<bool()> settle;
         std::function<void(int)> help;
+        // Shows a failed outcome with its texts filled in.
+        std::function<void(const Outcome&)> show;
     };
     explicit InterchangeCommands(Parts parts) : m(parts) {}
 
