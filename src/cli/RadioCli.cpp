@@ -1,4 +1,5 @@
 #include "cli/RadioCli.h"
+#include "app/RecentFiles.h"
 #include "cli/RadioGang.h"
 #include "cli/TextOut.h"
 
@@ -104,6 +105,8 @@ RadioCliSession::RadioCliSession(CliContext& ctx, const RadioOptions& opt)
     m_prompt = std::make_unique<RadioCliPrompt>(opt.password, settings, ctx.err);
     m_session = std::make_unique<SessionContext>(*ports, settings, *m_prompt, opt.port, timing);
     m_root.compose(*m_prompt);
+    // The recent-file list stays in memory, so scripted runs leave Settings.ini alone.
+    m_root.document().recentFiles() = RecentFiles();
     m_root.document().ranges().load(settings);
     if (stderrIsTerminal()) {
         m_session->progress = [this](int percent) {

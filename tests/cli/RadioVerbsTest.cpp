@@ -309,3 +309,13 @@ TEST_F(RadioVerbsTest, SeveralRadiosAtOnceWhereOneFallsSilent)
     }
 #endif
 }
+
+TEST_F(RadioVerbsTest, RadioVerbsLeaveTheRecentFileListAlone)
+{
+    // A script that writes radios must not change the program's settings.
+    ASSERT_EQ(qav({"new", "--factory", "-o", path("a.qav")}).status, 0);
+    ASSERT_EQ(qav({"write", "--port", "sim", path("a.qav")}).status, 0);
+    std::ifstream in(path("Settings.ini"));
+    const std::string settings((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(settings.find("a.qav"), std::string::npos) << settings;
+}
