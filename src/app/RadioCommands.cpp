@@ -129,3 +129,30 @@ Outcome RadioCommands::runWriteTuneData(CRadioLink& link, SessionContext& ctx)
     ctx.current = SessionBaseline::of(settings_);
     return finishTuneData(writeTuneData(link, ctx, image));
 }
+
+Outcome RadioCommands::finishAdjustment(const TuningConnection& connection)
+{
+    lastOffer_ = {};
+    applyLearned(settings_, connection.result, Takeover::Tuning);
+    if (!connection.result.identityAccepted) return connection.result.outcome;
+    offerBand(connection.result.band);
+    observer_.closeAllEditors();
+    if (connection.rangeChanged) {
+        // The channels and test frequencies of the old band mean nothing to
+        // this radio: they start again from the new range's defaults.
+        store_.resetBandSections(settings_.model());
+        store_.pack();
+        document_.invalidValues().clear();
+        document_.noteEdit();
+        observer_.listCountsChanged();
+    }
+    observer_.codeplugReplaced(document_.currentPath());
+    return connection.result.outcome;
+}
+
+void RadioCommands::keepTuneData(std::span<const std::uint8_t> tuneData)
+{
+    if (tuneData.size() != store_.tuneData.size()) return;
+    std::copy(tuneData.begin(), tuneData.end(), store_.tuneData.data());
+    document_.noteEdit();
+}

@@ -15,6 +15,9 @@
 #include "model/NewRangeOffer.h"
 #include "settings/Outcome.h"
 
+#include <cstdint>
+#include <span>
+
 class CCodeplugData;
 class CSettingsManager;
 class DocumentService;
@@ -52,6 +55,15 @@ public:
     Outcome finishTuneData(const TuningConnection& connection);
     // All three on the program's shared link.
     Outcome runWriteTuneData(CRadioLink& link, SessionContext& ctx);
+
+    // Adjustment, after the tuning connection in mode 6: an accepted radio
+    // becomes the current radio as with Write Tune Data, and when its band
+    // differed from the current range the band sections are reset to the
+    // defaults of the radio's range and the image rebuilt.
+    Outcome finishAdjustment(const TuningConnection& connection);
+    // The tune sub-item dialog's OK, once the radio kept its values: the
+    // dialog's tune-data area replaces the store's (a change to save).
+    void keepTuneData(std::span<const std::uint8_t> tuneData);
 
     // What the last new-range offer came to (a database that could not be
     // written is for the front end to say).

@@ -1,5 +1,6 @@
 #include "RadioDocumentTest.h"
 #include "model/MemoryMap.h"
+#include "model/TestFreqRecord.h"
 #include "settings/TextIds.h"
 #include "sim/SimTransport.h"
 
@@ -182,4 +183,52 @@ TEST_F(RadioCommandsTest, WhatTheSessionLearnedIsTakenOverOnlyOnSuccess)
         EXPECT_EQ(settings_->comPort(), 3);
         EXPECT_EQ(settings_->firmwareVersion(), c.fail ? "1.04.07" : "1.04.12");
     }
+}
+
+TEST_F(RadioCommandsTest, AdjustmentToARadioOfAnotherBandSwitchesTheDocumentToIt)
+{
+    SimIdentity id = radio.identity();
+    id.lowEdge = 13600000;
+    id.highEdge = 17400000;
+    radio.setIdentity(id);
+    ASSERT_EQ(settings_->freqRange(), "400-470");
+    store_->testFreq.setU32(TestFreqField::pointRx(0), 0);  // not what any band's defaults hold
+    CRadioLink link(ports, LinkTiming::fast());
+    SessionContext ctx = context();
+    ctx.current = SessionBaseline::of(*settings_);
+    const TuningConnection tc = openTuningConnection(link, ctx, Proto::Mode::Tuning);
+    ASSERT_TRUE(tc.result.outcome) << tc.result.outcome.message;
+    EXPECT_TRUE(link.isOpen());
+    EXPECT_TRUE(tc.rangeChanged);
+    ASSERT_TRUE(commands->finishAdjustment(tc));
+    EXPECT_EQ(settings_->freqRange(), "136-174");
+    // The band's defaults: point 0 receives on the band's low edge + 0.15 MHz.
+    EXPECT_EQ(store_->testFreq.u32(TestFreqField::pointRx(0)), 0x13615000u);
+    EXPECT_TRUE(doc_->isModified());
+    EXPECT_EQ(radio.currentMode(), Proto::Mode::Tuning);
+}
+
+TEST_F(RadioCommandsTest, AdjustmentInTheSameBandKeepsTheCodeplug)
+{
+    store_->testFreq.setU32(TestFreqField::pointRx(0), 0);
+    CRadioLink link(ports, LinkTiming::fast());
+    SessionContext ctx = context();
+    ctx.current = SessionBaseline::of(*settings_);
+    const TuningConnection tc = openTuningConnection(link, ctx, Proto::Mode::Tuning);
+    ASSERT_TRUE(tc.result.outcome);
+    EXPECT_FALSE(tc.rangeChanged);
+    ASSERT_TRUE(commands->finishAdjustment(tc));
+    EXPECT_EQ(store_->testFreq.u32(TestFreqField::pointRx(0)), 0u);
+    EXPECT_FALSE(doc_->isModified());
+}
+
+TEST_F(RadioCommandsTest, KeptTuneDataReplacesTheStoresAndIsAChange)
+{
+    std::vector<std::uint8_t> tune(store_->tuneData.size(), 0x42);
+    commands->keepTuneData(tune);
+    EXPECT_TRUE(std::equal(tune.begin(), tune.end(), store_->tuneData.data()));
+    EXPECT_TRUE(doc_->isModified());
+    const std::vector<std::uint8_t> wrongSize(10, 0);
+    commands->keepTuneData(wrongSize);
+    EXPECT_EQ(store_->tuneData.data()[0], 0x42);
 }
