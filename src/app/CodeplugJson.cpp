@@ -4,6 +4,7 @@
 #include "model/CCodeplugData.h"
 #include "settings/ModelValues.h"
 #include "model/MemoryMap.h"
+#include "model/PersonalityRecord.h"
 #include "model/SectionFields.h"
 #include "model/TwoToneRecords.h"
 
@@ -159,6 +160,27 @@ std::vector<std::size_t> placementOf(Section section, std::vector<Record>& recor
     return slots;
 }
 
+// The radio takes its PTT-ID settings from the first personality: packing
+// copies that personality's PTT-ID bytes into the PTT-ID section. The import
+// keeps both as given (so an export imports byte for byte), but says when
+// they disagree, since the next write or save makes the section follow the
+// personality.
+void warnIfPttIdOutOfStep(const ImageBytes& image, std::size_t personalityOne, Report& report)
+{
+    const std::size_t block = personalityOne + PersonalityField::PttIdBlock;
+    const std::size_t section = mapEntry(Section::PttId).image;
+    if (block + PersonalityField::kPttIdBlockSize > image.size() ||
+        std::equal(image.begin() + static_cast<std::ptrdiff_t>(block),
+                   image.begin() + static_cast<std::ptrdiff_t>(block + PersonalityField::kPttIdBlockSize),
+                   image.begin() + static_cast<std::ptrdiff_t>(section)))
+        return;
+    report.warn("sections." + std::string(sectionKey(Section::PttId)),
+                "differs from the PTT-ID fields of the first personality (sections." +
+                    std::string(sectionKey(Section::Personalities)) +
+                    "[0].ptt_id_*); the radio takes these settings from the first personality, so the next "
+                    "write to a radio or save from the program makes this section follow it");
+}
+
 void readHeader(const json& j, CodeplugHeader& header, Report& report)
 {
     if (!j.is_object()) {
@@ -311,6 +333,7 @@ JsonImport codeplugFromJson(const json& in, const OptionNames& names, const Defa
     if (const auto it = in.find("sections"); it != in.end() && it->is_object()) sections = &*it;
     else if (it != in.end()) report.error("sections", "expected an object of sections");
     std::set<std::string> known;
+    std::size_t personalityOne = 0;  // image address of the first personality
     for (const SectionInfo& info : sectionInfos()) {
         const Section s = info.section;
         const std::string key = sectionKey(s);
@@ -318,6 +341,7 @@ JsonImport codeplugFromJson(const json& in, const OptionNames& names, const Defa
         const std::string path = "sections." + key;
         const std::vector<std::size_t> baseOffsets = recordOffsets(s, base);
         const Record baseRecord = takeRecord(s, baseOffsets.front(), base);
+        if (s == Section::Personalities) personalityOne = baseOffsets.front();
         if (!sections || !sections->contains(key)) {
             report.warn(path, "missing, taken from the defaults");
             for (std::size_t at : baseOffsets) placeRecord(s, at, takeRecord(s, at, base), c.image);
@@ -334,12 +358,14 @@ JsonImport codeplugFromJson(const json& in, const OptionNames& names, const Defa
         if (records.empty()) continue;
         const std::vector<std::size_t> slots = placementOf(s, records, path, report);
         for (std::size_t i = 0; i < slots.size(); ++i) placeRecord(s, slots[i], records[i], c.image);
+        if (s == Section::Personalities && !slots.empty()) personalityOne = slots.front();
         // A shorter list than the image held ends at the slot after it.
         const MapEntry& e = mapEntry(s);
         if (e.endMarker >= 0 && records.size() < static_cast<std::size_t>(e.maxRecords))
             c.image[e.image + records.size() * e.pieceLength + static_cast<std::size_t>(e.endMarker)] = 0xFF;
     }
     if (sections) checkKeys(*sections, known, "sections", report);
+    warnIfPttIdOutOfStep(c.image, personalityOne, report);
 
     result.errors = std::move(report.errors);
     result.warnings = std::move(report.warnings);

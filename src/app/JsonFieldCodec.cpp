@@ -200,7 +200,11 @@ std::string decodeTextBytes(const json& value, std::vector<std::uint8_t>& out)
 
 std::string decodeNumber(const json& value, std::uint64_t max, std::uint64_t& out)
 {
+    // A non-negative number is "unsigned" when parsed from text, but may be
+    // a signed integer in a document built by a program.
     if (value.is_number_unsigned()) out = value.get<std::uint64_t>();
+    else if (value.is_number_integer() && value.get<std::int64_t>() >= 0)
+        out = static_cast<std::uint64_t>(value.get<std::int64_t>());
     else if (value.is_number_integer()) return "negative numbers do not fit the field";
     else return "expected a number";
     if (out > max) return std::to_string(out) + " does not fit the field (at most " + std::to_string(max) + ")";

@@ -102,6 +102,10 @@ RadioCliSession::RadioCliSession(CliContext& ctx, const RadioOptions& opt)
         m_traced = std::make_unique<TracingOpener>(*m_ports, *m_trace);
         ports = m_traced.get();
     }
+    if (opt.onlyThisPort) {
+        m_only = std::make_unique<OnePortOpener>(*ports, opt.port);
+        ports = m_only.get();
+    }
     m_prompt = std::make_unique<RadioCliPrompt>(opt.password, settings, ctx.err);
     m_session = std::make_unique<SessionContext>(*ports, settings, *m_prompt, opt.port, timing);
     m_root.compose(*m_prompt);

@@ -32,6 +32,9 @@ struct RadioOptions {
     std::vector<std::string> ports;  // every --port given (read and write take several)
     std::string password;  // answers the radio's password question
     std::string trace;     // file for the byte trace
+    // Never look for the radio on other ports (one of several radios being
+    // programmed at once: another port belongs to another session).
+    bool onlyThisPort = false;
 };
 
 // The bodies of read and write for one radio on a session that is ready.
@@ -97,6 +100,7 @@ private:
     std::unique_ptr<IPortOpener> m_ports;
     std::unique_ptr<TraceLog> m_trace;
     std::unique_ptr<TracingOpener> m_traced;
+    std::unique_ptr<OnePortOpener> m_only;
     std::unique_ptr<RadioCliPrompt> m_prompt;
     std::unique_ptr<SessionContext> m_session;
     bool m_progressShown = false;

@@ -104,6 +104,7 @@ std::vector<GangRow> runGang(CliContext& ctx, const std::string& verb, const Rad
         RadioOptions one = opt;
         one.ports.clear();
         one.port = opt.ports[i];
+        one.onlyThisPort = true;
         if (!one.trace.empty()) one.trace = gangFileName(opt.trace, i);
         threads.emplace_back(runOne, std::cref(ctx), verb, one, slots[i]->row.file, std::ref(*slots[i]));
     }

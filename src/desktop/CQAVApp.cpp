@@ -11,6 +11,7 @@
 #include "desktop/CHelpViewer.h"
 #include "desktop/CSplash.h"
 #include "desktop/GuiPortOpener.h"
+#include "desktop/WriteSeveralCommand.h"
 #include "desktop/GuiPrompt.h"
 #include "desktop/HelpKeyFilter.h"
 #include "desktop/SettingsFrameHost.h"
@@ -188,6 +189,7 @@ void CQAVApp::connectCommands()
         f.setCommandHandler(Cmd::kRecentFirst + i, [this, i] { openRecent(i); });
     f.setCommandHandler(Cmd::kReadRadio, [this] { readFromRadio(); });
     f.setCommandHandler(Cmd::kWriteRadio, [this] { writeToRadio(); });
+    f.setCommandHandler(Cmd::kWriteSeveral, [this] { writeToSeveralRadios(); });
     f.setCommandHandler(Cmd::kWriteTuneData, [this] { writeTuneData(); });
     f.setCommandHandler(Cmd::kMemoryUpdate, [this] { memoryUpdate(); });
     f.setCommandHandler(Cmd::kAbout, [this] { about(); });
@@ -334,7 +336,18 @@ void CQAVApp::writeToRadio()
     }
     const TransferResult r = runTransfer(CDlgCommProgress::Mode::Write,
                                          [buffer](SessionContext& ctx) { return ::writeToRadio(ctx, *buffer); });
-    if (m_radio->finishWrite(r, *buffer)) {
+    afterWrite(m_radio->finishWrite(r, *buffer).ok);
+}
+
+void CQAVApp::writeToSeveralRadios()
+{
+    afterWrite(::writeToSeveralRadios({*m_host, m_frame.get(), *m_radio, m_settings, *m_ports,
+                                       [this](const Outcome& o) { show(o); }, [this](int id) { showHelp({id}); }}));
+}
+
+void CQAVApp::afterWrite(bool written)
+{
+    if (written) {
         warnIfRangeNotAdded();
         // The radio information editors show the new programming stamp.
         for (CChildFrame* child : m_frame->childFrames())

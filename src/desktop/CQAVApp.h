@@ -64,6 +64,7 @@ public:
     bool saveAs();
     void readFromRadio();
     void writeToRadio();
+    void writeToSeveralRadios();
     void writeTuneData();
     void memoryUpdate();
     void about();
@@ -79,6 +80,9 @@ public:
     std::shared_ptr<SessionContext> sessionContext();
 
 private:
+    // What follows a write that may have reached radios: the new stamp in
+    // the radio information editors, the status bar, a failed backup.
+    void afterWrite(bool written);
     // Runs `session` in a progress dialog (set up by `setUp`) on a context
     // made here; the dialog's result.
     TransferResult runTransfer(CDlgCommProgress::Mode mode, std::function<TransferResult(SessionContext&)> session,

@@ -29,6 +29,7 @@ constexpr int kModelInfo = 32771;
 constexpr int kComPort = 32772;
 constexpr int kReadRadio = 32773;
 constexpr int kWriteRadio = 32774;
+constexpr int kWriteSeveral = 32965;  // one codeplug to several radios at once
 constexpr int kMemoryUpdate = 32776;
 constexpr int kLanguage = 32777;
 constexpr int kAdjustment = 32697;

@@ -25,4 +25,15 @@ constexpr int kBackupsNone = 2267;        // no backups yet (format: folder)
 constexpr int kBackupFailed = 2268;       // a transfer's backup failed (format: reason)
 constexpr int kBackupsOpen = 2269;        // the open button of the backups window
 constexpr int kFileNotWritten = 2270;     // a file could not be written (format: reason)
+constexpr int kGangTitle = 2290;          // title of Write to Several Radios
+constexpr int kGangPorts = 2291;          // its port list's label
+constexpr int kGangColumns = 2292;        // its column headings, separated by ';'
+constexpr int kGangPassword = 2293;       // the password edit's label
+constexpr int kGangAddPort = 2294;        // the label of the edit for another port
+constexpr int kGangAdd = 2295;            // the button that adds that port
+constexpr int kGangWrite = 2296;          // the button that starts the writes
+constexpr int kGangSummary = 2297;        // how many were written (format: written, all)
+constexpr int kGangNeedsPassword = 2298;  // a radio asked for a password and none was given
+constexpr int kGangRunning = 2299;        // while writing: the dialog closes when all are done
+constexpr int kGangSimPort = 2289;        // the simulated radio in the port list
 }  // namespace MsgId

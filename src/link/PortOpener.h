@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 class IPortOpener {
 public:
@@ -26,4 +27,22 @@ public:
 
 private:
     std::string m_denied;
+};
+
+// Opens only the one port it was made for and refuses every other name, so
+// a session that does not find its radio there never goes looking on the
+// other ports (where, when several radios are programmed at once, it would
+// find and program another session's radio).
+class OnePortOpener : public IPortOpener {
+public:
+    OnePortOpener(IPortOpener& inner, std::string port) : m_inner(inner), m_port(std::move(port)) {}
+    std::unique_ptr<ITransport> open(const std::string& port) override
+    {
+        return port == m_port ? m_inner.open(port) : nullptr;
+    }
+    std::string lastDeniedDevice() const override { return m_inner.lastDeniedDevice(); }
+
+private:
+    IPortOpener& m_inner;
+    std::string m_port;
 };

@@ -1,8 +1,13 @@
 #include "GuiFixture.h"
+#include "frame/CDlgWriteSeveral.h"
 #include "frame/CMainFrame.h"
 #include "frame/CNavigationTree.h"
 #include "frame/FrameIds.h"
 #include "settings/TextIds.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
 
 #include <algorithm>
 
@@ -106,4 +111,49 @@ TEST_F(GuiFixture, WriteFailingMidTransferSaysWhere)
     const QString expected =
         QString::fromStdString(settings->message(1139)).replace("%d", QString::number(254 + 32 * 10));
     EXPECT_EQ(driver.messages.back(), expected);
+}
+
+TEST_F(GuiFixture, WriteToSeveralRadiosWritesEachPortAndWaitsForAll)
+{
+    startProgram();
+    SimRadio& sim = radio();
+    SimRadio::Memory blank{};
+    sim.setMemory(blank);
+
+    ModalDriver driver;
+    bool started = false, closedEarly = false;
+    QStringList results;
+    QString summary;
+    driver.onDialog = [&](QDialog* d) {
+        auto* dlg = qobject_cast<CDlgWriteSeveral*>(d);
+        if (!dlg) return;
+        if (!started) {
+            EXPECT_FALSE(dlg->writeButton()->isEnabled());  // nothing chosen yet
+            QListWidget* ports = dlg->portList();
+            for (int i = 0; i < ports->count(); ++i)
+                if (ports->item(i)->text().startsWith("sim")) ports->item(i)->setCheckState(Qt::Checked);
+            dlg->addPortEdit()->setText("/nonexistent/ttyQAV");
+            dlg->addPortButton()->click();
+            ASSERT_TRUE(dlg->writeButton()->isEnabled());
+            dlg->writeButton()->click();
+            started = true;
+            dlg->reject();  // refused while the radios are being written
+            closedEarly = !dlg->isVisible();
+            return;
+        }
+        if (!dlg->gang() || !dlg->gang()->finished() || !dlg->buttonBoxClose()->isEnabled()) return;
+        for (int r = 0; r < dlg->table()->rowCount(); ++r) results << dlg->table()->item(r, 3)->text();
+        summary = dlg->summary()->text();
+        dlg->reject();
+    };
+    app->writeToSeveralRadios();
+    EXPECT_FALSE(closedEarly);
+    ASSERT_EQ(results.size(), 2);
+    EXPECT_EQ(results[0].toStdString(), settings->message(1137));
+    EXPECT_EQ(results[1].toStdString(), settings->message(1143));
+    EXPECT_EQ(summary, "1 of 2 radios written.");
+    const SimRadio::Memory written = sim.memory();
+    store->pack();
+    EXPECT_TRUE(sameRegion(written, store->image(), 254, 5115));
+    EXPECT_TRUE(sameRegion(written, store->image(), 32, 40));  // the program took this radio's stamp
 }

@@ -1,0 +1,73 @@
+#include "desktop/WriteSeveralCommand.h"
+
+#include "app/RadioCommands.h"
+#include "desktop/GuiPortOpener.h"
+#include "frame/CDlgWriteSeveral.h"
+#include "frame/FrameTextIds.h"
+#include "frame/LangText.h"
+#include "link/PortList.h"
+
+namespace {
+
+// Lends the window's opener (which holds the simulated radio) to the one
+// session that writes to it.
+class LentOpener : public IPortOpener {
+public:
+    explicit LentOpener(IPortOpener& inner) : m_inner(inner) {}
+    std::unique_ptr<ITransport> open(const std::string& port) override { return m_inner.open(port); }
+    std::string lastDeniedDevice() const override { return m_inner.lastDeniedDevice(); }
+
+private:
+    IPortOpener& m_inner;
+};
+
+std::vector<CDlgWriteSeveral::PortChoice> portChoices(const IFrameHost& host)
+{
+    std::vector<CDlgWriteSeveral::PortChoice> choices;
+    const std::vector<std::string> devices = PortList::devices();
+    for (std::size_t i = 0; i < devices.size() && i < static_cast<std::size_t>(PortList::kLastPort); ++i) {
+        const std::string number = std::to_string(i + 1);
+        choices.push_back({number, QString::fromStdString(number + "   " + devices[i])});
+    }
+    choices.push_back({"sim", "sim   " + LangText::message(host, MsgId::kGangSimPort, QObject::tr("the simulated radio"))});
+    return choices;
+}
+
+}  // namespace
+
+bool writeToSeveralRadios(const WriteSeveralParts& parts)
+{
+    RadioImage image{};
+    GuiPortOpener& window = parts.ports;
+    auto openers = [&window](const std::string& port) -> std::unique_ptr<IPortOpener> {
+        if (port == "sim") return std::make_unique<LentOpener>(window);
+        return std::make_unique<SerialPortOpener>();
+    };
+    const CSettingsManager& settings = parts.settings;
+    CDlgWriteSeveral dlg(parts.host, portChoices(parts.host),
+                         [&](const std::vector<std::string>& ports,
+                             const std::string& password) -> std::unique_ptr<GangWrite> {
+                             // Validated, packed and backed up when Write is pressed, as
+                             // Write to Radio does.
+                             const Outcome prepared = parts.radio.prepareWrite(image);
+                             if (!prepared) {
+                                 parts.show(prepared);
+                                 return nullptr;
+                             }
+                             auto gang = std::make_unique<GangWrite>(openers);
+                             gang->start(ports, image, settings, password);
+                             return gang;
+                         },
+                         parts.parent);
+    QObject::connect(&dlg, &CDlgWriteSeveral::helpRequested, parts.parent, [&parts](int id) { parts.help(id); });
+    dlg.exec();
+    const GangWrite* gang = dlg.gang();
+    if (!gang) return false;
+    for (std::size_t i = 0; i < gang->size(); ++i) {
+        GangResult first = gang->result(i);
+        if (!first.transfer.outcome.ok) continue;
+        first.transfer.port.clear();  // the configured port stays
+        return parts.radio.finishWrite(first.transfer, first.image).ok;
+    }
+    return false;
+}
