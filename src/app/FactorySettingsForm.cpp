@@ -30,6 +30,8 @@ std::optional<double> megahertz(const std::string& s)
     if (s.empty() || std::count(s.begin(), s.end(), '.') > 1) return std::nullopt;
     if (!std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) || c == '.'; }))
         return std::nullopt;
+    // A lone point is no number (and would throw in stod).
+    if (std::none_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; })) return std::nullopt;
     return std::stod(s);
 }
 
@@ -76,24 +78,46 @@ FactorySettingsForm loadFactoryForm(FactoryRecords r, const std::string& freqRan
     return f;
 }
 
-std::optional<FactoryProblem> checkFactoryForm(const FactorySettingsForm& f)
+std::vector<FactoryProblem> factoryFormProblems(const FactorySettingsForm& f)
 {
     using namespace FactoryControl;
     using P = FactoryProblem;
-    if (f.modelName.empty()) return P{kModelName, P::Empty};
-    if (f.modelName.size() > RadioInfoField::kModelNameLength)
-        return P{kModelName, P::TooLong, int(RadioInfoField::kModelNameLength)};
+    std::vector<P> problems;
+    const auto add = [&](std::optional<P> p) {
+        if (p) problems.push_back(*p);
+    };
+    if (f.modelName.empty()) add(P{kModelName, P::Empty});
+    else if (f.modelName.size() > RadioInfoField::kModelNameLength)
+        add(P{kModelName, P::TooLong, int(RadioInfoField::kModelNameLength)});
     if (f.serialNumber.size() > RadioInfoField::kSerialLength)
-        return P{kSerial, P::TooLong, int(RadioInfoField::kSerialLength)};
-    if (f.rangeId.size() > 3) return P{kRangeId, P::TooLong, 3};
-    if (f.rangeId.empty() || !allDigits(f.rangeId)) return P{kRangeId, P::NotDigits};
+        add(P{kSerial, P::TooLong, int(RadioInfoField::kSerialLength)});
+    if (f.rangeId.size() > 3) add(P{kRangeId, P::TooLong, 3});
+    else if (f.rangeId.empty() || !allDigits(f.rangeId)) add(P{kRangeId, P::NotDigits});
     // The range ID shares its byte with the band flag: seven bits.
-    if (std::stoi(f.rangeId) > 127) return P{kRangeId, P::OutOfRange, 0, 127};
+    else if (std::stoi(f.rangeId) > 127) add(P{kRangeId, P::OutOfRange, 0, 127});
     for (auto [id, text] : {std::pair{kRangeLow, &f.rangeLow}, std::pair{kRangeHigh, &f.rangeHigh}})
-        if (auto p = checkNumber(id, *text, 9, 100, 999)) return p;
+        add(checkNumber(id, *text, 9, 100, 999));
     for (auto [id, text] : {std::pair{kPll, &f.pllFrequency}, std::pair{kRxMiddle, &f.rxMiddleFrequency}})
-        if (auto p = checkNumber(id, *text, 8, 10, 50)) return p;
-    return std::nullopt;
+        add(checkNumber(id, *text, 8, 10, 50));
+    // The choices can only be wrong when they come from a file: each must
+    // fit the bits that keep it.
+    const auto choice = [&](int id, int value, int high) {
+        if (value < 0 || value > high) add(P{id, P::OutOfRange, 0, high});
+    };
+    choice(kBandFlag, f.bandFlag, 1);
+    choice(kSignalling, f.signallingType, 255);
+    choice(kOpenChannel, f.openChannel, 65535);
+    choice(kAddSub, f.rxMiddleAddSub, 1);
+    choice(kReleaseDebug, f.releaseDebug, 1);
+    choice(kLcd, f.lcdVersion, 1);
+    return problems;
+}
+
+std::optional<FactoryProblem> checkFactoryForm(const FactorySettingsForm& f)
+{
+    auto problems = factoryFormProblems(f);
+    if (problems.empty()) return std::nullopt;
+    return problems.front();
 }
 
 void storeFactoryForm(const FactorySettingsForm& f, FactoryRecords r, const std::string& modelId,

@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct FactorySettingsForm {
     std::string modelName;        // at most 12 characters, not empty
@@ -71,6 +72,8 @@ struct FactoryProblem {
 FactorySettingsForm loadFactoryForm(FactoryRecords records, const std::string& freqRange);
 // The first entry the form refuses; nullopt when every entry is acceptable.
 std::optional<FactoryProblem> checkFactoryForm(const FactorySettingsForm& form);
+// Every entry the form refuses, one problem per control, in control order.
+std::vector<FactoryProblem> factoryFormProblems(const FactorySettingsForm& form);
 // Writes a checked form back. The model identifier fills radio information
 // bytes 32-47; the volume bytes come from volume.ini's [Setting] by the band
 // flag (missing keys give 255).

@@ -86,7 +86,7 @@ void runSim(CliContext& ctx, SimOptions& opt)
 std::string checkFault(const std::string& spec)
 {
     return SimFault::parse(spec) ? std::string() : "expected silence|short|checksum|ack|line-error[:CMD[:AFTER[:TIMES]]], "
-                                                   "refuse-block:ADDR or silent-after:N";
+                                                   "refuse-block:ADDR, silent-after:N or refuse-register:REG";
 }
 
 }  // namespace

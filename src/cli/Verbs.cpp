@@ -14,6 +14,8 @@ void addAllVerbs(CLI::App& app, CliContext& ctx)
     addWriteVerb(app, ctx);
     addWriteTuneVerb(app, ctx);
     addMessageVerb(app, ctx);
+    addTuneVerb(app, ctx);
+    addFactoryVerb(app, ctx);
     addSimVerb(app, ctx);
     addJsonVerbs(app, ctx);
     addCsvVerbs(app, ctx);

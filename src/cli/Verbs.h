@@ -23,5 +23,7 @@ void addJsonVerbs(CLI::App& app, CliContext& ctx);
 void addCsvVerbs(CLI::App& app, CliContext& ctx);
 void addMessageVerb(CLI::App& app, CliContext& ctx);
 void addBackupsVerb(CLI::App& app, CliContext& ctx);
+void addTuneVerb(CLI::App& app, CliContext& ctx);
+void addFactoryVerb(CLI::App& app, CliContext& ctx);
 
 void addAllVerbs(CLI::App& app, CliContext& ctx);

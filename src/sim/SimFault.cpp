@@ -38,9 +38,13 @@ std::optional<SimFault> SimFault::parse(const std::string& text)
     SimFault f;
     const std::string& kind = parts[0];
     long long n = 0;
-    if (kind == "refuse-block" || kind == "silent-after") {
+    if (kind == "refuse-block" || kind == "silent-after" || kind == "refuse-register") {
         if (parts.size() != 2 || !number(parts[1], n)) return std::nullopt;
-        if (kind == "refuse-block") {
+        if (kind == "refuse-register") {
+            if (n > 0xFFFF) return std::nullopt;
+            f.kind = SimFaultKind::RefuseRegister;
+            f.address = static_cast<std::uint32_t>(n);
+        } else if (kind == "refuse-block") {
             f.kind = SimFaultKind::RefuseBlock;
             f.address = static_cast<std::uint32_t>(n);
         } else {

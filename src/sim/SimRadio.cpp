@@ -1,11 +1,25 @@
 #include "sim/SimRadio.h"
 
+#include "model/MemoryMap.h"
+#include "model/TuneDataRecord.h"
+
 #include <algorithm>
 
 namespace {
 
 constexpr auto kInterByteGap = std::chrono::milliseconds(20);
 constexpr std::size_t kMaxBlock = 4096;
+// What a register the radio has never been given reads as.
+constexpr std::uint16_t kUntunedRegister = 0x0080;
+
+// Where a table register keeps its value in the memory; 0 when the table
+// does not place it (offset 0 of the table belongs to register 0x8002).
+std::size_t tuneDataAddress(std::uint16_t reg)
+{
+    for (const TuneRegister& t : tuneRegisters())
+        if (t.reg == reg) return mapEntry(Section::TuneData).image + t.offset;
+    return 0;
+}
 
 void putBcd(Proto::Bytes& out, std::uint32_t value)
 {
@@ -83,25 +97,42 @@ void SimRadio::clearFaults()
     m_blockCommands = 0;
 }
 
+std::uint16_t SimRadio::kept(std::uint16_t reg) const
+{
+    if (std::size_t at = tuneDataAddress(reg)) return static_cast<std::uint16_t>(m_memory[at] << 8 | m_memory[at + 1]);
+    auto it = m_keptElsewhere.find(reg);
+    return it == m_keptElsewhere.end() ? kUntunedRegister : it->second;
+}
+
+void SimRadio::keep(std::uint16_t reg, std::uint16_t value)
+{
+    // The tune-data area keeps each word high byte first.
+    if (std::size_t at = tuneDataAddress(reg)) {
+        m_memory[at] = static_cast<std::uint8_t>(value >> 8);
+        m_memory[at + 1] = static_cast<std::uint8_t>(value);
+    } else {
+        m_keptElsewhere[reg] = value;
+    }
+}
+
 void SimRadio::setRegister(std::uint16_t reg, std::uint16_t value)
 {
     std::lock_guard lock(m_mutex);
-    m_registers[reg] = value;
-    m_kept[reg] = value;
+    keep(reg, value);
+    m_written.erase(reg);
 }
 
 std::uint16_t SimRadio::registerValue(std::uint16_t reg) const
 {
     std::lock_guard lock(m_mutex);
-    auto it = m_registers.find(reg);
-    return it == m_registers.end() ? 0x0080 : it->second;
+    auto it = m_written.find(reg);
+    return it == m_written.end() ? kept(reg) : it->second;
 }
 
 std::uint16_t SimRadio::keptRegister(std::uint16_t reg) const
 {
     std::lock_guard lock(m_mutex);
-    auto it = m_kept.find(reg);
-    return it == m_kept.end() ? 0x0080 : it->second;
+    return kept(reg);
 }
 
 std::uint8_t SimRadio::outputState(std::uint8_t p1) const
@@ -190,6 +221,7 @@ const SimFault* SimRadio::strikingFault(const SimCommand& cmd)
             if (m_blockCommands >= f.count) return &f;
             continue;
         }
+        if (f.kind == SimFaultKind::RefuseRegister) continue;  // answered by the register write itself
         if (f.kind == SimFaultKind::RefuseBlock) {
             if (block && cmd.value == f.address) return &f;
             continue;
@@ -227,6 +259,7 @@ void SimRadio::applyFault(const SimFault& f, SimReply& reply, bool isData) const
         if (isData) b.clear();  // a read of the block is not answered
         else b[2] = 'n';        // a write of it is refused
         break;
+    case SimFaultKind::RefuseRegister:
     case SimFaultKind::None:
         break;
     }
@@ -273,6 +306,8 @@ SimReply SimRadio::answer(const Proto::Bytes& q, SimCommand& cmd)
         cmd.value = static_cast<std::uint32_t>(mode);
         if (mode == Proto::Mode::Leave) {
             m_mode = 0;
+            // Back in normal operation the transmitter is never left keyed.
+            m_outputs.clear();
             m_unlocked = m_password.empty();
             return {Proto::ack('M', 'a')};
         }
@@ -331,33 +366,42 @@ SimReply SimRadio::answer(const Proto::Bytes& q, SimCommand& cmd)
         Proto::Bytes header(q.begin() + 3, q.begin() + 9);  // address and length echoed
         return {dataReply(Proto::kBlockReplyCode1, Proto::kBlockReplyCode2, header, m_memory.data() + address, length)};
     }
-    if (c == "Vb" || c == "Va") {
-        const std::uint16_t reg = static_cast<std::uint16_t>(q[3] | q[4] << 8);
-        cmd.value = reg;
-        if (!programming || m_mode != 6) return {};
-        if (c == "Va") {
-            m_registers[reg] = static_cast<std::uint16_t>(q[5] << 8 | q[6]);
-            cmd.data.assign(q.begin() + 5, q.begin() + 7);
-            return {Proto::ack('V', 'a')};
-        }
-        auto it = m_registers.find(reg);
-        std::uint16_t v = it == m_registers.end() ? 0x0080 : it->second;
-        // The radio keeps the value high byte first.
-        return {{Proto::STX, 'V', 'c', q[3], q[4], static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v),
-                 Proto::ETX}};
-    }
-    if (c == "Vj" || c == "Vk") {
-        if (!programming || m_mode != 6) return {};
-        if (c == "Vj") m_kept = m_registers;
-        else m_registers = m_kept;
-        return {Proto::ack('V', c[1])};
-    }
+    if (c == "Vb" || c == "Va" || c == "Vj" || c == "Vk") return answerRegister(q, cmd);
     if (c == "O") {
         cmd.value = q[2];
         cmd.data = {q[3]};
-        if (!programming || m_mode != 6) return {};
+        if (!programming || m_mode != Proto::Mode::Tuning) return {};
         m_outputs[q[2]] = q[3];
         return {Proto::ack('O', q[2])};
     }
     return {};
+}
+
+SimReply SimRadio::answerRegister(const Proto::Bytes& q, SimCommand& cmd)
+{
+    const std::string& c = cmd.code;
+    if (!m_unlocked || m_mode != Proto::Mode::Tuning) return {};
+    if (c == "Vj") {
+        for (auto [reg, value] : m_written) keep(reg, value);
+        m_written.clear();
+        return {Proto::ack('V', 'j')};
+    }
+    if (c == "Vk") {
+        m_written.clear();
+        return {Proto::ack('V', 'k')};
+    }
+    const std::uint16_t reg = static_cast<std::uint16_t>(q[3] | q[4] << 8);
+    cmd.value = reg;
+    if (c == "Va") {
+        cmd.data.assign(q.begin() + 5, q.begin() + 7);
+        for (const SimFault& f : m_faults)
+            if (f.kind == SimFaultKind::RefuseRegister && f.address == reg) return {Proto::ack('V', 'a', 'n')};
+        // The value arrives high byte first.
+        m_written[reg] = static_cast<std::uint16_t>(q[5] << 8 | q[6]);
+        return {Proto::ack('V', 'a')};
+    }
+    auto it = m_written.find(reg);
+    const std::uint16_t v = it == m_written.end() ? kept(reg) : it->second;
+    return {{Proto::STX, 'V', 'c', q[3], q[4], static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v),
+             Proto::ETX}};
 }

@@ -1,6 +1,10 @@
 #pragma once
 // The radio's side of the programming protocol: an 8192-byte memory, an
 // identity, an optional password, tuning registers and injectable faults.
+// The tuning registers of the register-to-offset table keep their values in
+// the memory's tune-data area (5667-6198), as the radio does: a register
+// write takes effect at once, Vj stores the written values there and Vk
+// drops them; Write Tune Data and the registers therefore agree.
 // It takes the request bytes as they arrive and gives back the replies;
 // the in-process transport and the pseudo-terminal server carry them.
 #include "link/Protocol.h"
@@ -53,10 +57,15 @@ public:
     Memory memory() const;
     void addFault(const SimFault& fault);
     void clearFaults();
+    // Sets a register's kept value (in the tune-data area when the table
+    // places it) and drops any value written but not yet kept.
     void setRegister(std::uint16_t reg, std::uint16_t value);
+    // The value the radio works with: written, else kept.
     std::uint16_t registerValue(std::uint16_t reg) const;
-    // The registers as the radio kept them after Vj (Vk restores these).
+    // The value as the radio kept it after Vj (Vk returns to these).
     std::uint16_t keptRegister(std::uint16_t reg) const;
+    // The output command's state for p1 ('a' or 'b'); leaving programming
+    // mode switches every output off.
     std::uint8_t outputState(std::uint8_t p1) const;
 
     // Takes request bytes; returns the replies of every complete request.
@@ -79,6 +88,9 @@ private:
     SimReply answer(const Proto::Bytes& request, SimCommand& cmd);
     const SimFault* strikingFault(const SimCommand& cmd);
     void applyFault(const SimFault& f, SimReply& reply, bool dataReply) const;
+    std::uint16_t kept(std::uint16_t reg) const;
+    void keep(std::uint16_t reg, std::uint16_t value);
+    SimReply answerRegister(const Proto::Bytes& request, SimCommand& cmd);
     Proto::Bytes dataReply(std::uint8_t c1, std::uint8_t c2, const Proto::Bytes& header,
                            const std::uint8_t* data, std::size_t n) const;
 
@@ -89,8 +101,8 @@ private:
     int m_mode = 0;
     int m_pendingMode = 0;
     Memory m_memory{};
-    std::map<std::uint16_t, std::uint16_t> m_registers;
-    std::map<std::uint16_t, std::uint16_t> m_kept;
+    std::map<std::uint16_t, std::uint16_t> m_written;  // since the last Vj or Vk
+    std::map<std::uint16_t, std::uint16_t> m_keptElsewhere;  // registers outside the table
     std::map<std::uint8_t, std::uint8_t> m_outputs;
     std::vector<SimFault> m_faults;
     std::vector<int> m_faultSeen;  // matching commands seen per fault

@@ -177,6 +177,14 @@ TEST(FactoryMode, ReadAndWriteTheFactoryBlocks)
     EXPECT_EQ(f.settings.freqRange(), "136-174");
     for (std::uint32_t a : {16u, 31u, 40u, 47u, 72u, 87u, 181u, 212u, 222u, 253u}) EXPECT_EQ(image[a], mem[a]) << a;
     for (std::uint32_t a : {15u, 32u, 48u, 88u, 180u, 213u, 221u, 254u}) EXPECT_EQ(image[a], pattern(6)[a]) << a;
+    std::vector<std::pair<std::uint32_t, std::uint16_t>> reads;
+    std::vector<std::uint32_t> modes;
+    for (const auto& c : f.radio.log()) {
+        if (c.code == "Eb") reads.emplace_back(c.value, c.length);
+        if (c.code == "Ma") modes.push_back(c.value);
+    }
+    EXPECT_EQ(reads, (std::vector<std::pair<std::uint32_t, std::uint16_t>>{{16, 16}, {40, 8}, {72, 16}, {181, 32}, {222, 32}}));
+    EXPECT_EQ(modes, (std::vector<std::uint32_t>{2, 1}));
 
     f.radio.clearLog();
     r = factoryWrite(link, f.ctx, image);

@@ -26,9 +26,14 @@ TEST(SimFault, ParsesEveryKindAndRejectsNonsense)
     f = SimFault::parse("silent-after:10");
     ASSERT_TRUE(f);
     EXPECT_EQ(f->count, 10);
+    f = SimFault::parse("refuse-register:0x8302");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->kind, SimFaultKind::RefuseRegister);
+    EXPECT_EQ(f->address, 0x8302u);
     for (const char* ok : {"short", "checksum:Bb", "ack:Ma:2", "line-error:Eb:0:2"}) EXPECT_TRUE(SimFault::parse(ok)) << ok;
     for (const char* bad : {"", "loud", "silence:Ebb", "silence:Eb:x", "refuse-block", "refuse-block:-1",
-                            "silent-after:1:2", "short:Eb:1:2:3", "refuse-block:99999999999"})
+                            "silent-after:1:2", "short:Eb:1:2:3", "refuse-block:99999999999",
+                            "refuse-register:0x10000", "refuse-register"})
         EXPECT_FALSE(SimFault::parse(bad)) << bad;
 }
 
