@@ -1,5 +1,7 @@
 #include "desktop/CQAVApp.h"
 
+#include "desktop/AdjustmentCommand.h"
+
 #include "app/AppRoot.h"
 #include "app/BackupStore.h"
 #include "desktop/InterchangeCommands.h"
@@ -192,6 +194,7 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kWriteSeveral, [this] { writeToSeveralRadios(); });
     f.setCommandHandler(Cmd::kWriteTuneData, [this] { writeTuneData(); });
     f.setCommandHandler(Cmd::kMemoryUpdate, [this] { memoryUpdate(); });
+    f.setCommandHandler(Cmd::kAdjustment, [this] { adjustment(); });
     f.setCommandHandler(Cmd::kAbout, [this] { about(); });
     f.setCommandHandler(Cmd::kModelInfo, [this] { modelInformation(); });
     f.setCommandHandler(Cmd::kComPort, [this] { communicationPort(); });
@@ -412,6 +415,17 @@ void CQAVApp::writeTuneData()
     m_radio->finishTuneData(*connection);
     warnIfRangeNotAdded();
     m_frame->refreshStatusBar();
+}
+
+void CQAVApp::adjustment()
+{
+    AdjustmentCommand command({*m_host, *m_frame, m_store, *m_radio, [this] { return sessionContext(); },
+                               [this](int id) { showHelp({id}); },
+                               [this] {
+                                   warnIfRangeNotAdded();
+                                   m_frame->refreshStatusBar();
+                               }});
+    command.run();
 }
 
 void CQAVApp::about()

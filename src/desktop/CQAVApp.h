@@ -3,7 +3,7 @@
 // fixed order (language, help, main window, first codeplug, splash), owns
 // the document procedures and carries the commands that act on the whole
 // codeplug: New, Open, Open Recent, Save, Save As, Read from Radio, Write
-// to Radio, Write Tune Data, About, and the model, port and language
+// to Radio, Write Tune Data, Adjustment, About, and the model, port and language
 // commands of the main window.
 #include "desktop/AppOptions.h"
 #include "desktop/CSplash.h"
@@ -67,6 +67,7 @@ public:
     void writeToSeveralRadios();
     void writeTuneData();
     void memoryUpdate();
+    void adjustment();
     void about();
     void modelInformation();
     void communicationPort();
