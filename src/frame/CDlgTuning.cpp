@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 CDlgTuning::CDlgTuning(const TuningContext& context, QWidget* parent) : QDialog(parent), m_context(context)
@@ -26,6 +27,12 @@ CDlgTuning::CDlgTuning(const TuningContext& context, QWidget* parent) : QDialog(
     column->addWidget(m_list);
     auto* buttons = makeDialogButtons(this, QDialogButtonBox::Close | QDialogButtonBox::Help,
                                       [this] { if (m_context.help) m_context.help(kTemplate); });
+    // Enter opens the chosen item; it must not also close the list.
+    for (QAbstractButton* b : buttons->buttons())
+        if (auto* push = qobject_cast<QPushButton*>(b)) {
+            push->setAutoDefault(false);
+            push->setDefault(false);
+        }
     column->addWidget(buttons);
     applyLanguage(this, kTemplate, context.host);
     m_items = tuningItems(context.host.caption(CapId::kTuningItemNames), context.host.caption(CapId::kTuningItemFlags));

@@ -7,6 +7,7 @@
 #include "frame/FrameIds.h"
 #include "settings/TextIds.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -32,6 +33,7 @@ struct TuningScript {
     std::function<bool(CDlgTuneSubItem*, int step)> sub;
     int step = 0;
     bool opened = false;
+    bool byEnter = false;  // open with the Enter key instead of openRow
 
     void operator()(QDialog* d)
     {
@@ -45,6 +47,12 @@ struct TuningScript {
         if (!list || !list->list()->isEnabled()) return;
         if (!opened) {
             opened = true;
+            if (byEnter) {
+                list->list()->setCurrentRow(row);
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(list->list(), &enter);
+                return;
+            }
             list->openRow(row);
         } else {
             list->reject();
@@ -70,6 +78,7 @@ TEST_F(GuiFixture, TunedValueReachesTheRadioAndOkKeepsItInTheStore)
     sim.setRegister(kReferenceOscillator, 100);
     ModalDriver driver;
     TuningScript script;
+    script.byEnter = true;  // opens the item and leaves the list open
     script.sub = [](CDlgTuneSubItem* s, int step) {
         if (step == 0) {
             EXPECT_EQ(s->valueBar()->value(), 100);
