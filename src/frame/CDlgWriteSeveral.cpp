@@ -37,7 +37,7 @@ CDlgWriteSeveral::CDlgWriteSeveral(const IFrameHost& host, std::vector<PortChoic
     m_ports = new QListWidget(this);
     portsLabel->setBuddy(m_ports);
     layout->addWidget(portsLabel);
-    layout->addWidget(m_ports);
+    layout->addWidget(m_ports, 1);
 
     auto* form = new QFormLayout;
     auto* addRow = new QHBoxLayout;
@@ -47,7 +47,9 @@ CDlgWriteSeveral::CDlgWriteSeveral(const IFrameHost& host, std::vector<PortChoic
     m_add->setEnabled(false);
     addRow->addWidget(m_addEdit, 1);
     addRow->addWidget(m_add);
-    form->addRow(LangText::message(host, MsgId::kGangAddPort, tr("&Another port:")), addRow);
+    auto* addLabel = new QLabel(LangText::message(host, MsgId::kGangAddPort, tr("&Another port:")), this);
+    addLabel->setBuddy(m_addEdit);
+    form->addRow(addLabel, addRow);
     m_password = new QLineEdit(this);
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setMaxLength(8);
@@ -64,7 +66,7 @@ CDlgWriteSeveral::CDlgWriteSeveral(const IFrameHost& host, std::vector<PortChoic
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setVisible(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(m_table, 1);
+    layout->addWidget(m_table, 2);
     m_summary = new QLabel(this);
     layout->addWidget(m_summary);
 
