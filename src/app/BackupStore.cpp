@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 
 namespace {
 
@@ -73,6 +74,11 @@ BackupResult BackupStore::keep(const char* kind, const CodeplugHeader& header, c
         r.reason = "no folder for backups (HOME is not set)";
         return r;
     }
+    // Radios programmed at once back up from several threads, each with a
+    // store of its own; fleets of new radios share the blank serial number,
+    // so choosing a free name, writing and pruning happen one at a time.
+    static std::mutex choosing;
+    const std::lock_guard<std::mutex> lock(choosing);
     const std::time_t t = now_();
     const std::string serial = imageSerial(image);
     std::string path = dir_ + stamp(t, "%Y%m%d-%H%M%S") + "_" + kind + "_" + serial + kSuffix;

@@ -6,6 +6,8 @@
 #include "sim/SimTransport.h"
 
 #include <filesystem>
+#include <set>
+#include <thread>
 
 namespace {
 
@@ -106,5 +108,26 @@ TEST(BackupStore, KeepsTheNewestOfEachRadioAndNamesThemByTimeAndSerial)
     ASSERT_TRUE(a.ok && b.ok);
     EXPECT_NE(a.path, b.path);
     EXPECT_EQ(same.list().front().path, b.path);
+
+    // Radios with the same (blank) serial number read at once, each session
+    // with its own store, in the same second: none of the backups is lost.
+    std::filesystem::remove_all(dir);
+    std::vector<std::thread> threads;
+    std::vector<BackupResult> results(8);
+    for (std::size_t i = 0; i < results.size(); ++i)
+        threads.emplace_back([&, i] {
+            BackupStore own(dir, 50, [] { return std::time_t{1'765'300'000}; });
+            ImageBytes image = imageFor("");
+            image[300] = static_cast<std::uint8_t>(i);
+            results[i] = own.keep("read", header, image);
+        });
+    for (std::thread& t : threads) t.join();
+    std::set<std::string> paths;
+    for (const BackupResult& r : results) {
+        EXPECT_TRUE(r.ok) << r.reason;
+        paths.insert(r.path);
+    }
+    EXPECT_EQ(paths.size(), results.size());
+    EXPECT_EQ(same.list().size(), results.size());
     std::filesystem::remove_all(dir);
 }
