@@ -53,7 +53,9 @@ struct TuningScript {
                 QApplication::sendEvent(list->list(), &enter);
                 return;
             }
-            list->openRow(row);
+            // Queued: a message it shows must not be nested in this call,
+            // or the driver's timer could not answer it.
+            QMetaObject::invokeMethod(list, [list, r = row] { list->openRow(r); }, Qt::QueuedConnection);
         } else {
             list->reject();
         }
@@ -311,4 +313,50 @@ TEST_F(GuiFixture, WithoutPointNamesTheSubItemSaysSoAndReadsNothing)
     ASSERT_FALSE(driver.messages.isEmpty());
     EXPECT_EQ(driver.messages.first().toStdString(), settings->message(MsgId::kTunePointNamesMissing));
     EXPECT_EQ(commandsNamed(sim, {"Vb"}).size(), 1u);  // the list's read only
+}
+
+TEST_F(GuiFixture, BarMovedFasterThanTheRadioAnswersSendsItsLastPosition)
+{
+    startProgram();
+    SimRadio& sim = radio();
+    ModalDriver driver;
+    TuningScript script;
+    script.sub = [](CDlgTuneSubItem* s, int step) {
+        if (step == 0) {
+            // Every position arrives before the radio has answered the first.
+            for (int v = 1; v <= 50; ++v) s->valueBar()->setValue(v);
+            return true;
+        }
+        s->accept();
+        return false;
+    };
+    driver.onDialog = std::ref(script);
+    app->frame().runCommand(Cmd::kAdjustment);
+    const auto writes = commandsNamed(sim, {"Va"});
+    ASSERT_EQ(writes.size(), 2u);
+    EXPECT_EQ(writes[0].data, (std::vector<std::uint8_t>{0, 1}));
+    EXPECT_EQ(writes[1].data, (std::vector<std::uint8_t>{0, 50}));
+    EXPECT_EQ(sim.keptRegister(kReferenceOscillator), 50);
+    EXPECT_EQ(store->tuneData.data()[1], 50);
+}
+
+TEST_F(GuiFixture, ItemWithoutAPointIsSaidAndNothingIsRead)
+{
+    startProgram([](const QString& home) {
+        QFile f(home + "/QAV_E.lng");
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        QByteArray text = f.readAll();
+        f.close();
+        text.replace("S0207054=32770,1;", "S0207054=32770,0;");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    });
+    SimRadio& sim = radio();
+    ModalDriver driver;
+    TuningScript script;
+    driver.onDialog = std::ref(script);
+    app->frame().runCommand(Cmd::kAdjustment);
+    ASSERT_FALSE(driver.messages.isEmpty());
+    EXPECT_EQ(driver.messages.first().toStdString(), settings->message(MsgId::kTuneItemNoPoint));
+    EXPECT_TRUE(commandsNamed(sim, {"Vb"}).empty());
 }
