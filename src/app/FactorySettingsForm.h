@@ -29,6 +29,8 @@ struct FactorySettingsForm {
     int lcdVersion = 0;
     std::array<bool, 4> options{};
     bool tuneSwitchOpen = false;
+
+    bool operator==(const FactorySettingsForm&) const = default;
 };
 
 // The records the form is kept in; none is owned.

@@ -10,6 +10,7 @@
 #include "app/ModelSelection.h"
 #include "app/RadioCommands.h"
 #include "desktop/CDlgAbout.h"
+#include "desktop/FactoryModeCommand.h"
 #include "desktop/CHelpViewer.h"
 #include "desktop/CSplash.h"
 #include "desktop/GuiPortOpener.h"
@@ -195,6 +196,7 @@ void CQAVApp::connectCommands()
     f.setCommandHandler(Cmd::kWriteTuneData, [this] { writeTuneData(); });
     f.setCommandHandler(Cmd::kMemoryUpdate, [this] { memoryUpdate(); });
     f.setCommandHandler(Cmd::kAdjustment, [this] { adjustment(); });
+    f.setCommandHandler(Cmd::kFactoryMode, [this] { factoryMode(); });
     f.setCommandHandler(Cmd::kAbout, [this] { about(); });
     f.setCommandHandler(Cmd::kModelInfo, [this] { modelInformation(); });
     f.setCommandHandler(Cmd::kComPort, [this] { communicationPort(); });
@@ -426,6 +428,22 @@ void CQAVApp::adjustment()
                                    m_frame->refreshStatusBar();
                                }});
     command.run();
+}
+
+void CQAVApp::factoryMode()
+{
+    // The dialog starts from what the editors show.
+    m_observer->commitEditors();
+    const auto taken = runFactoryMode({*m_host, m_frame.get(), m_settings, m_store, *m_document, *m_prompt,
+                                       [this] { return sessionContext(); }, [this](int id) { showHelp({id}); },
+                                       [this] { m_frame->closeAllWindows(); }});
+    if (taken && taken->offer.result == NewRangeResult::WriteFailed)
+        QMessageBox::warning(m_frame.get(), QString(),
+                             LangText::format(LangText::message(*m_host, MsgId::kModelDatNotWritten,
+                                                                "The model database could not be written: %s"),
+                                              {QString::fromStdString(taken->offer.error)}));
+    if (taken) m_frame->refreshAll();  // the model name, the range, the tree's records
+    else m_frame->refreshStatusBar();  // the port where the radio answered
 }
 
 void CQAVApp::about()

@@ -3,8 +3,8 @@
 // fixed order (language, help, main window, first codeplug, splash), owns
 // the document procedures and carries the commands that act on the whole
 // codeplug: New, Open, Open Recent, Save, Save As, Read from Radio, Write
-// to Radio, Write Tune Data, Adjustment, About, and the model, port and language
-// commands of the main window.
+// to Radio, Write Tune Data, Adjustment, Factory Mode, About, and the model,
+// port and language commands of the main window.
 #include "desktop/AppOptions.h"
 #include "desktop/CSplash.h"
 #include "desktop/QtTranslations.h"
@@ -68,6 +68,7 @@ public:
     void writeTuneData();
     void memoryUpdate();
     void adjustment();
+    void factoryMode();
     void about();
     void modelInformation();
     void communicationPort();

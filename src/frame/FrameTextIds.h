@@ -36,4 +36,8 @@ constexpr int kGangSummary = 2297;        // how many were written (format: writ
 constexpr int kGangNeedsPassword = 2298;  // a radio asked for a password and none was given
 constexpr int kGangRunning = 2299;        // while writing: the dialog closes when all are done
 constexpr int kGangSimPort = 2289;        // the simulated radio in the port list
+constexpr int kFactoryBusy = 2350;        // Factory Mode: the radio is being read or written
+constexpr int kFactoryTooLong = 2351;     // Factory Mode: an entry is too long (format: field, most)
+constexpr int kFactoryNotNumber = 2352;   // Factory Mode: an entry is not a number (format: field)
+constexpr int kFactoryOutOfRange = 2353;  // Factory Mode: an entry is out of range (format: field, low, high)
 }  // namespace MsgId

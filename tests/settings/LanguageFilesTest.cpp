@@ -142,7 +142,7 @@ TEST(LanguageFiles, FormatsTakeTheSameArgumentsInBothLanguages)
         {"S0101244", "s"}, {"S0102231", "d"}, {"S0201604", "d"}, {"S0201605", "d"}, {"S0102241", "s"},
         {"S0102246", "s"}, {"S0102247", "s"}, {"S0207220", "dd"}, {"S0207252", "u"}, {"S0102261", "s"},
         {"S0102262", "ds"}, {"S0102264", "s"}, {"S0102267", "s"}, {"S0102268", "s"}, {"S0102270", "s"}, {"S0102297", "dd"},
-        {"S0101274", "dd"}, {"S0101276", "dss"},
+        {"S0101274", "dd"}, {"S0101276", "dss"}, {"S0102351", "sd"}, {"S0102352", "s"}, {"S0102353", "sdd"},
     };
     for (const char* file : kLanguageFiles) {
         for (const IniEntry& e : shipped::iniEntries(shipped::readFile(shipped::dataPath(file)))) {
