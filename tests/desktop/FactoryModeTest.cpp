@@ -73,23 +73,29 @@ TEST_F(GuiFixture, FactoryModeReadsEditsAndWritesTheRadioOffTheWindowThread)
             findControlAs<QRadioButton>(dlg, FactoryControl::kTuneOpen)->setChecked(true);
             dlg->startJob(CDlgFactoryMode::Job::Write);
             break;
+        case 2:
+            EXPECT_EQ(sim.memory()[181], 0xFF) << "only the tune switch bit was written";
+            findControlAs<QRadioButton>(dlg, FactoryControl::kTuneClose)->setChecked(true);
+            dlg->startJob(CDlgFactoryMode::Job::TuneSwitch);
+            break;
         default:
             later(dlg, [dlg] { dlg->reject(); });  // Close
         }
     };
     app->frame().runCommand(Cmd::kFactoryMode);
-    EXPECT_GE(step, 3);
+    EXPECT_GE(step, 4);
     EXPECT_TRUE(sawBusy) << "the dialog shows it is busy while the worker runs";
-    ASSERT_EQ(driver.messages.size(), 2) << driver.messages.join(" | ").toStdString();
+    ASSERT_EQ(driver.messages.size(), 3) << driver.messages.join(" | ").toStdString();
     EXPECT_EQ(driver.messages[0], "Read from radio completed.");
     EXPECT_EQ(driver.messages[1], "Write to radio completed.");
+    EXPECT_EQ(driver.messages[2], "Tune data written to the radio.");
 
     const SimRadio::Memory after = sim.memory();
     EXPECT_EQ(text(after, 72, 6), "SN-NEW");
-    EXPECT_EQ(after[181], 0xFF) << "only the tune switch bit changed";
+    EXPECT_EQ(after[181], 0) << "Write Tune Switch sends the whole byte: 1 open, 0 closed";
     // Closing handed the values to the codeplug.
     EXPECT_EQ(store->radioInfo.text(RadioInfoField::Serial, 6), "SN-NEW");
-    EXPECT_EQ(store->factoryBlock.own.u8(0) & 1, 1);
+    EXPECT_EQ(store->factoryBlock.own.u8(0) & 1, 0);
 }
 
 TEST_F(GuiFixture, FactoryModeRefusesAnEmptyModelNameAndKeepsTheBandControlsForTheFullLevel)
