@@ -1,13 +1,18 @@
 #pragma once
 // The few operating-system calls the tests make, on POSIX and on Windows.
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+
+#include <vector>
 
 #ifdef _WIN32
 #include <filesystem>
 #include <process.h>
 #include <random>
 #else
+#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -60,6 +65,34 @@ inline int processId()
     return _getpid();
 #else
     return static_cast<int>(::getpid());
+#endif
+}
+
+// Runs the program at `path` with `args` and waits for it; its exit status,
+// or -1 when it could not run or did not exit normally. The Windows C
+// library joins the arguments with spaces, so none may contain one.
+inline int runProgram(const std::string& path, const std::vector<std::string>& args)
+{
+    std::vector<const char*> argv{path.c_str()};
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+#ifdef _WIN32
+    const std::intptr_t status = _spawnv(_P_WAIT, path.c_str(), argv.data());
+    return status < 0 ? -1 : static_cast<int>(status);
+#else
+    const pid_t child = ::fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        // Quiet: only the exit status matters to the caller.
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+        ::execv(path.c_str(), const_cast<char* const*>(argv.data()));
+        ::_exit(127);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
 }
 

@@ -41,7 +41,7 @@ void AppRoot::compose(IPrompt& prompt, IDocumentObserver& observer)
     const std::string& userDir = settings_->locations().userDir();
     const std::string dataDir =
         userDir.empty() || userDir == userConfigDirectory() ? userDataDirectory() : withTrailingSlash(userDir);
-    backups_ = std::make_unique<BackupStore>(dataDir.empty() ? std::string() : dataDir + "backups/",
+    backups_ = std::make_unique<BackupStore>(dataDir.empty() ? std::string() : withTrailingSlash(dataDir + "backups"),
                                              settings_->backupLimit());
     radio_->setBackups(backups_.get());
 }

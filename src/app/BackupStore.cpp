@@ -2,6 +2,7 @@
 
 #include "model/CodeplugFile.h"
 #include "model/RadioInfoRecord.h"
+#include "settings/CalendarTime.h"
 #include "settings/FileIO.h"
 
 #include <algorithm>
@@ -16,11 +17,7 @@ constexpr const char* kSuffix = ".qav";
 std::string stamp(std::time_t t, const char* format)
 {
     std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &t);
-#else
-    localtime_r(&t, &parts);
-#endif
+    localCalendarTime(t, parts);
     char buf[32];
     std::strftime(buf, sizeof buf, format, &parts);
     return buf;
@@ -71,7 +68,11 @@ BackupResult BackupStore::keep(const char* kind, const CodeplugHeader& header, c
     BackupResult r;
     r.attempted = true;
     if (dir_.empty()) {
+        #ifdef _WIN32
+        r.reason = "no folder for backups (APPDATA is not set)";
+#else
         r.reason = "no folder for backups (HOME is not set)";
+#endif
         return r;
     }
     // Radios programmed at once back up from several threads, each with a

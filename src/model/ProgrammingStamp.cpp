@@ -1,5 +1,7 @@
 #include "model/ProgrammingStamp.h"
 
+#include "settings/CalendarTime.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,16 +22,12 @@ ProgrammingStamp programmingStampNow()
         if (end && *end == '\0' && seconds >= 0) {
             const auto when = static_cast<std::time_t>(seconds);
             std::tm utc{};
-            if (gmtime_r(&when, &utc)) return makeProgrammingStamp(utc);
+            if (utcCalendarTime(when, utc)) return makeProgrammingStamp(utc);
         }
     }
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);  // the same, with the arguments the other way round
-#else
-    localtime_r(&now, &local);
-#endif
+    localCalendarTime(now, local);
     return makeProgrammingStamp(local);
 }
 

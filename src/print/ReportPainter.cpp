@@ -1,5 +1,7 @@
 #include "print/ReportPainter.h"
 
+#include "settings/CalendarTime.h"
+
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -25,11 +27,7 @@ std::tm localTime(const QDateTime& when)
 {
     const std::time_t t = static_cast<std::time_t>(when.toSecsSinceEpoch());
     std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
-    localtime_r(&t, &local);
-#endif
+    localCalendarTime(t, local);
     return local;
 }
 

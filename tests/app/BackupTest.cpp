@@ -3,6 +3,7 @@
 #include "app/BackupStore.h"
 #include "model/CodeplugFile.h"
 #include "model/RadioInfoRecord.h"
+#include "settings/ProgramDirectory.h"
 #include "sim/SimTransport.h"
 
 #include <filesystem>
@@ -14,7 +15,7 @@ namespace {
 class BackupTest : public RadioDocumentTest {
 protected:
     SessionContext context() { return SessionContext{ports, *settings_, prompt_, "sim", LinkTiming::fast(), {}}; }
-    std::string backupDir() const { return dir_ + "user/backups/"; }
+    std::string backupDir() const { return withTrailingSlash(dir_ + "user/backups"); }
 
     SimPortOpener ports{radio};
 };

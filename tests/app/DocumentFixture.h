@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -63,8 +64,9 @@ protected:
         std::string tmpl = ::testing::TempDir() + "documentXXXXXX";
         ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
         dir_ = tmpl + "/";
-        ASSERT_EQ(std::system(("mkdir -p '" + dir_ + "user' '" + dir_ + "files'").c_str()), 0);
-        ASSERT_EQ(std::system(("cp '" QAV_DATA_DIR "/QAV_E.lng' '" + dir_ + "'").c_str()), 0);
+        std::filesystem::create_directories(dir_ + "user");
+        std::filesystem::create_directories(dir_ + "files");
+        std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "QAV_E.lng");
         write("Settings.ini", "[Setting]\nLanguage=0\nModelID=QAV410\nModelName=QA-410\nFreqRange=400-470\nSignal=1\n");
         write("Model.dat",
               "[Setting]\nModelID=QAV410,QAV420\nQAV410=QA-410\nQAV420=QA-420\n"
@@ -79,7 +81,11 @@ protected:
         store_->setStampSource([] { return ProgrammingStamp{9, 8, 7, 6, 5, 26, 20, 0}; });
         ASSERT_TRUE(doc_->newDocument());
     }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+    void TearDown() override
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
 
     void write(const std::string& name, const std::string& text) const
     {

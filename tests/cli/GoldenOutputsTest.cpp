@@ -11,10 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <unistd.h>
+
+#include "TestSupport.h"
 
 #include "cli/QavTool.h"
 #include "model/CCodeplugData.h"
@@ -53,16 +55,19 @@ protected:
     void SetUp() override
     {
         std::string tmpl = ::testing::TempDir() + "qavgoldenXXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+        ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
         dir_ = tmpl;
-        ASSERT_EQ(std::system(("cp '" + kGolden + "home/'* '" + dir_ + "/'").c_str()), 0);
-        ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+        std::error_code ec;
+        std::filesystem::copy(kGolden + "home", dir_, ec);
+        ASSERT_FALSE(ec) << ec.message();
+        testsupport::setEnv("SOURCE_DATE_EPOCH", "1700000000");
         update_ = std::getenv("QAV_UPDATE_GOLDEN") != nullptr;
     }
     void TearDown() override
     {
-        ::unsetenv("SOURCE_DATE_EPOCH");
-        std::system(("rm -rf '" + dir_ + "'").c_str());
+        testsupport::unsetEnv("SOURCE_DATE_EPOCH");
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
     }
 
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
@@ -73,9 +78,12 @@ protected:
         std::ostringstream out, err;
         EXPECT_EQ(runQav(args, out, err, dir_), 0) << err.str();
         std::string text = out.str();
-        const std::string prefix = dir_ + "/";
-        for (auto at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at))
-            text.erase(at, prefix.size());
+        // JSON doubles the backslashes of a Windows path.
+        std::string escaped;
+        for (char c : dir_ + "/") escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+        for (const std::string& prefix : {dir_ + "/", escaped})
+            for (auto at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at))
+                text.erase(at, prefix.size());
         return text;
     }
 

@@ -64,7 +64,11 @@ protected:
         std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
         std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nComPort=1\n";
         // Backups of the reads and writes go to this test's folder, not the user's.
+#ifdef _WIN32
+        testsupport::setEnv("APPDATA", dir_ + "data");
+#else
         testsupport::setEnv("XDG_DATA_HOME", dir_ + "data");
+#endif
     }
     void TearDown() override
     {
@@ -252,7 +256,12 @@ TEST_F(RadioVerbsTest, EveryReadAndWriteLeavesABackupThatRestoresByteForByte)
     EXPECT_NE(list.out.find("1  "), std::string::npos) << list.out;
     EXPECT_NE(list.out.find("write"), std::string::npos) << list.out;
     EXPECT_NE(list.out.find("read"), std::string::npos) << list.out;
-    EXPECT_NE(list.out.find(dir_ + "data/qav-cps/backups/"), std::string::npos) << list.out;
+#ifdef _WIN32
+    const std::string folder = dir_ + "data\\qav-cps\\backups\\";
+#else
+    const std::string folder = dir_ + "data/qav-cps/backups/";
+#endif
+    EXPECT_NE(list.out.find(folder), std::string::npos) << list.out;
 
     const QavRun show = qav({"backups", "show", "2"});
     ASSERT_EQ(show.status, 0) << show.err;

@@ -174,7 +174,12 @@ TEST(ShippedModelData, EveryDefaultValueHasATextInItsList)
 TEST(ShippedModelData, EveryRangeHasItsDefaultCodeplug)
 {
     const fs::path bin = QAV_BIN_DIR;
-    if (!fs::exists(bin / "qav")) GTEST_SKIP() << "the command-line tool is not built";
+#ifdef _WIN32
+    const char* tool = "qav.exe";
+#else
+    const char* tool = "qav";
+#endif
+    if (!fs::exists(bin / tool)) GTEST_SKIP() << "the command-line tool is not built";
     for (const ShippedModel& m : shippedModels()) {
         const std::string path = (bin / (m.id + rangeText(m.range) + "DefaultSet.dat")).string();
         CodeplugHeader header{};
