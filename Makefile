@@ -1,6 +1,6 @@
 # The two commands of the README. Both install what is missing, configure
 # and build first, so a fresh Debian 12 machine needs nothing else.
-.PHONY: run test test-asan test-tsan test-windows build build-asan build-tsan build-fuzz build-windows fuzz deps deps-windows clean install package
+.PHONY: run test test-asan test-tsan test-windows build build-asan build-tsan build-fuzz build-windows fuzz deps deps-windows clean install package web test-web web-serve deps-web
 
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_SECONDS ?= 60
@@ -23,6 +23,29 @@ deps-windows:
 build-windows: deps-windows
 	@test -f build-windows/build.ninja || cmake --preset windows
 	cmake --build --preset windows
+
+# The browser programmer: the core built with Emscripten into one module,
+# with the page of web/, in build-web/web/ (the whole static site).
+deps-web:
+	@scripts/install-deps --web
+
+web: deps-web
+	@test -f build-web/build.ninja || cmake --preset web
+	cmake --build --preset web
+
+# The core's tests (without the pseudo-terminal ones) under Node, against
+# the WebAssembly build, and the module's own test; then the page in
+# headless Chromium against `qav` of the native build (screenshots and
+# measurements in build-web/browser-test/).
+test-web: web build
+	ctest --preset web
+	/usr/bin/python3 tests/web/browser_test.py build-web/web build/bin/qav build-web/browser-test
+
+# Serves the page on http://localhost:$(WEB_PORT)/ for trying it (Web Serial
+# needs localhost or https).
+WEB_PORT ?= 8080
+web-serve: web
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web/web
 
 build-asan: deps
 	@test -f build-asan/build.ninja || cmake --preset asan
@@ -71,4 +94,4 @@ test-tsan: build-tsan
 	XDG_RUNTIME_DIR=$(CURDIR)/build-tsan/runtime ctest --preset tsan
 
 clean:
-	rm -rf build build-asan build-tsan build-fuzz build-windows
+	rm -rf build build-asan build-tsan build-fuzz build-windows build-web

@@ -1,11 +1,22 @@
 # Platform-specific sources carry their platform in the file name:
-# *Posix.cpp is built everywhere but Windows, *Win32.cpp only on Windows.
+# *Posix.cpp is built everywhere but Windows, *Win32.cpp only on Windows,
+# *Web.cpp only in the WebAssembly build, where it takes the place of the
+# *Posix.cpp (or plain .cpp) file of the same stem; the other *Posix.cpp
+# files build there too, on Emscripten's POSIX layer.
 function(qav_platform_sources var)
   set(kept ${${var}})
   if(WIN32)
-    list(FILTER kept EXCLUDE REGEX "Posix\\.cpp$")
-  else()
+    list(FILTER kept EXCLUDE REGEX "(Posix|Web)\\.cpp$")
+  elseif(EMSCRIPTEN)
     list(FILTER kept EXCLUDE REGEX "Win32\\.cpp$")
+    set(web ${kept})
+    list(FILTER web INCLUDE REGEX "Web\\.cpp$")
+    foreach(f IN LISTS web)
+      string(REGEX REPLACE "Web\\.cpp$" "" stem "${f}")
+      list(REMOVE_ITEM kept "${stem}Posix.cpp" "${stem}.cpp")
+    endforeach()
+  else()
+    list(FILTER kept EXCLUDE REGEX "(Win32|Web)\\.cpp$")
   endif()
   set(${var} ${kept} PARENT_SCOPE)
 endfunction()
@@ -57,10 +68,18 @@ function(qav_test name)
   cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   qav_platform_sources(srcs)
+  if(EMSCRIPTEN)
+    # The *Posix.cpp tests drive pseudo-terminals, which a browser or Node has not.
+    list(FILTER srcs EXCLUDE REGEX "Posix\\.cpp$")
+  endif()
   if(NOT srcs)
     return()
   endif()
   add_executable(${name} ${srcs})
+  if(EMSCRIPTEN)
+    # Under Node the tests see the real file system (data files, temporary folders).
+    target_link_options(${name} PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1)
+  endif()
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE

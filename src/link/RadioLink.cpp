@@ -1,11 +1,11 @@
 #include "link/RadioLink.h"
 
 #include "link/ExactPauses.h"
+#include "link/Pause.h"
 #include "link/PortList.h"
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 int compareVersions(const std::string& radio, const std::string& reference)
 {
@@ -43,7 +43,7 @@ void CRadioLink::sleepMs(unsigned ms) const
     if (!ms) return;
     thread_local const bool requested = (requestExactPauses(), true);
     (void)requested;
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    pauseFor(std::chrono::milliseconds(ms));
 }
 
 void CRadioLink::close()

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Bcd.h"
+#include "settings/RealText.h"
 
 namespace FreqBcd {
 
@@ -41,7 +42,7 @@ std::uint32_t parseUnits(std::string_view text)
     const char* first = s.data();
     if (!s.empty() && s.front() == '+') ++first;  // from_chars refuses a plus sign
     double mhz = 0.0;
-    const auto [end, ec] = std::from_chars(first, s.data() + s.size(), mhz);
+    const auto [end, ec] = realFromChars(first, s.data() + s.size(), mhz);
     if (ec == std::errc::result_out_of_range) return first[0] == '-' ? 0 : kMaxValue;
     if (ec != std::errc() || end == first || std::isnan(mhz)) return 0;
     const double units = mhz * kUnitsPerMHz + 0.5;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/ToneTables.h"
+#include "settings/RealText.h"
 
 namespace ToneWord {
 
@@ -49,7 +50,7 @@ unsigned parseCtcss(std::string_view text)
     for (char& c : s)
         if (c == ',') c = '.';
     double hz = 0.0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), hz);
+    const auto [end, ec] = realFromChars(s.data(), s.data() + s.size(), hz);
     if (ec == std::errc::result_out_of_range) hz = s.starts_with('-') ? 0.0 : 1e9;
     else if (ec != std::errc() || std::isnan(hz)) hz = 0.0;
     const double tenths = hz * 10.0 + 0.001;

@@ -1,6 +1,7 @@
 #include "settings/ListDefinition.h"
 
 #include "settings/ProfileFile.h"
+#include "settings/RealText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -39,7 +40,7 @@ bool scanReal(std::string_view s, double& out)
     std::size_t i = 0;
     while (i < s.size() && isBlank(s[i])) ++i;
     if (i < s.size() && s[i] == '+') ++i;
-    auto [ptr, ec] = std::from_chars(s.data() + i, s.data() + s.size(), out);
+    auto [ptr, ec] = realFromChars(s.data() + i, s.data() + s.size(), out);
     return ec == std::errc() && ptr != s.data() + i;
 }
 

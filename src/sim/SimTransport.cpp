@@ -1,7 +1,8 @@
 #include "sim/SimTransport.h"
 
+#include "link/Pause.h"
+
 #include <algorithm>
-#include <thread>
 
 SimTransport::SimTransport(SimRadio* radio, std::string name, bool lineRate, std::shared_ptr<int> openCount)
     : m_radio(radio), m_name(std::move(name)), m_lineRate(lineRate), m_openCount(std::move(openCount))
@@ -56,11 +57,11 @@ std::size_t SimTransport::read(std::uint8_t* data, std::size_t count)
     const bool inTime = m_timeoutMs == 0 || m_readyAt <= deadline;
     std::size_t n = count;
     if (m_rx.size() >= count && inTime) {
-        std::this_thread::sleep_until(m_readyAt);
+        pauseUntil(m_readyAt);
     } else {
         // Nothing more will come. Without a time-out a real port would wait
         // for ever; the simulation gives up instead of hanging the caller.
-        if (m_timeoutMs != 0) std::this_thread::sleep_until(deadline);
+        if (m_timeoutMs != 0) pauseUntil(deadline);
         m_timedOut = m_timeoutMs != 0;
         n = inTime ? std::min(count, m_rx.size()) : 0;
     }

@@ -186,6 +186,10 @@ TEST_F(CodeplugFileMutation, WritesRoundTripAndFailedWritesKeepTheOldFile)
 // refused at once instead of waiting for a writer that never comes.
 TEST_F(CodeplugFileMutation, SpecialFilesAreRefusedWithoutWaiting)
 {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "Node's file layer under the WebAssembly build shows a FIFO as an empty regular file; "
+                    "a browser has no FIFOs";
+#endif
 #ifdef _WIN32
     const std::string fifo = "NUL";  // a device: no FIFOs here
 #else
