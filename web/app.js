@@ -9,32 +9,23 @@ const page = {
   serialPort: null,
 };
 
-// The channel table's columns: the channel field, its heading (caption
-// text), and what edits it.
-const COLUMNS = [
-  { key: 'rxFrequency', heading: 3665, kind: 'text' },
-  { key: 'rxType', heading: 3667, kind: 'list', list: 3668 },
-  { key: 'rxCtcss', heading: 3669, kind: 'tone', tone: 'rxTone', when: 'ctcss' },
-  { key: 'rxCdcss', heading: 3671, kind: 'tone', tone: 'rxTone', when: 'cdcss' },
-  { key: 'txFrequency', heading: 3674, kind: 'text' },
-  { key: 'txType', heading: 3676, kind: 'list', list: 3677 },
-  { key: 'txCtcss', heading: 3678, kind: 'tone', tone: 'txTone', when: 'ctcss' },
-  { key: 'txCdcss', heading: 3680, kind: 'tone', tone: 'txTone', when: 'cdcss' },
-  { key: 'spacing', heading: 3660, kind: 'list', list: 3661 },
-  { key: 'power', heading: 3662, kind: 'list', list: 3663 },
-];
-
 // The radio-wide settings shown as forms: section name and its heading.
+// The radio information is the radio's own and only shown, as in the
+// desktop program.
 const FORMS = [
-  { section: 'radio_information', heading: 1109 },
+  { section: 'radio_information', heading: 1109, readOnly: true },
   { section: 'miscellaneous', heading: 1400 },
   { section: 'keys', heading: 6601 },
 ];
 
+// Bytes the schema names only by their place hold no setting a dealer edits.
+const UNNAMED = /^(byte|bytes|word)_\d/;
+
 const $ = (id) => document.getElementById(id);
 
 function caption(id, fallback) {
-  const text = page.qav.caption(id).replace(/&/g, '');
+  // Menu texts carry their access keys: "&Open...", "打开(&O)...".
+  const text = page.qav.caption(id).replace(/\(&.\)/g, '').replace(/&/g, '');
   return text || fallback || '';
 }
 
@@ -88,50 +79,64 @@ function listSelect(listId, value, onChange) {
   return select;
 }
 
+// The channel table is the desktop program's channel grid: its columns,
+// what each cell shows and takes, come from the module.
 function renderChannels() {
+  const grid = page.qav.channelGrid();
+  page.columns = grid.columns;
   const thead = $('channels').tHead;
   thead.innerHTML = '';
   const hr = thead.insertRow();
   hr.append(document.createElement('th'));
-  for (const c of COLUMNS) {
+  for (const c of grid.columns) {
     const th = document.createElement('th');
-    th.textContent = caption(c.heading, c.key);
+    th.textContent = c.heading;
     hr.append(th);
   }
   hr.append(document.createElement('th'));
   const tbody = $('channels').tBodies[0];
   tbody.innerHTML = '';
-  page.qav.channels().forEach((ch, i) => tbody.append(channelRow(ch, i)));
+  grid.rows.forEach((cells, i) => tbody.append(channelRow(cells, i)));
   showStatus();
 }
 
-function channelRow(ch, index) {
+function channelRow(cells, index) {
   const tr = document.createElement('tr');
   const num = tr.insertCell();
   num.className = 'rownum';
   num.textContent = index + 1;
-  for (const c of COLUMNS) {
+  page.columns.forEach((c, col) => {
     const td = tr.insertCell();
-    const commit = (value) => editChannel(index, c.key, value, tr);
+    const cell = cells[col] || { text: '', editable: false };
+    const commit = (value) => editCell(index, col, value, tr);
     let control;
     if (c.kind === 'list') {
-      control = listSelect(c.list, ch[c.key], commit);
+      control = document.createElement('select');
+      for (const text of c.items) {
+        const o = document.createElement('option');
+        o.value = o.textContent = text;
+        control.append(o);
+      }
+      control.value = cell.text;
+      if (control.value !== cell.text) control.selectedIndex = -1;  // a value the list does not name
+      control.addEventListener('change', () => commit(control.value));
     } else {
       control = document.createElement('input');
-      control.value = ch[c.key];
+      control.value = cell.text;
       control.size = c.kind === 'text' ? 10 : 6;
       control.addEventListener('change', () => commit(control.value));
-      // A tone box is editable only while the tone type is its kind.
-      if (c.kind === 'tone') control.disabled = ch[c.tone] !== c.when;
     }
-    control.dataset.key = c.key;
-    control.setAttribute('aria-label', `${caption(c.heading, c.key)} ${index + 1}`);
+    // A tone cell is editable only while the tone type is its kind.
+    control.disabled = page.busy || !cell.editable;
+    control.dataset.key = c.field;
+    control.setAttribute('aria-label', `${c.heading} ${index + 1}`);
     td.append(control);
-  }
+  });
   const del = tr.insertCell();
   const button = document.createElement('button');
   button.textContent = '−';
   button.title = 'delete';
+  button.disabled = page.busy;
   button.addEventListener('click', () => {
     sayOutcome(page.qav.deleteChannel(index));
     renderChannels();
@@ -140,13 +145,12 @@ function channelRow(ch, index) {
   return tr;
 }
 
-function editChannel(index, key, value, tr) {
-  const r = page.qav.setChannel(index, { [key]: value });
+function editCell(index, col, value, tr) {
+  const r = page.qav.setChannelCell(index, col, value);
   sayOutcome(r);
-  const fresh = r.ok ? r.channel : page.qav.channels()[index];
-  const row = channelRow(fresh, index);
+  const row = channelRow(r.row, index);
   tr.replaceWith(row);
-  if (!r.ok) row.querySelector(`[data-key="${key}"]`).classList.add('refused');
+  if (!r.ok) row.querySelectorAll('td')[col + 1].firstChild.classList.add('refused');
   showStatus();
 }
 
@@ -166,7 +170,7 @@ function renderSettings() {
     grid.className = 'grid';
     for (const f of info.fields) {
       const value = values[f.name];
-      if (value !== null && typeof value === 'object') continue;  // raw bytes: not a setting
+      if ((value !== null && typeof value === 'object') || UNNAMED.test(f.name)) continue;
       const label = document.createElement('label');
       label.textContent = f.name.replace(/_/g, ' ');
       const id = `${form.section}.${f.name}`;
@@ -189,6 +193,7 @@ function renderSettings() {
         control.addEventListener('change', () => commit(control.value));
       }
       control.id = id;
+      if (form.readOnly) control.disabled = true;
       grid.append(label, control);
     }
     fieldset.append(grid);

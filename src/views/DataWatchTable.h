@@ -3,7 +3,7 @@
 // each byte as two hexadecimal digits. Its fields are the image bytes, a
 // row of sixteen repeated every 16 bytes; nothing in the grid is edited.
 #include "model/MemoryMap.h"
-#include "views/RecordTable.h"
+#include "app/RecordTable.h"
 
 namespace DataWatchTable {
 constexpr int kGrid = 3547;

@@ -1,10 +1,7 @@
 #include "views/RecordTableModel.h"
 
-#include "controls/BcdDigitEdit.h"
+#include "app/RecordCells.h"
 #include "controls/BoundField.h"
-#include "model/ChannelStep.h"
-#include "model/ChannelTexts.h"
-#include "model/FreqBcd.h"
 #include "model/ToneWord.h"
 #include "settings/TextIds.h"
 #include "views/EditorContext.h"
@@ -53,40 +50,16 @@ LanguageSource::Items RecordTableModel::optionItems(int c) const
 }
 
 namespace {
-QString itemText(const LanguageSource::Items& items, int value)
+// Columns whose cells are choices of a list.
+bool listed(const TableColumn& c)
 {
-    for (const ListItem& item : items)
-        if (item.value == value) return QString::fromStdString(item.text);
-    return {};
-}
-std::uint16_t toneOf(const Record& record, const FieldDesc& field)
-{
-    return static_cast<std::uint16_t>(readField(record, field));
+    return c.cell == CellKind::Option || c.cell == CellKind::Choice || c.cell == CellKind::ToneType;
 }
 }  // namespace
 
 QString RecordTableModel::cellText(const Record& record, const FieldDesc& field, const TableColumn& c, int col) const
 {
-    switch (c.cell) {
-    case CellKind::Freq: {
-        const std::uint32_t word = readField(record, field);
-        // Both the zero word and the empty word are no frequency.
-        return word == 0 || word == FreqBcd::kEmpty ? QString() : QString::fromStdString(FreqBcd::text(word));
-    }
-    case CellKind::GridFreq: {
-        // The stored frequency as it is: a 2.5 kHz frequency typed into
-        // the grid is shown as typed, not lowered to the 12.5 kHz grid.
-        const std::uint32_t word = readField(record, field);
-        return word == FreqBcd::kEmpty ? QString() : QString::fromStdString(FreqBcd::text(word));
-    }
-    case CellKind::Option:
-    case CellKind::Choice: return itemText(optionItems(col), static_cast<int>(readField(record, field)));
-    case CellKind::ToneType:
-        return itemText(optionItems(col), static_cast<int>(ToneWord::type(toneOf(record, field))));
-    case CellKind::Ctcss: return QString::fromStdString(ToneWord::ctcssBoxText(toneOf(record, field)));
-    case CellKind::Cdcss: return QString::fromStdString(ToneWord::cdcssBoxText(toneOf(record, field)));
-    default: return QString::fromStdString(fieldText(record, field));
-    }
+    return QString::fromStdString(RecordCells::text(record, field, c, listed(c) ? optionItems(col) : RecordCells::Items{}));
 }
 
 QString RecordTableModel::headingText(int c) const
@@ -98,15 +71,9 @@ QString RecordTableModel::headingText(int c) const
 bool RecordTableModel::isEditable(int row, int c) const
 {
     if (c < 0 || c >= columnCount()) return false;
-    const TableColumn& col = column(c);
-    if (col.cell == CellKind::Inert) return false;
-    if (col.cell != CellKind::Ctcss && col.cell != CellKind::Cdcss) return true;
-    // A tone cell is editable only while the row's tone type is its kind.
     Record* record = recordOf(row);
     const FieldDesc* field = record ? fieldOf(row, c) : nullptr;
-    if (!field) return false;
-    const unsigned type = ToneWord::type(toneOf(*record, *field));
-    return col.cell == CellKind::Ctcss ? type == ToneWord::kTypeCtcss : ToneWord::isCdcssType(type);
+    return field && RecordCells::editable(*record, *field, column(c));
 }
 
 QVariant RecordTableModel::data(const QModelIndex& index, int role) const
@@ -120,7 +87,7 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         if (c.cell == CellKind::Option || c.cell == CellKind::Choice)
             return static_cast<int>(readField(*record, *field));
-        if (c.cell == CellKind::ToneType) return static_cast<int>(ToneWord::type(toneOf(*record, *field)));
+        if (c.cell == CellKind::ToneType) return static_cast<int>(ToneWord::type(static_cast<std::uint16_t>(readField(*record, *field))));
         return cellText(*record, *field, c, index.column());
     case Qt::BackgroundRole:
         // Cells that cannot be edited sit on the button face, as inert cells do.
@@ -144,22 +111,11 @@ int RecordTableModel::writeValue(int row, int c, int value)
 {
     Record* record = recordOf(row);
     const FieldDesc* field = record ? fieldOf(row, c) : nullptr;
-    if (!field || !isEditable(row, c)) return MsgId::kNotAChoice;
-    // A value the list does not offer changes nothing.
-    bool offered = false;
-    for (const ListItem& item : optionItems(c)) offered = offered || item.value == value;
-    if (!offered) return MsgId::kNotAChoice;
+    if (!field) return MsgId::kNotAChoice;
     const QString before = data(index(row, c)).toString();
-    if (column(c).cell == CellKind::ToneType) {
-        // Only the type changes: the tone value stays until a tone of the new type is chosen.
-        const std::uint16_t word = toneOf(*record, *field);
-        writeField(*record, *field,
-                   static_cast<std::uint16_t>((word & ~ToneWord::kTypeMask) | (static_cast<unsigned>(value) & 3u) << 14));
-    } else {
-        writeField(*record, *field, static_cast<std::uint32_t>(value));
-    }
-    written(row, c, before);
-    return 0;
+    const RecordCells::Written w = RecordCells::writeValue(*record, *field, column(c), value, optionItems(c));
+    if (w.refused == 0) written(row, c, before);
+    return w.refused;
 }
 
 int RecordTableModel::writeText(int row, int c, const QString& typed, bool* clamped)
@@ -167,66 +123,23 @@ int RecordTableModel::writeText(int row, int c, const QString& typed, bool* clam
     if (clamped) *clamped = false;
     Record* record = recordOf(row);
     const FieldDesc* field = record ? fieldOf(row, c) : nullptr;
-    if (!field || !isEditable(row, c)) return MsgId::kNotAChoice;
+    if (!field) return MsgId::kNotAChoice;
     const TableColumn& col = column(c);
-    const QString text = typed.trimmed();
-    const std::string t = text.toStdString();
-    switch (col.cell) {
-    case CellKind::Option:
-    case CellKind::Choice:
-    case CellKind::ToneType: {
-        for (const ListItem& item : optionItems(c))
-            if (QString::fromStdString(item.text) == text) return writeValue(row, c, item.value);
-        return MsgId::kNotAChoice;
-    }
-    default: break;
-    }
-    const QString before = data(index(row, c)).toString();
-    switch (col.cell) {
-    case CellKind::Freq: {
-        // Empty is no frequency; anything else goes on its step grid, and
-        // the step code it was put on is stored beside it.
-        if (!text.isEmpty() && !isFrequencyText(t)) return MsgId::kNotAFrequency;
-        StepResult step{0, 0};
-        if (!text.isEmpty()) step = classifyDialogStep(FreqBcd::parseUnits(t));
-        writeField(*record, *field, text.isEmpty() ? 0 : FreqBcd::fromUnits(step.units));
-        const int entry = config_.repeatRows > 0 ? row : 0;
+    // Where a frequency column keeps the step code: the row's own entry in
+    // a table of entries, the record's field in a grid of records.
+    const FieldDesc* stepField = nullptr;
+    if (col.stepField) {
         TableColumn stepColumn = col;
         stepColumn.field = col.stepField;
-        if (const FieldDesc* stepField = col.stepField ? config_.field(cellFieldName(stepColumn, entry)) : nullptr)
-            writeField(*record, *stepField, step.code);
-        break;
+        stepField = col.cell == CellKind::Freq ? config_.field(cellFieldName(stepColumn, config_.repeatRows > 0 ? row : 0))
+                                               : config_.field(col.stepField);
     }
-    case CellKind::GridFreq: {
-        if (!text.isEmpty() && !isFrequencyText(t)) return MsgId::kNotAFrequency;
-        const FreqEntry e = readGridFreq(t, band_, true);
-        writeField(*record, *field, e.word);
-        if (col.stepField) {
-            if (const FieldDesc* stepField = config_.field(col.stepField))
-                writeField(*record, *stepField, stepCodeOfGridClass(e.step));
-        }
-        if (clamped) *clamped = e.notice != 0;
-        break;
-    }
-    case CellKind::Ctcss:
-    case CellKind::Cdcss: {
-        const bool ctcss = col.cell == CellKind::Ctcss;
-        if (ctcss ? !isCtcssText(t) : !isCdcssText(t)) return ctcss ? MsgId::kNotACtcssTone : MsgId::kNotACdcssCode;
-        const std::uint16_t word = toneOf(*record, *field);
-        const std::string other = ctcss ? ToneWord::cdcssBoxText(word) : ToneWord::ctcssBoxText(word);
-        writeField(*record, *field,
-                   ToneWord::write(word, ToneWord::type(word), ctcss ? t : other, ctcss ? other : t));
-        break;
-    }
-    case CellKind::Text: record->setText(field->offset, field->length, text.toLatin1().toStdString(), '\0'); break;
-    case CellKind::Digits: {
-        const auto bytes = CBcdDigitEdit::bytesOf(text, static_cast<int>(field->length * 2));
-        if (bytes.size() != field->length) return MsgId::kNotAChoice;
-        record->setBytes(field->offset, bytes);
-        break;
-    }
-    default: return MsgId::kNotAChoice;
-    }
+    const QString before = data(index(row, c)).toString();
+    const RecordCells::Written w =
+        RecordCells::writeText(*record, *field, col, typed.toStdString(), listed(col) ? optionItems(c) : RecordCells::Items{},
+                               band_, stepField);
+    if (w.refused != 0) return w.refused;
+    if (clamped) *clamped = w.clamped;
     written(row, c, before);
     return 0;
 }

@@ -8,7 +8,7 @@
 // that is not what the column holds changes nothing and says why.
 #include "controls/LanguageSource.h"
 #include "model/FreqEntry.h"
-#include "views/RecordTable.h"
+#include "app/RecordTable.h"
 
 #include <QAbstractTableModel>
 

@@ -2,7 +2,7 @@
 // The two grids of the test-frequency record: sixteen test frequencies and
 // five tuning points, each a receive and a transmit frequency whose step
 // code is stored beside it.
-#include "views/RecordTable.h"
+#include "app/RecordTable.h"
 
 namespace TestFreqTables {
 constexpr int kTestGrid = 4010;

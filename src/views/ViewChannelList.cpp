@@ -4,7 +4,7 @@
 #include "model/ChannelTexts.h"
 #include "settings/TextFormat.h"
 #include "settings/TextIds.h"
-#include "views/ChannelGridTable.h"
+#include "app/ChannelGridTable.h"
 #include "views/EditorRegistry.h"
 #include "views/GridClipboard.h"
 #include "views/RecordGrid.h"

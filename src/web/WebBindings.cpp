@@ -54,6 +54,11 @@ std::string setField(const std::string& section, int index, const std::string& f
 {
     return webProgram().setField(section, index, field, fromVal(value));
 }
+val channelGrid() { return toVal(webProgram().channelGrid()); }
+val setChannelCell(int row, int column, const std::string& text)
+{
+    return toVal(webProgram().setChannelCell(row, column, text));
+}
 val channels() { return toVal(webProgram().channels()); }
 val setChannel(int index, const val& texts) { return toVal(webProgram().setChannel(index, fromVal(texts))); }
 val addChannel() { return toVal(webProgram().addChannel()); }
@@ -96,6 +101,8 @@ EMSCRIPTEN_BINDINGS(qav)
     function("sections", &sections);
     function("records", &records);
     function("setField", &setField);
+    function("channelGrid", &channelGrid);
+    function("setChannelCell", &setChannelCell);
     function("channels", &channels);
     function("setChannel", &setChannel);
     function("addChannel", &addChannel);

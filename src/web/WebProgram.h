@@ -6,6 +6,7 @@
 // and language texts as the desktop program and the command-line tool;
 // results come back as JSON values the page reads.
 #include "app/AppRoot.h"
+#include "app/RecordCells.h"
 #include "link/ImageSessions.h"
 #include "link/Pause.h"
 #include "web/WebPortOpener.h"
@@ -42,6 +43,13 @@ public:
     // "" when taken, otherwise what is wrong with the value.
     std::string setField(const std::string& section, int index, const std::string& field, const Json& value);
 
+    // The channel table: the desktop channel grid's columns ({"columns":
+    // [{"heading", "field", "kind", "items"}], "rows": [[{"text",
+    // "editable"}]]}), and one cell written from its text with the grid's
+    // checks and rules; the outcome carries the row as it is afterwards.
+    Json channelGrid() const;
+    Json setChannelCell(int row, int column, const std::string& text);
+
     // The channels as the channel pages show them, and a channel written back
     // through the same conversion (clamped to the band).
     Json channels() const;
@@ -71,6 +79,8 @@ public:
     WebPortOpener& ports() { return ports_; }
 
 private:
+    RecordCells::Items gridItems(const TableColumn& column) const;
+    Json gridRow(const Record& record) const;
     Json transferOutcome(const Outcome& outcome, PauseClock::time_point started);
     std::string tempPath(const std::string& name) const;
 

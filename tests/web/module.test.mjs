@@ -58,6 +58,38 @@ test('a channel is edited through the channel conversion: checked, clamped to th
   assert.equal(qav.state().modified, true);
 });
 
+test('the channel table takes cells as the desktop grid does', () => {
+  qav.newDocument();
+  const grid = qav.channelGrid();
+  const col = (field, kind) => grid.columns.findIndex((c) => c.field === field && (!kind || c.kind === kind));
+  const rx = col('rx_frequency');
+  const rxType = col('rx_tone', 'list');
+  assert.equal(grid.rows.length, qav.state().channels);
+  assert.equal(grid.columns[rx].heading, qav.caption(3665));
+
+  const before = qav.channelGrid().rows[0];
+  for (const bad of ['abc', '4x0']) {
+    const r = qav.setChannelCell(0, rx, bad);
+    assert.equal(r.ok, false, bad);
+    assert.ok(r.message.length > 0);
+    assert.deepEqual(r.row, before, 'a refused cell changes nothing');
+  }
+  // Typed as it is, on the 2.5 kHz grid; outside the band it is clamped with a notice.
+  assert.equal(qav.setChannelCell(0, rx, '445.0025').row[rx].text, '445.00250');
+  const clamped = qav.setChannelCell(0, rx, '999');
+  assert.equal(clamped.ok, true);
+  assert.ok(clamped.message.length > 0);
+  assert.equal(clamped.row[rx].text, '470.00000');
+  // A tone box takes values only while the tone type is its kind.
+  const types = grid.columns[rxType].items;
+  assert.equal(qav.setChannelCell(0, rxType, types[0]).ok, true);
+  const ctcss = grid.columns.findIndex((c, i) => c.field === 'rx_tone' && c.kind === 'text' && i > rxType);
+  assert.equal(qav.channelGrid().rows[0][ctcss].editable, false);
+  assert.equal(qav.setChannelCell(0, ctcss, '100.0').ok, false);
+  assert.equal(qav.setChannelCell(0, rxType, 'no such type').ok, false);
+  assert.equal(qav.setChannelCell(99, rx, '440').ok, false);
+});
+
 test('fields of any section are set by name with the codec checks', () => {
   qav.newDocument();
   const names = qav.sections().map((s) => s.name);

@@ -1,7 +1,7 @@
 #pragma once
 // The channel list's grid: one row per channel, the thirteen columns of
 // the channel record that a dealer compares side by side.
-#include "views/RecordTable.h"
+#include "app/RecordTable.h"
 
 namespace ChannelGridTable {
 constexpr int kGrid = 3771;

@@ -1,10 +1,8 @@
-#include "views/RecordTable.h"
-
-#include "controls/BoundField.h"
+#include "app/RecordTable.h"
 
 const FieldDesc* TableConfig::field(std::string_view name) const
 {
-    return lookup ? lookup(name) : findBoundField(record, name);
+    return lookup ? lookup(name) : findField(record, name);
 }
 
 std::string cellFieldName(const TableColumn& column, int row)

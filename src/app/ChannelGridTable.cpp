@@ -1,4 +1,4 @@
-#include "views/ChannelGridTable.h"
+#include "app/ChannelGridTable.h"
 
 namespace {
 
