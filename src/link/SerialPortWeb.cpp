@@ -6,9 +6,8 @@ bool CSerialPort::isOpen() const { return false; }
 
 CSerialPort::~CSerialPort() = default;
 
-bool CSerialPort::open(const std::string& device)
+bool CSerialPort::open(const std::string&)
 {
-    m_name = device;
     m_openError = 0;
     return false;
 }
