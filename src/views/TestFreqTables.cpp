@@ -5,13 +5,13 @@
 namespace {
 
 constexpr TableColumn kTestColumns[] = {
-    {0, "Rx Freq[MHz]", "test_%d_rx", CellKind::Freq, 0, "test_%d_rx_step"},
-    {0, "Tx Freq[MHz]", "test_%d_tx", CellKind::Freq, 0, "test_%d_tx_step"},
+    {7060, "Rx Freq[MHz]", "test_%d_rx", CellKind::Freq, 0, "test_%d_rx_step"},
+    {7062, "Tx Freq[MHz]", "test_%d_tx", CellKind::Freq, 0, "test_%d_tx_step"},
 };
 
 constexpr TableColumn kPointColumns[] = {
-    {0, "Rx Freq[MHz]", "point_%d_rx", CellKind::Freq, 0, "point_%d_rx_step"},
-    {0, "Tx Freq[MHz]", "point_%d_tx", CellKind::Freq, 0, "point_%d_tx_step"},
+    {7060, "Rx Freq[MHz]", "point_%d_rx", CellKind::Freq, 0, "point_%d_rx_step"},
+    {7062, "Tx Freq[MHz]", "point_%d_tx", CellKind::Freq, 0, "point_%d_tx_step"},
 };
 
 }  // namespace
