@@ -87,8 +87,8 @@ package: build
 	cd build && cpack
 	scripts/check-package build/package/*.deb
 
-# The tests that run more than one thread (link, simulated radio, document
-# procedures, progress dialog, desktop commands) under ThreadSanitizer.
+# The whole suite under ThreadSanitizer, the desktop program's tests
+# included (offscreen), the package test left out.
 test-tsan: build-tsan
 	@mkdir -p build-tsan/runtime && chmod 700 build-tsan/runtime
 	XDG_RUNTIME_DIR=$(CURDIR)/build-tsan/runtime ctest --preset tsan
