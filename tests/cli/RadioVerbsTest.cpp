@@ -1,6 +1,6 @@
 // The radio verbs, in process against the built-in simulated radio, and
 // the real program against `qav sim` on a pseudo-terminal.
-#include "cli/QavTool.h"
+#include "QavHomeTest.h"
 #include "model/CodeplugFile.h"
 
 #include <gtest/gtest.h>
@@ -22,45 +22,11 @@
 
 namespace {
 
-struct QavRun {
-    int status;
-    std::string out, err;
-};
-
-#ifndef _WIN32
-// Starts `qav ARGS` (a simulated radio) in a child process and reads the
-// device path it prints first; the child's pid, or -1.
-pid_t startSim(const std::vector<std::string>& args, std::string& device)
-{
-    int pipefd[2];
-    if (::pipe(pipefd) != 0) return -1;
-    const std::string program = QAV_BIN_DIR "/qav";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(pipefd[1], STDOUT_FILENO);
-        ::close(pipefd[0]);
-        std::vector<char*> argv{const_cast<char*>("qav")};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
-    ::close(pipefd[1]);
-    device.clear();
-    char c;
-    while (child > 0 && ::read(pipefd[0], &c, 1) == 1 && c != '\n') device += c;
-    ::close(pipefd[0]);
-    return child;
-}
-#endif
-
-class RadioVerbsTest : public ::testing::Test {
+class RadioVerbsTest : public QavHomeTest {
 protected:
     void SetUp() override
     {
-        std::string tmpl = ::testing::TempDir() + "qavradioXXXXXX";
-        ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
-        dir_ = tmpl + "/";
+        makeHome("qavradio");
         std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
         std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nComPort=1\n";
         // Backups of the reads and writes go to this test's folder, not the user's.
@@ -70,22 +36,6 @@ protected:
         testsupport::setEnv("XDG_DATA_HOME", dir_ + "data");
 #endif
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-
-    QavRun qav(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), {"--home", dir_});
-        std::ostringstream out, err;
-        const int status = runQav(args, out, err, dir_);
-        return {status, out.str(), err.str()};
-    }
-    std::string path(const std::string& name) const { return dir_ + name; }
-
-    std::string dir_;
 };
 
 }  // namespace

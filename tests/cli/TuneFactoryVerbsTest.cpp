@@ -1,7 +1,7 @@
 // qav tune and qav factory: in process against the built-in simulated
 // radio, and a round trip through `qav sim` on a pseudo-terminal, whose
 // radio keeps what is written between runs.
-#include "cli/QavTool.h"
+#include "QavHomeTest.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -19,37 +19,17 @@
 
 namespace {
 
-struct QavRun {
-    int status;
-    std::string out, err;
-};
-
-class TuneFactoryVerbsTest : public ::testing::Test {
+class TuneFactoryVerbsTest : public QavHomeTest {
 protected:
     void SetUp() override
     {
-        std::string tmpl = ::testing::TempDir() + "qavtuneXXXXXX";
-        ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
-        dir_ = tmpl + "/";
+        makeHome("qavtune");
         for (const char* name : {"QAV_E.lng", "volume.ini", "Model.dat"})
             std::filesystem::copy_file(std::string(QAV_DATA_DIR "/") + name, dir_ + name);
         // The simulated radio is a factory radio of this model.
         std::ofstream(dir_ + "Settings.ini")
             << "[Setting]\nModelID=QAV410\nModelName=QAV-410\nFreqRange=136-174\nLanguage=0\nComPort=1\n";
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    QavRun qav(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), {"--home", dir_});
-        std::ostringstream out, err;
-        const int status = runQav(args, out, err, dir_);
-        return {status, out.str(), err.str()};
-    }
-    std::string path(const std::string& name) const { return dir_ + name; }
     void writeFile(const std::string& name, const std::string& text) const
     {
         std::ofstream(path(name), std::ios::trunc) << text;
@@ -60,7 +40,6 @@ protected:
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
-    std::string dir_;
 };
 
 bool has(const std::string& text, const std::string& part)
@@ -155,23 +134,9 @@ TEST_F(TuneFactoryVerbsTest, RoundTripsThroughTheSimulatorOnAPseudoTerminal)
 #ifdef _WIN32
     GTEST_SKIP() << "needs a pseudo-terminal and fork()";
 #else
-    int pipefd[2];
-    ASSERT_EQ(::pipe(pipefd), 0);
-    const std::string qavBin = QAV_BIN_DIR "/qav";
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::dup2(pipefd[1], STDOUT_FILENO);
-        ::close(pipefd[0]);
-        ::execl(qavBin.c_str(), "qav", "--home", dir_.c_str(), "sim", "--fault", "refuse-register:0x8302",
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(pipefd[1]);
     std::string device;
-    char c;
-    while (::read(pipefd[0], &c, 1) == 1 && c != '\n') device += c;
-    ::close(pipefd[0]);
+    const pid_t child = startSim({"--home", dir_, "sim", "--fault", "refuse-register:0x8302"}, device);
+    ASSERT_GT(child, 0);
     ASSERT_FALSE(device.empty());
 
     QavRun r = qav({"tune", "set", "0x8303", "77", "--port", device});
@@ -192,8 +157,6 @@ TEST_F(TuneFactoryVerbsTest, RoundTripsThroughTheSimulatorOnAPseudoTerminal)
     EXPECT_EQ(doc["option_2"], true);
     EXPECT_EQ(doc["tune_switch_open"], false);
 
-    ::kill(child, SIGTERM);
-    int childStatus = 0;
-    ::waitpid(child, &childStatus, 0);
+    stopSim(child);
 #endif
 }
