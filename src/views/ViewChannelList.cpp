@@ -30,6 +30,20 @@ CViewChannelList::CViewChannelList(EditorContext& context, QWidget* parent)
 {
 }
 
+CViewChannelList::~CViewChannelList()
+{
+    if (!grid_ || !model_) return;
+    // A cell being edited is committed now, while this view is whole: the
+    // base class's destructor moves the focus, and a commit then would call
+    // back into the parts of this view that are already gone. Moving the
+    // current cell commits and closes the open editor.
+    grid_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    model_->setRowRule({});
+    disconnect(model_, nullptr, this, nullptr);
+    disconnect(grid_, nullptr, this, nullptr);
+    disconnect(grid_->selectionModel(), nullptr, this, nullptr);
+}
+
 bool CViewChannelList::switchEditor()
 {
     save();

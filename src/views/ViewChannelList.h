@@ -14,6 +14,7 @@ class CViewChannelList : public CCustomFormView {
     Q_OBJECT
 public:
     explicit CViewChannelList(EditorContext& context, QWidget* parent = nullptr);
+    ~CViewChannelList() override;
 
     RecordGrid* grid() const { return grid_; }
     RecordTableModel* model() const { return model_; }
