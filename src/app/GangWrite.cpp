@@ -60,10 +60,10 @@ void GangWrite::start(const std::vector<std::string>& ports, const RadioImage& i
                       const std::string& password)
 {
     if (!m_radios.empty()) return;
-    std::vector<std::string> seen;
     for (const std::string& port : ports) {
-        if (port.empty() || std::find(seen.begin(), seen.end(), port) != seen.end()) continue;
-        seen.push_back(port);
+        if (port.empty() || std::any_of(m_radios.begin(), m_radios.end(),
+                                        [&port](const auto& r) { return r->result.port == port; }))
+            continue;
         auto radio = std::make_unique<Radio>();
         radio->result.port = port;
         radio->result.image = image;

@@ -9,18 +9,6 @@
 
 namespace {
 
-// Lends the window's opener (which holds the simulated radio) to the one
-// session that writes to it.
-class LentOpener : public IPortOpener {
-public:
-    explicit LentOpener(IPortOpener& inner) : m_inner(inner) {}
-    std::unique_ptr<ITransport> open(const std::string& port) override { return m_inner.open(port); }
-    std::string lastDeniedDevice() const override { return m_inner.lastDeniedDevice(); }
-
-private:
-    IPortOpener& m_inner;
-};
-
 std::vector<CDlgWriteSeveral::PortChoice> portChoices(const IFrameHost& host)
 {
     std::vector<CDlgWriteSeveral::PortChoice> choices;
@@ -40,7 +28,9 @@ bool writeToSeveralRadios(const WriteSeveralParts& parts)
     RadioImage image{};
     GuiPortOpener& window = parts.ports;
     auto openers = [&window](const std::string& port) -> std::unique_ptr<IPortOpener> {
-        if (port == "sim") return std::make_unique<LentOpener>(window);
+        // The window's opener holds the simulated radio; it is lent to the
+        // one session that writes to it.
+        if (port == "sim") return std::make_unique<OnePortOpener>(window, port);
         return std::make_unique<SerialPortOpener>();
     };
     const CSettingsManager& settings = parts.settings;

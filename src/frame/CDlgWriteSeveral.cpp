@@ -157,14 +157,13 @@ void CDlgWriteSeveral::refresh()
     for (std::size_t i = 0; i < m_gang->size(); ++i) {
         const int r = static_cast<int>(i);
         const bool done = m_gang->done(i);
+        const bool ok = done && m_gang->result(i).transfer.outcome.ok;
+        written += ok ? 1 : 0;
         if (auto* bar = qobject_cast<QProgressBar*>(m_table->cellWidget(r, kProgress)))
-            bar->setValue(done && m_gang->result(i).transfer.outcome.ok ? 100 : m_gang->percent(i));
-        if (!done || !m_table->item(r, kResult)->text().isEmpty()) {
-            written += done && m_gang->result(i).transfer.outcome.ok ? 1 : 0;
-            continue;
-        }
+            bar->setValue(ok ? 100 : m_gang->percent(i));
+        // Each finished row is filled once.
+        if (!done || !m_table->item(r, kResult)->text().isEmpty()) continue;
         const GangResult& result = m_gang->result(i);
-        written += result.transfer.outcome.ok ? 1 : 0;
         QString text;
         if (result.passwordMissing)
             text = LangText::message(m_host, MsgId::kGangNeedsPassword,

@@ -6,16 +6,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <csignal>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
-#ifndef _WIN32
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-#include "TestSupport.h"
 
 namespace {
 
