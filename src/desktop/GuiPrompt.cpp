@@ -6,22 +6,26 @@
 #include "frame/FrameHost.h"
 #include "frame/FrameIds.h"
 #include "frame/LangText.h"
+#include "frame/ThreadPost.h"
 #include "settings/TextIds.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QThread>
 
-GuiPrompt::GuiPrompt(const IFrameHost& host, QWidget* parent) : m_host(host), m_parent(parent) {}
+GuiPrompt::GuiPrompt(const IFrameHost& host, QWidget* parent)
+    : m_host(host), m_parent(parent), m_post(std::make_unique<ThreadPost>())
+{
+    // Questions are asked on the window's thread, whichever thread made this.
+    if (qApp && m_post->thread() != qApp->thread()) m_post->moveToThread(qApp->thread());
+}
+
+GuiPrompt::~GuiPrompt() = default;
 
 template <class Fn>
 auto GuiPrompt::onUiThread(Fn fn) -> decltype(fn())
 {
-    if (QThread::currentThread() == qApp->thread()) return fn();
-    decltype(fn()) result{};
-    QMetaObject::invokeMethod(qApp, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
-    return result;
+    return m_post->call(std::move(fn));
 }
 
 QString GuiPrompt::text(const Outcome& outcome) const

@@ -8,11 +8,15 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class IFrameHost;
+class ThreadPost;
 
 class GuiPrompt : public IPrompt {
 public:
     GuiPrompt(const IFrameHost& host, QWidget* parent);
+    ~GuiPrompt() override;
     void setParent(QWidget* parent) { m_parent = parent; }
 
     bool confirm(int messageId, const std::string& text, PromptButtons buttons) override;
@@ -33,4 +37,5 @@ private:
 
     const IFrameHost& m_host;
     QPointer<QWidget> m_parent;
+    std::unique_ptr<ThreadPost> m_post;
 };

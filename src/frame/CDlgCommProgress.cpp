@@ -5,6 +5,7 @@
 #include "controls/LanguageApply.h"
 #include "frame/FrameHost.h"
 #include "frame/LangText.h"
+#include "frame/ThreadPost.h"
 #include "link/TransferWorker.h"
 
 #include <QCloseEvent>
@@ -12,7 +13,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,7 +23,7 @@ constexpr int kNoRadio = 1143;
 
 CDlgCommProgress::CDlgCommProgress(const IFrameHost& host, Mode mode, Session session, QWidget* parent)
     : QDialog(parent), m_host(host), m_mode(mode), m_session(std::move(session)),
-      m_worker(std::make_unique<TransferWorker>())
+      m_worker(std::make_unique<TransferWorker>()), m_post(new ThreadPost(this))
 {
     setObjectName("dlgCommProgress");
     auto* column = new QVBoxLayout(this);
@@ -78,16 +78,14 @@ void CDlgCommProgress::start()
     m_ok->setEnabled(false);
     m_cancel->setEnabled(false);
     setCursor(Qt::WaitCursor);
-    QPointer<CDlgCommProgress> self(this);
-    auto progress = [self](int percent) {
-        QMetaObject::invokeMethod(self, [self, percent] { if (self) self->onProgress(percent); },
-                                  Qt::QueuedConnection);
-    };
+    // The session reports from its worker thread; the dialog's own post box
+    // carries each report to the window's thread. The destructor joins the
+    // worker first, so the box outlives every report.
+    ThreadPost* post = m_post;
+    auto progress = [this, post](int percent) { post->post([this, percent] { onProgress(percent); }); };
     const bool started = m_worker->start([session = m_session, progress] { return session(progress); },
-                                         [self](const TransferResult& result) {
-                                             QMetaObject::invokeMethod(
-                                                 self, [self, result] { if (self) self->onFinished(result); },
-                                                 Qt::QueuedConnection);
+                                         [this, post](const TransferResult& result) {
+                                             post->post([this, result] { onFinished(result); });
                                          });
     if (!started) {
         m_running = false;

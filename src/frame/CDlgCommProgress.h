@@ -15,6 +15,7 @@ class IFrameHost;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class ThreadPost;
 class TransferWorker;
 
 class CDlgCommProgress : public QDialog {
@@ -70,6 +71,7 @@ private:
     Mode m_mode;
     Session m_session;
     std::unique_ptr<TransferWorker> m_worker;
+    ThreadPost* m_post;
     TransferResult m_result;
     bool m_running = false;
     bool m_startOnShow = false;

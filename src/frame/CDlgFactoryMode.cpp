@@ -8,6 +8,7 @@
 #include "frame/FrameHost.h"
 #include "frame/FrameTextIds.h"
 #include "frame/LangText.h"
+#include "frame/ThreadPost.h"
 #include "link/TransferPlans.h"
 #include "link/TransferWorker.h"
 #include "settings/TextIds.h"
@@ -21,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,7 +72,8 @@ int chosen(const QComboBox* c) { return c->currentIndex() < 0 ? 0 : c->currentDa
 CDlgFactoryMode::CDlgFactoryMode(const IFrameHost& host, Start start, JobMaker jobs, ProfileFile volume,
                                  QWidget* parent)
     : QDialog(parent), m_host(host), m_start(std::move(start)), m_jobs(std::move(jobs)), m_volume(std::move(volume)),
-      m_image(m_start.image), m_worker(std::make_unique<TransferWorker>())
+      m_image(m_start.image), m_worker(std::make_unique<TransferWorker>()),
+      m_post(new ThreadPost(this))
 {
     setObjectName("dlgFactoryMode");
     setWindowTitle(tr("Factory Mode"));
@@ -306,15 +307,10 @@ void CDlgFactoryMode::startJob(Job job)
     auto run = m_jobs(job);
     auto image = std::make_shared<RadioImage>(m_image);
     setBusy(true);
-    QPointer<CDlgFactoryMode> self(this);
+    // The destructor joins the worker first, so the post box outlives it.
     const bool started = m_worker->start([run, image] { return run(*image); },
-                                         [self, image, job](const TransferResult& result) {
-                                             QMetaObject::invokeMethod(
-                                                 self,
-                                                 [self, image, job, result] {
-                                                     if (self) self->finished(job, result, *image);
-                                                 },
-                                                 Qt::QueuedConnection);
+                                         [this, post = m_post, image, job](const TransferResult& result) {
+                                             post->post([this, image, job, result] { finished(job, result, *image); });
                                          });
     if (!started) setBusy(false);
 }

@@ -23,6 +23,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class ThreadPost;
 class TransferWorker;
 
 class CDlgFactoryMode : public QDialog {
@@ -95,6 +96,7 @@ private:
     ProfileFile m_volume;
     RadioImage m_image;
     std::unique_ptr<TransferWorker> m_worker;
+    ThreadPost* m_post;
     bool m_busy = false;
     bool m_read = false;
     bool m_wrote = false;

@@ -1,13 +1,13 @@
 #include "frame/TuningWorker.h"
 
+#include "frame/ThreadPost.h"
 #include "link/RadioLink.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QPointer>
 
 TuningWorker::TuningWorker(std::shared_ptr<CRadioLink> link, QObject* parent)
-    : QObject(parent), m_link(std::move(link))
+    : QObject(parent), m_link(std::move(link)), m_post(new ThreadPost(this))
 {
 }
 
@@ -38,15 +38,13 @@ void TuningWorker::startNext()
     m_running = true;
     // The thread of the previous job has ended (jobEnded joined it), so the
     // link passes from one job to the next without being shared.
-    QPointer<TuningWorker> self(this);
+    // The destructor joins the thread first, so the post box outlives it.
     m_worker.start(
         [link = m_link, job = std::move(next.job)] {
             job(*link);
             return TransferResult{};
         },
-        [self](const TransferResult&) {
-            QMetaObject::invokeMethod(self, [self] { if (self) self->jobEnded(); }, Qt::QueuedConnection);
-        });
+        [this, post = m_post](const TransferResult&) { post->post([this] { jobEnded(); }); });
 }
 
 void TuningWorker::jobEnded()

@@ -12,6 +12,7 @@
 #include <memory>
 
 class CRadioLink;
+class ThreadPost;
 
 class TuningWorker : public QObject {
     Q_OBJECT
@@ -40,6 +41,7 @@ private:
         std::function<void()> done;
     };
     std::shared_ptr<CRadioLink> m_link;
+    ThreadPost* m_post;
     TransferWorker m_worker;
     std::deque<Entry> m_queue;
     std::function<void()> m_done;

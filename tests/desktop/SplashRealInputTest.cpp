@@ -29,6 +29,20 @@ int run(const QString& program, const QStringList& args, const QProcessEnvironme
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
+// What a program printed, trimmed; empty when it failed or did not end in time.
+QString output(const QString& program, const QStringList& args, const QProcessEnvironment& env)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(2000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        p.kill();
+        p.waitForFinished(1000);
+        return {};
+    }
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
 // Stops a process this test started, and waits for it.
 void stop(QProcess& p)
 {
@@ -115,6 +129,11 @@ TEST(SplashRealInput, AKeyPressUnderAWindowManagerClosesTheSplash)
         return run(tool[2], {"search", "--onlyvisible", "--name", "^qav-cps$"}, env, 2000) == 0;
     };
     ASSERT_TRUE(waitFor(splashShown, 15000)) << "the splash never appeared";
+    // A person presses the key once the picture is there and the program has
+    // the keyboard; the window manager hands it over a moment after mapping.
+    const QString pid = QString::number(qav.processId());
+    const auto hasKeyboard = [&] { return output(tool[2], {"getwindowfocus", "getwindowpid"}, env) == pid; };
+    ASSERT_TRUE(waitFor(hasKeyboard, 5000)) << "the program never got the keyboard";
     QElapsedTimer sinceKey;
     sinceKey.start();
     // A real key press, to whatever window has the keyboard focus.
