@@ -119,8 +119,10 @@ TEST(SplashRealInput, AKeyPressUnderAWindowManagerClosesTheSplash)
     wm.setProcessEnvironment(env);
     wm.start(tool[1], {});
     ASSERT_TRUE(wm.waitForStarted(5000)) << "openbox did not start";
-    // Give the window manager time to take over the screen.
-    QThread::msleep(1500);
+    // The window manager has taken over the screen once it holds the focus
+    // itself; a window mapped before that is never given the keyboard.
+    const auto wmReady = [&] { return output(tool[2], {"getwindowfocus", "getwindowname"}, env) == "Openbox"; };
+    ASSERT_TRUE(waitFor(wmReady, 15000)) << "openbox never took over the screen";
     ASSERT_EQ(wm.state(), QProcess::Running) << "openbox ended";
 
     qav.setProcessEnvironment(env);
