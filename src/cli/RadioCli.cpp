@@ -92,6 +92,8 @@ RadioCliSession::RadioCliSession(CliContext& ctx, const RadioOptions& opt)
         timing = LinkTiming::fast();
         m_sim = std::make_unique<SimRadio>();
         m_sim->setMemory(factoryMemory(settings.model()));
+        // It answers as the radio its memory belongs to.
+        simulateCurrentModel();
         m_ports = std::make_unique<SimPortOpener>(*m_sim, std::set<std::string>{"sim"});
     } else {
         m_ports = std::make_unique<SerialPortOpener>();
@@ -138,14 +140,7 @@ void RadioCliSession::simulateCurrentModel()
     if (!m_sim) return;
     const ModelValues& m = m_root.settings().model();
     if (!m_root.settings().language().isAcceptedIdentifier(m.modelId)) return;
-    SimIdentity id = m_sim->identity();
-    id.productId = m.modelId;
-    id.modelName = m.modelName;
-    if (m.lowMHz() > 0 && m.highMHz() > m.lowMHz()) {
-        id.lowEdge = static_cast<std::uint32_t>(m.lowMHz()) * 100000u;
-        id.highEdge = static_cast<std::uint32_t>(m.highMHz()) * 100000u;
-    }
-    m_sim->setIdentity(id);
+    m_sim->setIdentity(identityFor(m, m_sim->identity()));
 }
 
 void RadioCliSession::listInvalidValues(const std::string& verb)

@@ -40,6 +40,20 @@ protected:
 
 }  // namespace
 
+TEST_F(RadioVerbsTest, TheSimulatedRadioAnswersAsTheModelItsMemoryBelongsTo)
+{
+    // The radio in this process holds the configured model's factory
+    // codeplug; its identity must name the same band, whichever verb asks.
+    std::ofstream(dir_ + "Settings.ini")
+        << "[Setting]\nModelID=QAV410\nModelName=QAV-410\nFreqRange=400-470\nLanguage=0\nComPort=1\n";
+    QavRun r = qav({"detect", "--port", "sim"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("400-470 MHz"), std::string::npos) << r.out;
+    r = qav({"read", "--port", "sim", "-o", path("r.qav")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("400-470MHz"), std::string::npos) << r.out;
+}
+
 TEST_F(RadioVerbsTest, DetectReadWriteAndWriteTuneAgainstTheSimulatedRadio)
 {
     QavRun r = qav({"detect", "--port", "sim"});
