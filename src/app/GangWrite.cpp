@@ -1,5 +1,6 @@
 #include "app/GangWrite.h"
 
+#include "app/RadioCommands.h"
 #include "link/SessionContext.h"
 #include "settings/Prompt.h"
 #include "settings/TextIds.h"
@@ -60,10 +61,7 @@ void GangWrite::start(const std::vector<std::string>& ports, const RadioImage& i
                       const std::string& password)
 {
     if (!m_radios.empty()) return;
-    for (const std::string& port : ports) {
-        if (port.empty() || std::any_of(m_radios.begin(), m_radios.end(),
-                                        [&port](const auto& r) { return r->result.port == port; }))
-            continue;
+    for (const std::string& port : distinctPorts(ports)) {
         auto radio = std::make_unique<Radio>();
         radio->result.port = port;
         radio->result.image = image;
@@ -125,4 +123,24 @@ void GangWrite::wait()
 {
     for (std::thread& t : m_threads)
         if (t.joinable()) t.join();
+}
+
+std::vector<std::string> distinctPorts(const std::vector<std::string>& ports)
+{
+    std::vector<std::string> distinct;
+    for (const std::string& port : ports)
+        if (!port.empty() && std::find(distinct.begin(), distinct.end(), port) == distinct.end())
+            distinct.push_back(port);
+    return distinct;
+}
+
+bool takeOverFirstWritten(const GangWrite& gang, RadioCommands& radio)
+{
+    for (std::size_t i = 0; i < gang.size(); ++i) {
+        if (!gang.done(i) || !gang.result(i).transfer.outcome.ok) continue;
+        GangResult first = gang.result(i);
+        first.transfer.port.clear();  // the configured port stays
+        return radio.finishWrite(first.transfer, first.image).ok;
+    }
+    return false;
 }

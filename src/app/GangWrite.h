@@ -18,6 +18,7 @@
 #include <vector>
 
 class CSettingsManager;
+class RadioCommands;
 
 struct GangResult {
     std::string port;
@@ -38,7 +39,8 @@ public:
     GangWrite(const GangWrite&) = delete;
     GangWrite& operator=(const GangWrite&) = delete;
 
-    // Starts one write of `image` per port (repeated names once), checked
+    // Starts one write of `image` per port (repeated names once; the opener
+    // factory is asked once per distinct port, in the order given), checked
     // against the program values of `settings` as they are now; `password`
     // answers a radio that asks for one (empty: such a radio fails with the
     // password message). Once per object.
@@ -64,3 +66,12 @@ private:
     std::vector<std::unique_ptr<Radio>> m_radios;
     std::vector<std::thread> m_threads;
 };
+
+// `ports` in the order given, each name once, empty names left out.
+std::vector<std::string> distinctPorts(const std::vector<std::string>& ports);
+
+// After the gang finished: the first radio written (in port order) hands
+// its programming stamp and firmware version to the program, as a single
+// write does; the configured port stays as it was. False when no radio was
+// written.
+bool takeOverFirstWritten(const GangWrite& gang, RadioCommands& radio);

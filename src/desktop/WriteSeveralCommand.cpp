@@ -52,12 +52,5 @@ bool writeToSeveralRadios(const WriteSeveralParts& parts)
     QObject::connect(&dlg, &CDlgWriteSeveral::helpRequested, parts.parent, [&parts](int id) { parts.help(id); });
     dlg.exec();
     const GangWrite* gang = dlg.gang();
-    if (!gang) return false;
-    for (std::size_t i = 0; i < gang->size(); ++i) {
-        GangResult first = gang->result(i);
-        if (!first.transfer.outcome.ok) continue;
-        first.transfer.port.clear();  // the configured port stays
-        return parts.radio.finishWrite(first.transfer, first.image).ok;
-    }
-    return false;
+    return gang && takeOverFirstWritten(*gang, parts.radio);
 }

@@ -2,6 +2,7 @@
 
 #include "app/OutcomeText.h"
 #include "frame/FrameTextIds.h"
+#include "settings/TextIds.h"
 #include "frame/LangText.h"
 
 #include <QDialogButtonBox>

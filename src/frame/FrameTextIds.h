@@ -32,7 +32,6 @@ constexpr int kGangPassword = 2293;       // the password edit's label
 constexpr int kGangAddPort = 2294;        // the label of the edit for another port
 constexpr int kGangAdd = 2295;            // the button that adds that port
 constexpr int kGangWrite = 2296;          // the button that starts the writes
-constexpr int kGangSummary = 2297;        // how many were written (format: written, all)
 constexpr int kGangNeedsPassword = 2298;  // a radio asked for a password and none was given
 constexpr int kGangRunning = 2299;        // while writing: the dialog closes when all are done
 constexpr int kGangSimPort = 2289;        // the simulated radio in the port list

@@ -81,6 +81,7 @@ constexpr int kFactoryModelNameEmpty = 1223; // factory mode: the model name is 
 constexpr int kPrintCancelledNoSection = 1228; // print tree: fourth attempt without a section
 constexpr int kPrintSelectSection = 1229; // print tree: no section chosen
 constexpr int kComPortPane = 2231;        // status bar port pane (format: port number)
+constexpr int kGangSummary = 2297;        // several radios written at once (format: written, all)
 constexpr int kReadyPrompt = 57345;       // default status-bar prompt
 }  // namespace MsgId
 
