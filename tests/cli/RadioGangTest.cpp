@@ -20,7 +20,11 @@ protected:
         makeHome("qavgang");
         std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
         std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nComPort=1\n";
+#ifdef _WIN32
+        testsupport::setEnv("APPDATA", dir_ + "data");
+#else
         testsupport::setEnv("XDG_DATA_HOME", dir_ + "data");
+#endif
     }
 #ifndef _WIN32
     void TearDown() override
