@@ -11,6 +11,38 @@ namespace {
 // cannot ask for a huge buffer.
 constexpr int kMaxWidth = 256;
 
+// Appends to the result up to kMaxFormattedText bytes and drops the rest, so
+// a long text of wide conversions cannot grow without bound.
+class CappedText {
+public:
+    void add(std::string_view piece)
+    {
+        const std::size_t room = kMaxFormattedText - m_text.size();
+        m_cut = m_cut || piece.size() > room;
+        m_text.append(piece.substr(0, room));
+    }
+    void add(char c) { add(std::string_view(&c, 1)); }
+    // The text; when it was cut, without the part of a UTF-8 character the
+    // cut left at its end.
+    std::string take()
+    {
+        if (m_cut) {
+            auto byte = [this](std::size_t i) { return static_cast<unsigned char>(m_text[i]); };
+            std::size_t lead = m_text.size();
+            while (lead > 0 && m_text.size() - lead < 3 && (byte(lead - 1) & 0xC0) == 0x80) --lead;
+            if (lead > 0 && byte(lead - 1) >= 0xC0) {
+                const std::size_t length = byte(lead - 1) >= 0xF0 ? 4 : byte(lead - 1) >= 0xE0 ? 3 : 2;
+                if (m_text.size() - (lead - 1) < length) m_text.resize(lead - 1);
+            }
+        }
+        return std::move(m_text);
+    }
+
+private:
+    std::string m_text;
+    bool m_cut = false;
+};
+
 // std::strchr also finds the terminator, so a NUL byte in a language text
 // would pass as a flag and cut the conversion handed to snprintf short.
 bool isOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
@@ -19,19 +51,19 @@ bool isOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) 
 
 std::string formatText(std::string_view format, const std::vector<std::string>& args, std::size_t* used)
 {
-    std::string out;
+    CappedText out;
     std::size_t next = 0;
     std::size_t i = 0;
     while (i < format.size()) {
         char c = format[i];
         if (c != '%') {
-            out += c;
+            out.add(c);
             ++i;
             continue;
         }
         std::size_t start = i++;
         if (i < format.size() && format[i] == '%') {
-            out += '%';
+            out.add('%');
             ++i;
             continue;
         }
@@ -51,7 +83,7 @@ std::string formatText(std::string_view format, const std::vector<std::string>& 
         // Length modifiers carry no meaning here: every argument is a string.
         while (i < format.size() && isOneOf(format[i], "hlLqjzt")) ++i;
         if (i >= format.size()) {
-            out.append(format.substr(start));
+            out.add(format.substr(start));
             break;
         }
         char conv = format[i++];
@@ -82,18 +114,18 @@ std::string formatText(std::string_view format, const std::vector<std::string>& 
                     if (spec.find('-') != std::string::npos) s.append(w - s.size(), ' ');
                     else s.insert(0, w - s.size(), ' ');
                 }
-                out += s;
+                out.add(s);
             }
             ++next;
             continue;
         default:
             // Not a conversion we know: keep the text as it stands.
-            out.append(format.substr(start, i - start));
+            out.add(format.substr(start, i - start));
             continue;
         }
-        out += buf;
+        out.add(buf);
         ++next;
     }
     if (used) *used = next;
-    return out;
+    return out.take();
 }

@@ -97,4 +97,49 @@ TEST(TextFormat, FillsArgumentsWithoutTrustingTheFormat)
     }
 }
 
+std::string repeated(std::string_view piece, std::size_t times)
+{
+    std::string s;
+    for (std::size_t i = 0; i < times; ++i) s += piece;
+    return s;
+}
+
+// A language file is not trusted: however many wide conversions or however
+// much text a message holds, the result stays within the cap, is cut at a
+// whole UTF-8 character, and still counts every conversion.
+TEST(TextFormat, HostileFormatsAreCutAtTheCap)
+{
+    struct Case {
+        const char* name;
+        std::string format;
+        std::vector<std::string> args;
+        std::size_t size;  // of the result
+        std::size_t used;
+    };
+    const std::string wide(300, 'w');
+    const Case cases[] = {
+        {"a legitimate text stays exact", "%d of %d radios written.", {"3", "5"}, 22, 2},
+        {"many wide numbers", repeated("%256d", 100000), {"1"}, kMaxFormattedText, 100000},
+        {"many wide strings", repeated("%-256s", 1000), {wide, wide}, kMaxFormattedText, 1000},
+        {"many long fixed-point numbers", repeated("%.256f", 1000), {"-1e308"}, kMaxFormattedText, 1000},
+        {"plain text alone", std::string(100000, 'x'), {}, kMaxFormattedText, 0},
+        {"just at the cap", std::string(kMaxFormattedText, 'x'), {}, kMaxFormattedText, 0},
+        {"three-byte characters", repeated("\xE4\xB8\xAD", 30000), {}, kMaxFormattedText - 1, 0},
+        {"four-byte characters after one byte", "a" + repeated("\xF0\x9F\x93\xBB", 20000), {}, kMaxFormattedText - 3, 0},
+        {"a cut argument", "%s", {std::string(kMaxFormattedText + 5, 'a')}, kMaxFormattedText, 1},
+        {"a two-byte character at the cut", std::string(kMaxFormattedText - 1, 'x') + "\xC3\xA9", {}, kMaxFormattedText - 1, 0},
+    };
+    for (const Case& c : cases) {
+        std::size_t used = 0;
+        const std::string out = formatText(c.format, c.args, &used);
+        EXPECT_EQ(out.size(), c.size) << c.name;
+        EXPECT_EQ(used, c.used) << c.name;
+        // Text without conversions is only ever cut.
+        if (c.used == 0) {
+            EXPECT_EQ(c.format.compare(0, out.size(), out), 0) << c.name;
+        }
+    }
+    EXPECT_EQ(formatText("%d of %d radios written.", {"3", "5"}), "3 of 5 radios written.");
+}
+
 }  // namespace

@@ -85,8 +85,10 @@ int fuzzLanguage(const std::uint8_t* data, std::size_t size)
 
         const std::string message = lang.message(id);
         const std::string formatted = formatText(message, args);
-        // Each conversion gives a bounded text, whatever its width.
+        // Each conversion gives a bounded text, whatever its width, and the
+        // whole is capped.
         FUZZ_CHECK(formatted.size() <= 600 * (message.size() + 1));
+        FUZZ_CHECK(formatted.size() <= kMaxFormattedText);
 
         const std::string definition = lang.caption(id);
         const std::vector<ListItem> combo = lang.comboItems(id);
