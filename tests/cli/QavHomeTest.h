@@ -31,6 +31,20 @@ protected:
         ASSERT_NE(testsupport::makeTempDir(tmpl.data()), nullptr);
         dir_ = tmpl + "/";
     }
+    // A program folder for the radio verbs: the English texts, port 1
+    // configured, and the transfers' backups kept in the folder too rather
+    // than in the user's.
+    void makeRadioHome(const std::string& prefix)
+    {
+        makeHome(prefix);
+        std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
+        std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nComPort=1\n";
+#ifdef _WIN32
+        testsupport::setEnv("APPDATA", dir_ + "data");
+#else
+        testsupport::setEnv("XDG_DATA_HOME", dir_ + "data");
+#endif
+    }
     void TearDown() override
     {
         std::error_code ec;

@@ -15,17 +15,7 @@ using Image8k = std::array<std::uint8_t, CodeplugFormat::kImageSize>;
 
 class RadioGangTest : public QavHomeTest {
 protected:
-    void SetUp() override
-    {
-        makeHome("qavgang");
-        std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
-        std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nComPort=1\n";
-#ifdef _WIN32
-        testsupport::setEnv("APPDATA", dir_ + "data");
-#else
-        testsupport::setEnv("XDG_DATA_HOME", dir_ + "data");
-#endif
-    }
+    void SetUp() override { makeRadioHome("qavgang"); }
 #ifndef _WIN32
     void TearDown() override
     {
@@ -162,4 +152,27 @@ TEST_F(RadioGangTest, NothingIsWrittenOrKeptWhenTheCodeplugCannotBeUsed)
         EXPECT_EQ(r.out.find("radios written"), std::string::npos) << r.out;
     }
     EXPECT_EQ(writeBackups(), 0u);
+}
+
+TEST_F(RadioGangTest, APortNamedTwiceIsUsedOnce)
+{
+    // The radio in this process: two sessions on it would take each other's replies.
+    struct Case {
+        std::vector<std::string> args;
+        const char* summary;
+        std::size_t backups;  // write backups after the run
+    };
+    makeFleetFile();
+    const Case cases[] = {
+        {{"read", "-o", path("r.qav"), "--port", "sim", "--port", "sim"}, "1 of 1 radios read\n", 0},
+        {{"write", path("fleet.qav"), "--port", "sim", "--port", "sim"}, "1 of 1 radios written.\n", 1},
+    };
+    for (const Case& c : cases) {
+        const QavRun r = qav(c.args);
+        EXPECT_EQ(r.status, 0) << r.out << r.err;
+        EXPECT_EQ(r.out.find("sim "), r.out.rfind("sim ")) << r.out;
+        EXPECT_NE(r.out.find(c.summary), std::string::npos) << r.out;
+        EXPECT_EQ(writeBackups(), c.backups);
+    }
+    EXPECT_TRUE(std::filesystem::exists(path("r-1.qav")));
 }

@@ -24,18 +24,7 @@ namespace {
 
 class RadioVerbsTest : public QavHomeTest {
 protected:
-    void SetUp() override
-    {
-        makeHome("qavradio");
-        std::filesystem::copy_file(QAV_DATA_DIR "/QAV_E.lng", dir_ + "/QAV_E.lng");
-        std::ofstream(dir_ + "Settings.ini") << "[Setting]\nLanguage=0\nComPort=1\n";
-        // Backups of the reads and writes go to this test's folder, not the user's.
-#ifdef _WIN32
-        testsupport::setEnv("APPDATA", dir_ + "data");
-#else
-        testsupport::setEnv("XDG_DATA_HOME", dir_ + "data");
-#endif
-    }
+    void SetUp() override { makeRadioHome("qavradio"); }
 };
 
 }  // namespace
