@@ -2,8 +2,8 @@
 
 #include "app/OutcomeText.h"
 #include "frame/FrameTextIds.h"
-#include "settings/TextIds.h"
 #include "frame/LangText.h"
+#include "settings/TextIds.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

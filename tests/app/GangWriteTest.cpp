@@ -1,5 +1,6 @@
 #include "RadioDocumentTest.h"
 #include "app/GangWrite.h"
+#include "model/MemoryMap.h"
 #include "settings/TextIds.h"
 #include "sim/SimTransport.h"
 
@@ -90,5 +91,55 @@ TEST_F(GangWriteTest, EveryRadioEndsOnItsOwnAndOnlyItsOwnPortIsTried)
             EXPECT_EQ(gang.result(1).transfer.outcome.message, MsgId::kNoRadio);
             EXPECT_EQ(openers["x"]->opened(), std::vector<std::string>{"x"});
         }
+    }
+}
+
+TEST_F(GangWriteTest, TheProgramTakesOverTheFirstRadioWrittenInPortOrder)
+{
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "the WebAssembly build has one thread";
+#endif
+    struct Case {
+        const char* name;
+        std::vector<const char*> faults;  // one radio each, ports "0", "1", ...
+        int taken;                        // the radio whose values the program takes; -1 none
+    };
+    const Case cases[] = {
+        {"the first fails, the second and third are written", {"refuse-block:254", "", ""}, 1},
+        {"all written", {"", "", ""}, 0},
+        {"none written", {"refuse-block:254", "silent-after:5"}, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        radios.clear();
+        std::vector<std::string> ports;
+        for (std::size_t i = 0; i < c.faults.size(); ++i) {
+            auto r = std::make_unique<SimRadio>();
+            SimIdentity id = radio.identity();
+            id.firmwareVersion = "1.04.2" + std::to_string(i);
+            r->setIdentity(id);
+            if (*c.faults[i]) r->addFault(*SimFault::parse(c.faults[i]));
+            radios.push_back(std::move(r));
+            ports.push_back(std::to_string(i));
+        }
+        settings_->setComPort(3);
+        settings_->setPortDevice("");
+        const std::string firmware = settings_->firmwareVersion();
+        RadioImage image{};
+        ASSERT_TRUE(commands->prepareWrite(image));
+        GangWrite gang(factory(), LinkTiming::fast());
+        gang.start(ports, image, *settings_, "");
+        gang.wait();
+        EXPECT_EQ(takeOverFirstWritten(gang, *commands), c.taken >= 0);
+        EXPECT_EQ(settings_->comPort(), 3) << "the configured port stays";
+        EXPECT_EQ(settings_->portDevice(), "");
+        if (c.taken < 0) {
+            EXPECT_EQ(settings_->firmwareVersion(), firmware);
+            continue;
+        }
+        const auto& sent = gang.result(static_cast<std::size_t>(c.taken)).image;
+        EXPECT_EQ(settings_->firmwareVersion(), "1.04.2" + std::to_string(c.taken));
+        EXPECT_TRUE(std::equal(sent.begin() + Image::kStamp, sent.begin() + Image::kStamp + Image::kStampLength,
+                               store_->image().begin() + Image::kStamp));
     }
 }
