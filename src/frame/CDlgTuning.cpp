@@ -37,6 +37,11 @@ CDlgTuning::CDlgTuning(const TuningContext& context, QWidget* parent) : QDialog(
     applyLanguage(this, kTemplate, context.host);
     m_items = tuningItems(context.host.caption(CapId::kTuningItemNames), context.host.caption(CapId::kTuningItemFlags));
     if (m_list->count() > 0) m_list->setCurrentRow(0);
+    // Tall enough for every item: the Chinese rows are taller than the English.
+    if (m_list->count() > 0) {
+        const int rows = m_list->sizeHintForRow(0) * m_list->count() + 2 * m_list->frameWidth() + 2;
+        m_list->setMinimumHeight(std::clamp(rows, m_list->minimumHeight(), 640));
+    }
     connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { openRow(m_list->row(item)); });
 }
 

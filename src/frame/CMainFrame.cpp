@@ -500,8 +500,11 @@ QList<QWidget*> CMainFrame::openViews() const
 
 void CMainFrame::closeAllWindows()
 {
-    for (CChildFrame* f : childFrames()) {
-        f->close();
+    // Windows closed earlier whose deletion is still pending leave the work
+    // area's list at once; they go now too, while the records they wrote to exist.
+    const QList<CChildFrame*> open = childFrames();
+    for (CChildFrame* f : m_mdi->findChildren<CChildFrame*>()) {
+        if (open.contains(f)) f->close();
         delete f;  // at once, not at the next event loop turn: the caller may replace the records next
     }
     updateCommandStates();

@@ -239,6 +239,13 @@ void CCustomFormView::closeEvent(QCloseEvent* event)
     QScrollArea::closeEvent(event);
 }
 
+QSize CCustomFormView::sizeHint() const
+{
+    const QSize least = form_->minimumSize().expandedTo(form_->minimumSizeHint());
+    const int frame = 2 * frameWidth();
+    return QScrollArea::sizeHint().expandedTo(least + QSize(frame, frame));
+}
+
 void CCustomFormView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {

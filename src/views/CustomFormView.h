@@ -48,6 +48,8 @@ public:
     EditorContext& context() const { return context_; }
     // The widget that holds the controls.
     QWidget* form() const { return form_; }
+    // At least the room the form asks for, so its window opens showing all of it.
+    QSize sizeHint() const override;
 
     // Builds the form, applies the language, binds the first record and
     // fills the controls. Runs once; the factory calls it.

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -86,8 +87,20 @@ CViewEmbedded::CViewEmbedded(EditorContext& context, QWidget* parent)
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         return dialog.password();
     };
-    // The messages are the radio's: read them once the window is up.
-    QTimer::singleShot(10, this, [this] { readFromRadio(); });
+    // The messages are the radio's: read them once the window is up; a
+    // window closed before then reads nothing.
+    QTimer::singleShot(10, this, [this] {
+        if (QWidget* window = outerWindow(); window != this && !window->isVisible()) return;
+        readFromRadio();
+    });
+}
+
+QWidget* CViewEmbedded::outerWindow()
+{
+    QWidget* window = this;
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (qobject_cast<QMdiSubWindow*>(w)) window = w;
+    return window;
 }
 
 FormTable CViewEmbedded::controls() { return {Section::EmbeddedMessage, kControls}; }
@@ -133,6 +146,8 @@ bool CViewEmbedded::readFromRadio()
     if (!record) return false;
     auto buffer = std::make_shared<std::array<std::uint8_t, EmbeddedMessageField::kSize>>();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The session runs its own event loop, in which this window may be deleted.
+    const QPointer<CViewEmbedded> self(this);
     const TransferResult r = context().runRadioSession(
         [buffer](SessionContext& ctx) {
             CRadioLink link(ctx.ports, ctx.timing);
@@ -144,12 +159,10 @@ bool CViewEmbedded::readFromRadio()
         },
         false);
     QApplication::restoreOverrideCursor();
+    if (!self) return false;
     if (!r.outcome.ok) {
         // Without the radio's messages there is nothing to edit.
-        QWidget* window = this;
-        for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-            if (qobject_cast<QMdiSubWindow*>(w)) window = w;
-        QTimer::singleShot(0, window, &QWidget::close);
+        QTimer::singleShot(0, outerWindow(), &QWidget::close);
         return false;
     }
     record = currentRecord();   // the store may have changed while the dialog ran

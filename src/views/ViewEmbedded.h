@@ -42,5 +42,7 @@ protected:
 
 private:
     bool checkPassword();
+    // The editor's window in the work area (itself when it has none).
+    QWidget* outerWindow();
     PasswordAsker asker_;
 };

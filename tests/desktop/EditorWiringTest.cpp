@@ -84,3 +84,15 @@ TEST_F(GuiFixture, F1ShowsHelpForTheEditorOrTheDialogOverIt)
     QTest::keyClick(edit, Qt::Key_F1);
     EXPECT_TRUE(app->helpViewer().currentPage().endsWith("/150.html")) << app->helpViewer().currentPage().toStdString();
 }
+
+// A window closed just before the program ends is gone before the editor
+// context it writes back to.
+TEST_F(GuiFixture, AWindowClosedJustBeforeTheEndGoesBeforeItsRecords)
+{
+    startProgram();
+    CChildFrame* frame = app->frame().openView(TreeId::kRadio, "Radio Information");
+    ASSERT_NE(frame, nullptr);
+    frame->close();
+    app.reset();  // no event loop turn in between
+    SUCCEED();
+}

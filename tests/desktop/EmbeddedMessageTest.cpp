@@ -68,3 +68,18 @@ TEST_F(GuiFixture, AnEmbeddedReadFailingMidTransferSaysWhereAndClosesTheEditor)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !alive || !alive->isVisible(); }, 2000));
     EXPECT_EQ(store->embeddedMessage, before);
 }
+
+// A window closed before its read began neither reads nor is touched after it
+// is gone.
+TEST_F(GuiFixture, AnEmbeddedEditorClosedAtOnceReadsNothing)
+{
+    startProgram();
+    radio();
+    ModalDriver driver;
+    CChildFrame* frame = app->frame().openView(ViewCommand::kEmbedded, "Embedded Message");
+    ASSERT_NE(frame, nullptr);
+    frame->close();
+    QTest::qWait(100);
+    EXPECT_TRUE(driver.progressTexts.isEmpty());
+    EXPECT_TRUE(app->frame().openViews().isEmpty());
+}
