@@ -39,7 +39,7 @@ void AdjustmentCommand::run()
             return connection->result;
         },
         &m_parts.frame);
-    progress.setWindowTitle(LangText::caption(m_parts.host, Cmd::kAdjustment, QObject::tr("Adjustment")).remove('&'));
+    progress.setWindowTitle(LangText::plainText(LangText::caption(m_parts.host, Cmd::kAdjustment, QObject::tr("Adjustment"))));
     progress.setPrompt(LangText::message(m_parts.host, kConnecting, QObject::tr("Connecting to the radio for tuning...")),
                        false);
     progress.setStartOnShow(true);

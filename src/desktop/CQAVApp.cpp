@@ -402,7 +402,7 @@ void CQAVApp::writeTuneData()
         // It replaces the radio's factory tuning: the dialog asks first,
         // naming the model and the codeplug the tune data comes from, and
         // starts only on OK (Enter cancels).
-        dlg.setWindowTitle(LangText::caption(*m_host, Cmd::kWriteTuneData, tr("Write Tune Data")).remove('&'));
+        dlg.setWindowTitle(LangText::plainText(LangText::caption(*m_host, Cmd::kWriteTuneData, tr("Write Tune Data"))));
         const QString file = m_document->currentPath().empty()
                                  ? LangText::message(*m_host, MsgId::kNoFileName, tr("(not saved in a file)"))
                                  : QString::fromStdString(m_document->currentPath());

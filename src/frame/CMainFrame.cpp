@@ -316,7 +316,7 @@ void CMainFrame::onCommand(int commandId)
 {
     if (isEditCommand(commandId) && !m_handlers.contains(commandId)) {
         QAction* a = m_menus->action(commandId);
-        openView(NavigationTable::treeIdForMenuCommand(commandId), a ? QString(a->text()).remove('&') : QString());
+        openView(NavigationTable::treeIdForMenuCommand(commandId), a ? LangText::plainText(a->text()) : QString());
         return;
     }
     auto it = m_handlers.find(commandId);

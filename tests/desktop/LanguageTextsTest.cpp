@@ -166,3 +166,24 @@ TEST_F(GuiFixture, TheToolkitsTextsFollowTheLanguage)
         EXPECT_EQ(cancel(), index == 0 ? QString("Cancel") : QString::fromUtf8("取消")) << index;
     }
 }
+
+// A window titled after a menu command shows the command's words without
+// its mnemonic: "调试", not "调试(A)".
+TEST_F(GuiFixture, TitlesTakenFromCommandsCarryNoMnemonic)
+{
+    startProgram(useChinese);
+    static const QRegularExpression mnemonic(QStringLiteral("\\(.\\)|&"));
+    ModalDriver driver;
+    driver.cancelTransfers = true;
+    QStringList titles;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget* w = QApplication::activeModalWidget(); w && !titles.contains(w->windowTitle()))
+            titles << w->windowTitle();
+    });
+    watch.start(2);
+    app->frame().runCommand(Cmd::kAdjustment);
+    watch.stop();
+    ASSERT_FALSE(titles.isEmpty());
+    for (const QString& t : titles) EXPECT_FALSE(t.contains(mnemonic)) << t.toStdString();
+}
