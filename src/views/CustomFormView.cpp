@@ -1,5 +1,6 @@
 #include "views/CustomFormView.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/ControlId.h"
 #include "controls/LanguageApply.h"
 #include "views/CommitWatcher.h"
@@ -49,6 +50,7 @@ void CCustomFormView::initialUpdate()
     initialised_ = true;
     buildForm(form_);
     applyLanguage(form_, templateId_, context_.language());
+    nameUnlabelledControls(form_);
     setWindowTitle(form_->windowTitle());
     setWidget(form_);
     if (watchesOwnControls()) watcher_->watch(form_);

@@ -1,5 +1,6 @@
 #include "views/QAVPropertyPage.h"
 
+#include "controls/AccessibleNames.h"
 #include "controls/ControlId.h"
 #include "controls/LanguageApply.h"
 #include "views/CommitWatcher.h"
@@ -27,6 +28,7 @@ void CQAVPropertyPage::initDialog()
     initialised_ = true;
     buildPage();
     applyLanguage(this, templateId_, language_);
+    nameUnlabelledControls(this);
     setupPage();
     watcher_->watch(this);
     load();
