@@ -44,7 +44,12 @@ CChildFrame::CChildFrame(int commandId, int recordLimit, QWidget* view, QWidget*
     connect(m_navBar, &CRecordNavBar::printRequested, this, [this] { emit printRequested(this); });
     // The editor answers help and navigation itself; the window passes its
     // answers on to the main window.
-    ViewBridge::onHelp(m_view, this, [this](const QList<int>& ids) { emit helpRequested(ids); });
+    // The command that opened the editor comes last: the page of an editor
+    // whose form has none of its own (the channel editor, the scan list).
+    ViewBridge::onHelp(m_view, this, [this](QList<int> ids) {
+        if (!ids.contains(m_commandId)) ids << m_commandId;
+        emit helpRequested(ids);
+    });
     ViewBridge::onNavigated(m_view, this,
                             [this](int action, int number, int count) { emit navigated(this, action, number, count); });
     connect(m_navBar, &CRecordNavBar::helpRequested, this, [this] {

@@ -103,14 +103,14 @@ TEST_F(FrameEditorsTest, DeleteIsRefusedOnTheLastRecord)
     EXPECT_EQ(f->navBar()->positionText(), "1 / 1");
 }
 
-TEST_F(FrameEditorsTest, HelpAsksForTheFocusedControlThenTheForm)
+TEST_F(FrameEditorsTest, HelpAsksForTheFocusedControlThenTheFormThenItsCommand)
 {
     QList<QList<int>> asked;
     QObject::connect(frame.get(), &CMainFrame::helpRequested, [&](const QList<int>& ids) { asked << ids; });
     CChildFrame* f = frame->openView(TreeId::kChannel, "Channel1");
     emit f->navBar()->helpRequested();
     ASSERT_EQ(asked.size(), 1);
-    EXPECT_EQ(asked[0], (QList<int>{TestIds::kForm}));
+    EXPECT_EQ(asked[0], (QList<int>{TestIds::kForm, TreeId::kChannel}));
 
     frame->activateWindow();
     findControl(f->view(), TestIds::kEdit)->setFocus();
@@ -118,7 +118,7 @@ TEST_F(FrameEditorsTest, HelpAsksForTheFocusedControlThenTheForm)
     if (QApplication::focusWidget() != findControl(f->view(), TestIds::kEdit)) GTEST_SKIP() << "no focus offscreen";
     emit f->navBar()->helpRequested();
     ASSERT_EQ(asked.size(), 2);
-    EXPECT_EQ(asked[1], (QList<int>{TestIds::kEdit, TestIds::kForm}));
+    EXPECT_EQ(asked[1], (QList<int>{TestIds::kEdit, TestIds::kForm, TreeId::kChannel}));
 }
 
 TEST_F(FrameEditorsTest, AnEntryWithoutAnEditorSaysSoAndAsksHelpByItsId)

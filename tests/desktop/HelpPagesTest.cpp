@@ -1,0 +1,74 @@
+// Every editor, in both languages, answers help with a page about itself
+// rather than the contents page, and every link between the pages leads to
+// a page of the same language.
+#include "GuiFixture.h"
+
+#include "desktop/CHelpViewer.h"
+#include "frame/CChildFrame.h"
+#include "frame/CMainFrame.h"
+#include "frame/ViewBridge.h"
+#include "views/EditorRegistry.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+void useLanguage(const QString& home, int index)
+{
+    QFile file(QDir(home).filePath("Settings.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    text.replace(QRegularExpression("Language=\\d+"), QString("Language=%1").arg(index));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+}  // namespace
+
+TEST_F(GuiFixture, EveryEditorHasAHelpPageInBothLanguages)
+{
+    for (int language : {0, 1}) {
+        startProgram([language](const QString& home) { useLanguage(home, language); });
+        const QString folder = language == 0 ? "/QAV_E/" : "/QAV_S/";
+        for (const EditorRow& row : EditorRegistry::rows()) {
+            CChildFrame* frame = app->frame().openView(row.commandId, "entry");
+            ASSERT_NE(frame, nullptr) << row.commandId;
+            // What the record navigation bar's Help button and F1 on the
+            // editor's background ask for.
+            ASSERT_TRUE(ViewBridge::requestHelp(frame->view())) << row.commandId;
+            const QString page = app->helpViewer().currentPage();
+            EXPECT_TRUE(page.contains(folder)) << row.viewClass << ": " << page.toStdString();
+            EXPECT_FALSE(page.endsWith("/index.html")) << row.viewClass << " shows the contents page";
+        }
+        app->frame().closeAllWindows();
+        app.reset();
+        settings.reset();
+        store.reset();
+    }
+}
+
+TEST(HelpPages, LinksLeadToPagesOfTheSameFolder)
+{
+    for (const char* language : {"help/QAV_E", "help/QAV_S"}) {
+        const QDir pages(QDir(QAV_DATA_DIR).filePath(language));
+        const QStringList names = pages.entryList({"*.html"}, QDir::Files);
+        ASSERT_FALSE(names.isEmpty()) << language;
+        const QRegularExpression href("href=\"([^\"#]*)");
+        for (const QString& name : names) {
+            QFile file(pages.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (auto it = href.globalMatch(html); it.hasNext();) {
+                const QString target = it.next().captured(1);
+                if (target.isEmpty()) continue;
+                EXPECT_TRUE(QFileInfo::exists(pages.filePath(target)))
+                    << language << "/" << name.toStdString() << " links to " << target.toStdString();
+            }
+            // A Chinese page is written in Chinese: at least one CJK character.
+            if (QString(language).endsWith("_S")) {
+                EXPECT_TRUE(html.contains(QRegularExpression("[\\x{4e00}-\\x{9fff}]"))) << name.toStdString();
+            }
+        }
+    }
+}
