@@ -89,7 +89,7 @@ bool CReportPrinter::runPrintDialog(const PrintJob& job, bool pageNumbers)
 {
     QPrintDialog dlg(m_printer.get(), m_window);
     // The pages that can be chosen are the report's own.
-    dlg.setMinMax(1, ReportPainter::geometry(*m_printer, job).pageCount(job.rows.size()));
+    dlg.setMinMax(1, ReportPainter::pageCount(*m_printer, job));
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, pageNumbers);
     dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -105,7 +105,7 @@ void CReportPrinter::sendToPrinter(const PrintJob& job)
         showError(tr("The report could not be printed."));
         return;
     }
-    emit printed(ReportPainter::geometry(*m_printer, job).pageCount(job.rows.size()));
+    emit printed(ReportPainter::pageCount(*m_printer, job));
 }
 
 void CReportPrinter::print()

@@ -1,5 +1,6 @@
 #include "print/ReportPainter.h"
 
+#include "app/ReportPaging.h"
 #include "settings/CalendarTime.h"
 
 #include <QFontMetrics>
@@ -101,10 +102,16 @@ PageGeometry ReportPainter::geometry(const QPagedPaintDevice& device, const Prin
     return PageGeometry::forPaper(qRound(paper.width() * 10), qRound(paper.height() * 10), job.singleSection);
 }
 
+std::vector<std::vector<std::size_t>> ReportPainter::pages(const QPagedPaintDevice& device, const PrintJob& job)
+{
+    return paginateReport(job.rows, geometry(device, job).rowsPerPage());
+}
+
 bool ReportPainter::paint(QPagedPaintDevice& device, const PrintJob& job, int fromPage, int toPage)
 {
     const PageGeometry g = geometry(device, job);
-    const int count = g.pageCount(job.rows.size());
+    const std::vector<std::vector<std::size_t>> rowsOfPage = paginateReport(job.rows, g.rowsPerPage());
+    const int count = static_cast<int>(rowsOfPage.size());
     const int first = fromPage > 0 ? std::min(fromPage, count) : 1;
     const int last = toPage > 0 ? std::clamp(toPage, first, count) : count;
     QPainter painter;
@@ -113,12 +120,13 @@ bool ReportPainter::paint(QPagedPaintDevice& device, const PrintJob& job, int fr
     painter.scale(device.logicalDpiX() / 254.0, device.logicalDpiY() / 254.0);
     for (int p = first; p <= last; ++p) {
         if (p > first) device.newPage();
-        paintPage(painter, g, job, p, count);
+        paintPage(painter, g, job, rowsOfPage[static_cast<std::size_t>(p - 1)], p, count);
     }
     return painter.end();
 }
 
-void ReportPainter::paintPage(QPainter& painter, const PageGeometry& g, const PrintJob& job, int page, int pageCount)
+void ReportPainter::paintPage(QPainter& painter, const PageGeometry& g, const PrintJob& job,
+                              const std::vector<std::size_t>& rows, int page, int pageCount)
 {
     painter.save();
     painter.setPen(QPen(Qt::black, kRuleWidth));
@@ -146,12 +154,12 @@ void ReportPainter::paintPage(QPainter& painter, const PageGeometry& g, const Pr
                      text(printTimeText(localTime(job.printed))));
 
     // The rows of this page.
-    const auto [first, end] = g.rowsOnPage(page, job.rows.size());
-    for (std::size_t i = first; i < end; ++i) {
-        const ReportRow& row = job.rows[i];
+    for (std::size_t at = 0; at < rows.size(); ++at) {
+        if (rows[at] >= job.rows.size()) continue;
+        const ReportRow& row = job.rows[rows[at]];
         if (row.style == RowStyle::kBlank) continue;
         const QFont f = fontForStyle(row.style);
-        const int top = g.rowTop(static_cast<int>(i - first));
+        const int top = g.rowTop(static_cast<int>(at));
         const std::vector<ReportCell> cells = g.cells(row.weights);
         for (std::size_t c = 0; c < cells.size() && c < row.texts.size(); ++c) {
             if (row.texts[c].empty()) continue;

@@ -11,6 +11,8 @@
 #include <QFont>
 #include <QString>
 
+#include <vector>
+
 class QPagedPaintDevice;
 class QPainter;
 
@@ -32,12 +34,16 @@ public:
 
     // The page geometry of the device's paper for this job.
     static PageGeometry geometry(const QPagedPaintDevice& device, const PrintJob& job);
+    // The rows of each page of the job on the device's paper.
+    static std::vector<std::vector<std::size_t>> pages(const QPagedPaintDevice& device, const PrintJob& job);
+    static int pageCount(const QPagedPaintDevice& device, const PrintJob& job) { return static_cast<int>(pages(device, job).size()); }
 
     // Paints every page of the job on the device (the printer's page range
     // when it has one: from and to, 1-based, 0 for all). False when the
     // device cannot be painted on (a file that cannot be written).
     static bool paint(QPagedPaintDevice& device, const PrintJob& job, int fromPage = 0, int toPage = 0);
 
-    // One page: header, footer and its rows. The painter is in 0.1 mm.
-    static void paintPage(QPainter& painter, const PageGeometry& g, const PrintJob& job, int page, int pageCount);
+    // One page: header, footer and the given rows. The painter is in 0.1 mm.
+    static void paintPage(QPainter& painter, const PageGeometry& g, const PrintJob& job,
+                          const std::vector<std::size_t>& rows, int page, int pageCount);
 };

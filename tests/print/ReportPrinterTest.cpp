@@ -1,6 +1,7 @@
 // The report on paper: PDF files made from the window's printer and by
 // `qav-cps --print-pdf`, read back with poppler's tools, and the commands
 // that stop before anything is printed.
+#include "app/ReportPaging.h"
 #include "app/ReportSections.h"
 #include "controls/LanguageSource.h"
 #include "model/CCodeplugData.h"
@@ -95,8 +96,7 @@ TEST_F(ReportPrinterTest, PdfHoldsTheChannelRowsOnTheComputedPages)
     ASSERT_TRUE(printer->writePdf(pdf, {ReportSectionId::kChannels}, &error)) << error.toStdString();
     const std::optional<PrintJob> job = printer->makeJob({ReportSectionId::kChannels});
     ASSERT_TRUE(job);
-    const int pages = PageGeometry::forPaper(2100, 2970, false).pageCount(job->rows.size());
-    EXPECT_EQ(pdfPages(pdf), pages);
+    EXPECT_EQ(pdfPages(pdf), 1);
     const QString text = pdfText(pdf);
     EXPECT_TRUE(text.contains("Page 1 of 1")) << text.toStdString();
     EXPECT_TRUE(text.contains("/codeplugs/fleet.qav"));
@@ -110,12 +110,30 @@ TEST_F(ReportPrinterTest, EveryPageOfTheWholeReport)
     const QString pdf = tmp.filePath("all.pdf");
     ASSERT_TRUE(printer->writePdf(pdf, *parseSectionList("")));
     const std::optional<PrintJob> job = printer->makeJob(*parseSectionList(""));
-    const int pages = PageGeometry::forPaper(2100, 2970, false).pageCount(job->rows.size());
+    const auto pages = static_cast<int>(paginateReport(job->rows, PageGeometry::forPaper(2100, 2970, false).rowsPerPage()).size());
     ASSERT_GT(pages, 2);
     EXPECT_EQ(pdfPages(pdf), pages);
     const QString text = pdfText(pdf);
     EXPECT_TRUE(text.contains(QString("Page %1 of %1").arg(pages)));
     EXPECT_TRUE(text.contains("Test Frequencies"));
+}
+
+// On paper too short for the channel table, its second page starts with
+// the column headings again, and the footer counts the pages printed.
+TEST_F(ReportPrinterTest, AChannelTableOnTwoPagesIsHeadedOnBoth)
+{
+    printer->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF()));
+    const QString pdf = tmp.filePath("short.pdf");
+    ASSERT_TRUE(printer->writePdf(pdf, {ReportSectionId::kChannels}));
+    ASSERT_EQ(pdfPages(pdf), 2);
+    const QStringList pages = pdfText(pdf).split('\f');
+    ASSERT_GE(pages.size(), 2);
+    for (int p = 0; p < 2; ++p) {
+        EXPECT_TRUE(pages[p].contains("Personality")) << "page " << p + 1 << ":\n" << pages[p].toStdString();
+        EXPECT_TRUE(pages[p].contains(QString("Page %1 of 2").arg(p + 1))) << pages[p].toStdString();
+    }
+    EXPECT_TRUE(pages[1].contains("CH 16"));
+    EXPECT_FALSE(pages[1].contains("CH 1 "));
 }
 
 TEST_F(ReportPrinterTest, APdfThatCannotBeWrittenLeavesNothing)
