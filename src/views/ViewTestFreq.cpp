@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -31,6 +32,11 @@ QTableView* CViewTestFreq::addGrid(QWidget* form, int controlId, const char* tit
     view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                           | QAbstractItemView::AnyKeyPressed);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Wide enough for every heading in full; the English ones are the longer.
+    int wanted = view->verticalHeader()->sizeHint().width() + view->verticalScrollBar()->sizeHint().width()
+                 + 2 * view->frameWidth() + 2;
+    for (int c = 0; c < model->columnCount(); ++c) wanted += view->horizontalHeader()->sectionSizeHint(c);
+    view->setMinimumWidth(wanted);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(view);
     connect(model, &RecordTableModel::edited, this,

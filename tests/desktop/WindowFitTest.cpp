@@ -8,7 +8,9 @@
 #include "views/CustomFormView.h"
 #include "views/ViewIds.h"
 
+#include <QHeaderView>
 #include <QListWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -58,6 +60,22 @@ TEST_P(WindowFit, EditorsOpenLargeEnoughForTheirWholeForm)
         EXPECT_GE(room.width(), need.width()) << "editor " << id;
         EXPECT_GE(room.height(), need.height()) << "editor " << id;
         frame->close();
+    }
+}
+
+TEST_P(WindowFit, TestFrequencyGridsShowTheirWholeHeadings)
+{
+    start();
+    CChildFrame* frame = app->frame().openView(TreeId::kTestFreq, "Test Frequencies");
+    ASSERT_NE(frame, nullptr);
+    QApplication::processEvents();
+    const QList<QTableView*> grids = frame->view()->findChildren<QTableView*>();
+    ASSERT_EQ(grids.size(), 2);
+    for (QTableView* grid : grids) {
+        QHeaderView* head = grid->horizontalHeader();
+        for (int c = 0; c < head->count(); ++c)
+            EXPECT_GE(head->sectionSize(c), head->sectionSizeHint(c))
+                << grid->objectName().toStdString() << " column " << c;
     }
 }
 
