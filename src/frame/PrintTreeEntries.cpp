@@ -34,6 +34,11 @@ int reportSectionOfView(int commandId)
     case V::kPersonality: return S::kPersonalities;
     case V::kScan: return S::kScan;
     case V::kTestFreq: return S::kTestFreq;
+    case V::kAlertTone: return S::kAlertTones;
+    case V::kAtis: return S::kAtis;
+    case V::kDos: return S::kDos;
+    case V::kTwoToneSystem: return S::kTwoToneSystems;
+    case V::kTwoToneCall: return S::kTwoToneCalls;
     default: return 0;
     }
 }
