@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,6 +45,10 @@ CDlgPrintTree::CDlgPrintTree(const LanguageSource& texts, const std::vector<Prin
         last.resize(depth + 1);
         last[depth] = item;
     }
+    // A group's box checks its entries (a group such as "Radio Settings"
+    // names no section of its own) and shows whether some of them are.
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
+        if ((*it)->childCount() > 0) (*it)->setFlags((*it)->flags() | Qt::ItemIsAutoTristate);
     m_tree->expandAll();
 
     auto button = [this](int id, const char* builtIn) {

@@ -47,7 +47,8 @@ protected:
     FileTexts texts{lang};
     std::vector<PrintTreeEntry> entries{{"Radio Information", 0, 32800}, {"Radio Settings", 0, 32801},
                                         {"Keys", 1, 32802},              {"Miscellaneous", 1, 32803},
-                                        {"Channel", 0, 32821},           {"Channel 1", 1, 32822}};
+                                        {"Channel", 0, 32821},           {"Channel 1", 1, 32822},
+                                        {"Embedded Message", 0, 32886}};
     std::unique_ptr<CDlgPrintTree> dlg;
     QStringList warnings, captions;
 };
@@ -63,7 +64,8 @@ TEST_F(PrintTreeDialogTest, EntriesStartUncheckedAndTheButtonsSetThemAll)
     button(CDlgPrintTree::kSelectAll)->click();
     // Children before their parent.
     EXPECT_EQ(dlg->checkedTexts(), (std::vector<std::string>{"Radio Information", "Keys", "Miscellaneous",
-                                                             "Radio Settings", "Channel 1", "Channel"}));
+                                                             "Radio Settings", "Channel 1", "Channel",
+                                                             "Embedded Message"}));
     button(CDlgPrintTree::kClearAll)->click();
     EXPECT_TRUE(dlg->checkedTexts().empty());
 }
@@ -78,10 +80,25 @@ TEST_F(PrintTreeDialogTest, OkSelectsTheNamedSections)
     EXPECT_TRUE(warnings.isEmpty());
 }
 
+// Checking a group checks its entries: "Radio Settings" prints the keys
+// and the miscellaneous settings, not a warning that nothing was chosen.
+TEST_F(PrintTreeDialogTest, AGroupCheckedChoosesItsEntries)
+{
+    item("Radio Settings")->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(item("Keys")->checkState(0), Qt::Checked);
+    EXPECT_EQ(item("Miscellaneous")->checkState(0), Qt::Checked);
+    item("Keys")->setCheckState(0, Qt::Unchecked);
+    EXPECT_EQ(item("Radio Settings")->checkState(0), Qt::PartiallyChecked);
+    dlg->accept();
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(dlg->selectedSections(), (std::vector<int>{1400}));
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
 TEST_F(PrintTreeDialogTest, NothingChosenWarnsThreeTimesThenCancels)
 {
     dlg->show();
-    item("Radio Settings")->setCheckState(0, Qt::Checked);  // names no section
+    item("Embedded Message")->setCheckState(0, Qt::Checked);  // names no section
     for (int i = 0; i < 3; ++i) {
         dlg->accept();
         EXPECT_TRUE(dlg->isVisible()) << i;
