@@ -3,11 +3,26 @@
 // a page of the same language.
 #include "GuiFixture.h"
 
+#include "desktop/CDlgAbout.h"
 #include "desktop/CHelpViewer.h"
 #include "frame/CChildFrame.h"
+#include "frame/CDlgBackups.h"
+#include "frame/CDlgComPort.h"
+#include "frame/CDlgCommProgress.h"
+#include "frame/CDlgFactoryMode.h"
+#include "frame/CDlgFile.h"
+#include "frame/CDlgInputPassword.h"
+#include "frame/CDlgLanguage.h"
+#include "frame/CDlgModelInfo.h"
+#include "frame/CDlgTuneSubItem.h"
+#include "frame/CDlgTuning.h"
+#include "frame/CDlgWriteSeveral.h"
 #include "frame/CMainFrame.h"
+#include "frame/NavigationTable.h"
 #include "frame/ViewBridge.h"
+#include "print/CDlgPrintTree.h"
 #include "views/EditorRegistry.h"
+#include "views/ViewIds.h"
 
 #include <QRegularExpression>
 
@@ -45,6 +60,23 @@ TEST_F(GuiFixture, EveryEditorHasAHelpPageInBothLanguages)
         app.reset();
         settings.reset();
         store.reset();
+    }
+}
+
+// F1 in a dialog stops at the dialog: each needs a page of its own, as does
+// every entry of the navigation tree.
+TEST(HelpPages, EveryDialogAndTreeEntryHasAPageInBothLanguages)
+{
+    QList<int> ids{CDlgAbout::kTemplate,        CDlgBackups::kHelpId,      CDlgComPort::kTemplate,
+                   CDlgCommProgress::kTemplate, CDlgFactoryMode::kTemplate, CDlgFile::kTemplate,
+                   CDlgInputPassword::kTemplate, CDlgLanguage::kTemplate,   CDlgModelInfo::kTemplate,
+                   CDlgTuneSubItem::kTemplate,  CDlgTuning::kTemplate,     CDlgWriteSeveral::kHelpId,
+                   CDlgPrintTree::kTemplate,    FormId::kPasswordEntry};
+    for (const TreeRow& row : NavigationTable::tree())
+        if (row.treeId > 0) ids << row.treeId;
+    for (const char* language : {"help/QAV_E", "help/QAV_S"}) {
+        const QDir pages(QDir(QAV_DATA_DIR).filePath(language));
+        for (int id : ids) EXPECT_TRUE(pages.exists(QString("%1.html").arg(id))) << language << ": no page " << id;
     }
 }
 
