@@ -169,7 +169,8 @@ void CViewChannelList::cellWritten(int row, int column, const QString& before, c
     n.section = Section::Channels;
     n.recordId = recordId;
     n.label = model_->headingText(column).toStdString();
-    n.fieldName = n.label;
+    // The row names the channel, as in the test-frequency grids.
+    n.fieldName = n.label + " " + std::to_string(row + 1);
     n.caption = windowTitle().toStdString() + " - " + std::to_string(row + 1);
     if (before != after) {
         n.text3 = before.toStdString();

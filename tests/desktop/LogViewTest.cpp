@@ -2,7 +2,12 @@
 // opened or made new, starts it afresh.
 #include "GuiFixture.h"
 
+#include "frame/CChildFrame.h"
+#include "frame/CLogBar.h"
 #include "frame/CMainFrame.h"
+#include "frame/FrameIds.h"
+#include "views/RecordTableModel.h"
+#include "views/ViewChannelList.h"
 
 TEST_F(GuiFixture, NewAndOpenStartTheLogViewAfresh)
 {
@@ -27,4 +32,19 @@ TEST_F(GuiFixture, NewAndOpenStartTheLogViewAfresh)
         c.command();
         EXPECT_EQ(frame.logBar()->lineCount(), 0);
     }
+}
+
+// A grid edit names its row, as the channel page names its channel.
+TEST_F(GuiFixture, AChannelListEditNamesItsChannel)
+{
+    startProgram();
+    CChildFrame* frame = app->frame().openView(TreeId::kChannelList, "Channel List");
+    ASSERT_NE(frame, nullptr);
+    auto* list = qobject_cast<CViewChannelList*>(frame->view());
+    ASSERT_NE(list, nullptr);
+    app->frame().logBar()->clear();
+    ASSERT_TRUE(list->model()->setData(list->model()->index(1, 0), "401.5", Qt::EditRole));
+    ASSERT_EQ(app->frame().logBar()->lineCount(), 1);
+    const QString where = app->frame().logBar()->line(0).value(1);
+    EXPECT_TRUE(where.endsWith(" 2")) << where.toStdString();
 }
