@@ -35,8 +35,8 @@ CReportPrinter::CReportPrinter(const LanguageSource& texts, Hooks hooks, QWidget
     : QObject(window), m_texts(texts), m_hooks(std::move(hooks)), m_window(window),
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_selection(allSections())
 {
-    // The report measures from the paper's edges, not from the printable area.
-    m_printer->setFullPage(true);
+    // The report is laid out in the printable area: the paper less the
+    // margins of Print Setup (at least what the printer cannot reach).
     m_runTree = [](CDlgPrintTree& dlg) -> std::optional<std::vector<int>> {
         if (dlg.exec() != QDialog::Accepted) return std::nullopt;
         return dlg.selectedSections();
@@ -172,7 +172,6 @@ bool CReportPrinter::writePdf(const QString& path, const std::vector<int>& secti
         writer.setTitle(job->title);
         writer.setResolution(600);
         writer.setPageLayout(m_printer->pageLayout());
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         if (!ReportPainter::paint(writer, *job)) {
             file.cancelWriting();
             return fail(QStringLiteral("%1: %2").arg(path, tr("the PDF could not be drawn")));

@@ -98,7 +98,8 @@ QFont ReportPainter::fontForStyle(int style)
 
 PageGeometry ReportPainter::geometry(const QPagedPaintDevice& device, const PrintJob& job)
 {
-    const QRectF paper = device.pageLayout().fullRect(QPageLayout::Millimeter);
+    // The painter's origin is the corner of the printable area.
+    const QRectF paper = device.pageLayout().paintRect(QPageLayout::Millimeter);
     return PageGeometry::forPaper(qRound(paper.width() * 10), qRound(paper.height() * 10), job.singleSection);
 }
 

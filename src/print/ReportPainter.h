@@ -32,7 +32,8 @@ public:
     static QFont font(int heightTenthMm, bool heavy);
     static QFont fontForStyle(int style);
 
-    // The page geometry of the device's paper for this job.
+    // The page geometry of the device's printable area (the paper less its
+    // margins) for this job.
     static PageGeometry geometry(const QPagedPaintDevice& device, const PrintJob& job);
     // The rows of each page of the job on the device's paper.
     static std::vector<std::vector<std::size_t>> pages(const QPagedPaintDevice& device, const PrintJob& job);

@@ -16,6 +16,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -134,6 +135,51 @@ TEST_F(ReportPrinterTest, AChannelTableOnTwoPagesIsHeadedOnBoth)
     }
     EXPECT_TRUE(pages[1].contains("CH 16"));
     EXPECT_FALSE(pages[1].contains("CH 1 "));
+}
+
+// The words of a PDF with their left and bottom edges in points.
+struct PdfWord {
+    QString text;
+    double xMin = 0, yMax = 0;
+};
+std::vector<PdfWord> pdfWords(const QString& path)
+{
+    std::vector<PdfWord> words;
+    const QRegularExpression word("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    const QString xml = tool("pdftotext", {"-bbox", path, "-"}).value_or(QString());
+    for (auto it = word.globalMatch(xml); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return words;
+}
+
+// The report keeps inside the margins chosen in Print Setup, on the paper
+// chosen there: a printer cannot print to the paper's very edge.
+TEST_F(ReportPrinterTest, ThePaperAndMarginsOfPrintSetupHoldTheReport)
+{
+    constexpr double kPointsPerMm = 72 / 25.4;
+    for (double margin : {0.0, 20.0}) {
+        printer->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                                     QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
+        const QString pdf = tmp.filePath(QString("letter%1.pdf").arg(margin));
+        ASSERT_TRUE(printer->writePdf(pdf, *parseSectionList("")));
+        const auto info = tool("pdfinfo", {pdf});
+        ASSERT_TRUE(info);
+        EXPECT_TRUE(info->contains("612 x 792 pts")) << info->toStdString();
+        const std::optional<PrintJob> job = printer->makeJob(*parseSectionList(""));
+        const int rowsPerPage = PageGeometry::forPaper(qRound(2159 - 20 * margin), qRound(2794 - 20 * margin), false).rowsPerPage();
+        EXPECT_EQ(pdfPages(pdf), static_cast<int>(paginateReport(job->rows, rowsPerPage).size())) << margin;
+        double left = 1e9, bottom = 0;
+        for (const PdfWord& w : pdfWords(pdf)) {
+            left = std::min(left, w.xMin);
+            bottom = std::max(bottom, w.yMax);
+        }
+        // The side margin of the report itself (3 mm) lies inside the printer's.
+        EXPECT_GE(left, (margin + 2.5) * kPointsPerMm) << margin;
+        EXPECT_LT(left, (margin + 4) * kPointsPerMm) << margin;
+        EXPECT_LE(bottom, 792 - margin * kPointsPerMm) << margin;
+    }
 }
 
 TEST_F(ReportPrinterTest, APdfThatCannotBeWrittenLeavesNothing)
