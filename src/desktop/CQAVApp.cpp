@@ -296,7 +296,7 @@ void CQAVApp::warnIfRangeNotAdded()
 {
     const NewRangeOffer& offer = m_radio->lastRangeOffer();
     if (offer.result == NewRangeResult::WriteFailed)
-        QMessageBox::warning(m_frame.get(), QString(),
+        QMessageBox::warning(m_frame.get(), LangText::caption(*m_host, FrameText::kMainTitle, "QAV"),
                              LangText::format(LangText::message(*m_host, MsgId::kModelDatNotWritten,
                                                                 "The model database could not be written: %s"),
                                               {QString::fromStdString(offer.error)}));
@@ -438,7 +438,7 @@ void CQAVApp::factoryMode()
                                        [this] { return sessionContext(); }, [this](int id) { showHelp({id}); },
                                        [this] { m_frame->closeAllWindows(); }});
     if (taken && taken->offer.result == NewRangeResult::WriteFailed)
-        QMessageBox::warning(m_frame.get(), QString(),
+        QMessageBox::warning(m_frame.get(), LangText::caption(*m_host, FrameText::kMainTitle, "QAV"),
                              LangText::format(LangText::message(*m_host, MsgId::kModelDatNotWritten,
                                                                 "The model database could not be written: %s"),
                                               {QString::fromStdString(taken->offer.error)}));

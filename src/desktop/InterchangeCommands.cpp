@@ -7,6 +7,7 @@
 #include "app/DocumentService.h"
 #include "frame/CDlgBackups.h"
 #include "frame/CMainFrame.h"
+#include "frame/FrameIds.h"
 #include "frame/FrameTextIds.h"
 #include "frame/LangText.h"
 #include "model/CCodeplugData.h"
@@ -18,6 +19,9 @@
 #include <QMessageBox>
 
 namespace {
+
+// Message boxes carry the program's title, as the document's own messages do.
+QString programTitle(const IFrameHost& host) { return LangText::caption(host, FrameText::kMainTitle, "QAV"); }
 
 QString joined(const std::vector<std::string>& lines, std::size_t most = 20)
 {
@@ -40,7 +44,7 @@ void InterchangeCommands::exportChannels()
     const CsvExport csv = channelsToCsv(m.store);
     std::string error;
     if (!writeFileAtomically(path.toStdString(), csv.text, &error)) {
-        QMessageBox::warning(&m.frame, QString(),
+        QMessageBox::warning(&m.frame, programTitle(m.host),
                              LangText::format(LangText::message(m.host, MsgId::kFileNotWritten,
                                                                 QStringLiteral("The file could not be written: %s")),
                                               {QString::fromStdString(error)}));
@@ -50,7 +54,7 @@ void InterchangeCommands::exportChannels()
         LangText::message(m.host, MsgId::kCsvExported, QStringLiteral("The channels were exported to %s.")), {path});
     if (!csv.warnings.empty())
         text += "\n\n" + LangText::message(m.host, MsgId::kCsvNotes, QStringLiteral("Notes:")) + "\n" + joined(csv.warnings);
-    QMessageBox::information(&m.frame, QString(), text);
+    QMessageBox::information(&m.frame, programTitle(m.host), text);
 }
 
 void InterchangeCommands::importChannels()
@@ -63,7 +67,7 @@ void InterchangeCommands::importChannels()
     if (!readWholeFile(path.toStdString(), text)) csv.errors.push_back(path.toStdString() + ": cannot be read");
     else csv = channelsFromCsv(text, m.settings.model(), CCodeplugData::kEditorChannelLimit);
     if (!csv.ok) {
-        QMessageBox::warning(&m.frame, QString(),
+        QMessageBox::warning(&m.frame, programTitle(m.host),
                              LangText::format(LangText::message(m.host, MsgId::kCsvRefused,
                                                                 QStringLiteral("The channel list %s was refused; nothing was imported.")),
                                               {path}) +
@@ -76,7 +80,7 @@ void InterchangeCommands::importChannels()
         {QString::number(csv.channels.size()), path});
     if (!csv.warnings.empty())
         question += "\n\n" + LangText::message(m.host, MsgId::kCsvNotes, QStringLiteral("Notes:")) + "\n" + joined(csv.warnings);
-    if (QMessageBox::question(&m.frame, QString(), question, QMessageBox::Ok | QMessageBox::Cancel,
+    if (QMessageBox::question(&m.frame, programTitle(m.host), question, QMessageBox::Ok | QMessageBox::Cancel,
                               QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     // The editors show records that are about to go: they write back first
@@ -87,7 +91,7 @@ void InterchangeCommands::importChannels()
     m.document.noteEdit();
     m.frame.refreshTree();
     if (!mended.empty())
-        QMessageBox::information(&m.frame, QString(),
+        QMessageBox::information(&m.frame, programTitle(m.host),
                                  LangText::message(m.host, MsgId::kCsvNotes, QStringLiteral("Notes:")) + "\n" + joined(mended));
 }
 

@@ -9,6 +9,8 @@
 #include "model/CodeplugFile.h"
 #include "settings/TextIds.h"
 
+#include <QFileDialog>
+
 #include <QComboBox>
 #include <algorithm>
 
@@ -249,4 +251,26 @@ TEST_F(GuiFixture, WriteRefusedSendsNothing)
             EXPECT_EQ(settings->firmwareVersion(), firmware);
         }
     }
+}
+
+// A channel list that cannot be imported is refused in a box with the
+// program's title, like every other message of the program.
+TEST_F(GuiFixture, ARefusedChannelImportIsSaidUnderTheProgramsTitle)
+{
+    startProgram();
+    const QString bad = dir.filePath("bad.csv");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("x\"y,\"\n\x01\x02");
+    f.close();
+    ModalDriver driver;
+    driver.onDialog = [&](QDialog* d) {
+        if (auto* files = qobject_cast<QFileDialog*>(d)) {
+            files->selectFile(bad);
+            QMetaObject::invokeMethod(files, "accept");
+        }
+    };
+    app->frame().runCommand(Cmd::kImportChannels);
+    ASSERT_EQ(driver.titles.size(), 1) << driver.messages.join('\n').toStdString();
+    EXPECT_EQ(driver.titles.front().toStdString(), settings->caption(128));
 }

@@ -32,6 +32,7 @@
 class ModalDriver : public QObject {
 public:
     QStringList messages;
+    QStringList titles;  // the message boxes' window titles
     QList<QMessageBox::Icon> icons;
     QList<QMessageBox::StandardButton> defaults;
     QStringList progressTexts;  // what a progress dialog said before it started
@@ -80,6 +81,7 @@ private:
         }
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             messages << box->text();
+            titles << box->windowTitle();
             icons << box->icon();
             defaults << box->standardButton(box->defaultButton());
             QAbstractButton* b = nullptr;
