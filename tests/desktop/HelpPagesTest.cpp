@@ -80,6 +80,24 @@ TEST(HelpPages, EveryDialogAndTreeEntryHasAPageInBothLanguages)
     }
 }
 
+// F1 on a tree entry shows the page of its command, F1 in the editor the
+// page of its form: where both exist they must say the same.
+TEST(HelpPages, AnEditorsTreePageAndFormPageAgree)
+{
+    for (const char* language : {"help/QAV_E", "help/QAV_S"}) {
+        const QDir pages(QDir(QAV_DATA_DIR).filePath(language));
+        auto read = [&pages](int id) {
+            QFile f(pages.filePath(QString("%1.html").arg(id)));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        for (const EditorRow& row : EditorRegistry::rows()) {
+            const QByteArray tree = read(row.commandId), form = read(row.formId);
+            if (tree.isEmpty() || form.isEmpty()) continue;
+            EXPECT_EQ(QString::fromUtf8(tree), QString::fromUtf8(form)) << language << " " << row.viewClass;
+        }
+    }
+}
+
 TEST(HelpPages, LinksLeadToPagesOfTheSameFolder)
 {
     for (const char* language : {"help/QAV_E", "help/QAV_S"}) {
