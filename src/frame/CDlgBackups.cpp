@@ -25,10 +25,17 @@ CDlgBackups::CDlgBackups(const IFrameHost& host, std::vector<BackupEntry> entrie
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setVisible(false);
+    // The file names say "read", "write" and "unknown"; the window says them in its language.
+    QStringList kinds = LangText::message(host, MsgId::kBackupsKinds, tr("Read;Write")).split(';');
+    while (kinds.size() < 2) kinds << QString();
+    const QString noSerial = LangText::message(host, MsgId::kBackupsNoSerial, tr("unknown"));
     for (int r = 0; r < static_cast<int>(m_entries.size()); ++r) {
         const BackupEntry& e = m_entries[static_cast<std::size_t>(r)];
-        const QString cells[] = {QString::fromStdString(e.time), QString::fromStdString(e.kind),
-                                 QString::fromStdString(e.serial), QString::fromStdString(e.path)};
+        QString kind = QString::fromStdString(e.kind);
+        if (e.kind == "read" && !kinds[0].isEmpty()) kind = kinds[0];
+        if (e.kind == "write" && !kinds[1].isEmpty()) kind = kinds[1];
+        const QString serial = e.serial == "unknown" ? noSerial : QString::fromStdString(e.serial);
+        const QString cells[] = {QString::fromStdString(e.time), kind, serial, QString::fromStdString(e.path)};
         for (int c = 0; c < 4; ++c) m_table->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     m_table->resizeColumnsToContents();

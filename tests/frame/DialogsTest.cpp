@@ -141,14 +141,21 @@ TEST(DlgBackups, ListsTheBackupsNewestFirstAndOpensTheChosenOne)
 {
     FakeFrameHost host;
     host.messages[MsgId::kBackupsColumns] = "When;Way;Serial;Path";
+    host.messages[MsgId::kBackupsKinds] = "In;Out";
+    host.messages[MsgId::kBackupsNoSerial] = "none";
     const std::vector<BackupEntry> entries = {
         {"/b/20261208-101500_write_SN1.qav", "2026-12-08 10:15:00", "write", "SN1"},
         {"/b/20261208-101000_read_SN1.qav", "2026-12-08 10:10:00", "read", "SN1"},
+        {"/b/20261208-100000_read_unknown.qav", "2026-12-08 10:00:00", "read", "unknown"},
     };
     CDlgBackups dlg(host, entries, "/b/");
-    ASSERT_EQ(dlg.table()->rowCount(), 2);
+    ASSERT_EQ(dlg.table()->rowCount(), 3);
     EXPECT_EQ(dlg.table()->horizontalHeaderItem(1)->text(), "Way");
-    EXPECT_EQ(dlg.table()->item(1, 1)->text(), "read");
+    // The directions and a missing serial number in the window's language.
+    EXPECT_EQ(dlg.table()->item(0, 1)->text(), "Out");
+    EXPECT_EQ(dlg.table()->item(1, 1)->text(), "In");
+    EXPECT_EQ(dlg.table()->item(1, 2)->text(), "SN1");
+    EXPECT_EQ(dlg.table()->item(2, 2)->text(), "none");
     EXPECT_EQ(dlg.chosenPath(), "/b/20261208-101500_write_SN1.qav");  // the newest is chosen at first
     dlg.table()->selectRow(1);
     EXPECT_EQ(dlg.chosenPath(), "/b/20261208-101000_read_SN1.qav");
