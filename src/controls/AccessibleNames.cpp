@@ -1,5 +1,6 @@
 #include "controls/AccessibleNames.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -44,10 +45,28 @@ QString buddyText(const QWidget* w, const QWidget* window)
     return {};
 }
 
+// A button whose text is only marks ("...") says nothing by itself.
+bool isMarksButton(const QWidget* w)
+{
+    const auto* b = qobject_cast<const QAbstractButton*>(w);
+    if (!b || !b->accessibleName().isEmpty()) return false;
+    for (const QChar c : b->text())
+        if (c.isLetterOrNumber()) return false;
+    return true;
+}
+
 void nameGridCells(QGridLayout* grid, const QWidget* window)
 {
     for (int i = 0; i < grid->count(); ++i) {
         QWidget* w = grid->itemAt(i)->widget();
+        if (w && isMarksButton(w)) {
+            // Named after its row: "Radio Write/Tune/Dealer Data Password ...".
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            const QString rowLabel = column > 0 ? labelText(grid->itemAtPosition(row, 0)) : QString();
+            if (!rowLabel.isEmpty()) w->setAccessibleName(rowLabel + QLatin1Char(' ') + static_cast<QAbstractButton*>(w)->text());
+            continue;
+        }
         // An edit may sit in a holder with its spin buttons, away from its
         // label, where the toolkit no longer finds the label for it.
         if (w && !isInput(w)) {

@@ -68,6 +68,11 @@ TEST_P(AccessibleNames, EveryEditorControlHasANameToSay)
             EXPECT_FALSE(spokenName(w).isEmpty())
                 << "editor " << id << ": " << w->metaObject()->className() << " " << controlId(w);
         }
+        if (id == TreeId::kPassword && !GetParam()) {
+            // A button that shows only "..." (the change-password button) is named after its row.
+            EXPECT_EQ(spokenName(findControl(frame->view(), 6358)),
+                      "Radio Write/Tune/Dealer Data Password ...");
+        }
         if (id == ViewCommand::kAlertTone && !GetParam()) {
             // A table of edits: the row, then the column.
             EXPECT_EQ(spokenName(findControl(frame->view(), CViewAlertTone::frequencyEdit(0))), "1 Frequency[Hz]");
