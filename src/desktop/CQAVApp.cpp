@@ -503,5 +503,7 @@ void CQAVApp::language()
         m_settings.selectLanguage(index);
         m_qtTexts.follow(QtTranslations::localeOf(m_settings.languageFilePath()));
     });
-    if (m_help && m_help->isVisible()) showHelp({0});
+    // An open help window shows its topic again in the new language (the
+    // page is named by its context id; the contents page counts as 0).
+    if (m_help && m_help->isVisible()) showHelp({QFileInfo(m_help->currentPage()).completeBaseName().toInt()});
 }

@@ -87,6 +87,10 @@ std::optional<std::vector<int>> CReportPrinter::runPrintTree()
 
 bool CReportPrinter::runPrintDialog(const PrintJob& job, bool pageNumbers)
 {
+    // The job's name in the printer queue and the file name "Print to
+    // File" offers: the codeplug's name rather than "print.pdf".
+    const QString file = m_hooks.title ? QFileInfo(m_hooks.title()).completeBaseName() : QString();
+    m_printer->setDocName(file.isEmpty() ? job.title : file);
     QPrintDialog dlg(m_printer.get(), m_window);
     // The pages that can be chosen are the report's own.
     dlg.setMinMax(1, ReportPainter::pageCount(*m_printer, job));

@@ -18,12 +18,14 @@
 #include "frame/CDlgTuning.h"
 #include "frame/CDlgWriteSeveral.h"
 #include "frame/CMainFrame.h"
+#include "frame/FrameIds.h"
 #include "frame/NavigationTable.h"
 #include "frame/ViewBridge.h"
 #include "print/CDlgPrintTree.h"
 #include "views/EditorRegistry.h"
 #include "views/ViewIds.h"
 
+#include <QComboBox>
 #include <QRegularExpression>
 
 namespace {
@@ -61,6 +63,26 @@ TEST_F(GuiFixture, EveryEditorHasAHelpPageInBothLanguages)
         settings.reset();
         store.reset();
     }
+}
+
+// The help window open during a language switch shows the same topic in
+// the new language, not the old page or the contents.
+TEST_F(GuiFixture, AnOpenHelpPageFollowsTheLanguage)
+{
+    startProgram();
+    app->showHelp({ViewCommand::kChannel});
+    ASSERT_TRUE(app->helpViewer().currentPage().endsWith("/QAV_E/32822.html"));
+    ModalDriver driver;
+    driver.onDialog = [](QDialog* d) {
+        if (auto* dlg = qobject_cast<CDlgLanguage*>(d)) {
+            dlg->findChild<QComboBox*>()->setCurrentIndex(1);
+            dlg->accept();
+        }
+    };
+    app->frame().runCommand(Cmd::kLanguage);
+    ASSERT_EQ(settings->languageIndex(), 1);
+    EXPECT_TRUE(app->helpViewer().currentPage().endsWith("/QAV_S/32822.html"))
+        << app->helpViewer().currentPage().toStdString();
 }
 
 // F1 in a dialog stops at the dialog: each needs a page of its own, as does

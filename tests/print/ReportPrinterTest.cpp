@@ -229,6 +229,8 @@ TEST_F(ReportPrinterTest, CancelledDialogsPrintNothing)
     printer->printSection(ReportSectionId::kChannels);
     EXPECT_TRUE(printedPages.empty());
     EXPECT_EQ(printer->selection(), std::vector<int>{});
+    // The print dialog offered the codeplug's name for a file.
+    EXPECT_EQ(printer->printer().docName(), "fleet");
     // The preview then shows the whole report rather than a blank page.
     EXPECT_EQ(printer->previewSections(), *parseSectionList(""));
 }
