@@ -148,7 +148,10 @@ std::vector<std::string> tunePointNames(std::string_view text)
 ScrollRange valueScrollRange(std::uint16_t itemId)
 {
     ScrollRange r;
-    if (itemId == 0x8000) r.max = 1474;
+    // The reference oscillator's registers (0x8000-0x800E; the shipped
+    // list names the item 0x8002) hold values past one byte, 446 in the
+    // factory tune data: a one-byte bar would cut them down when moved.
+    if (itemId >= 0x8000 && itemId <= 0x800E) r.max = 1474;
     return r;
 }
 

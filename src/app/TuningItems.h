@@ -56,8 +56,8 @@ std::vector<TuningItem> tuningItems(std::string_view names, std::string_view def
 // names at the end are dropped.
 std::vector<std::string> tunePointNames(std::string_view text);
 
-// The value scroll bar: item 0x8000 is tuned over 0-1474, every other over
-// one byte. The volume bar always covers 0-255.
+// The value scroll bar: the reference oscillator (items 0x8000-0x800E) is
+// tuned over 0-1474, every other item over one byte. The volume bar always covers 0-255.
 struct ScrollRange {
     int min = 0;
     int max = 255;

@@ -110,8 +110,8 @@ TEST(TuningItems, ScrollRangesClampAtTheirEnds)
         ScrollRange range;
         int from, step, expected;
     };
-    const ScrollRange byte = valueScrollRange(0x8002);
-    const ScrollRange wide = valueScrollRange(0x8000);
+    const ScrollRange byte = valueScrollRange(0x8012);  // battery warning voltage
+    const ScrollRange wide = valueScrollRange(0x8002);  // the reference oscillator as the list names it
     const Case cases[] = {
         {byte, 255, byte.page, 255},  // page right at the end stays there
         {byte, 250, byte.page, 255},
@@ -123,6 +123,9 @@ TEST(TuningItems, ScrollRangesClampAtTheirEnds)
         {kVolumeScroll, 128, -kVolumeScroll.page, 104},
     };
     for (const Case& c : cases) EXPECT_EQ(c.range.clamp(c.from + c.step), c.expected) << c.from << " " << c.step;
+    // The factory tune data holds 446 for the reference oscillator: its bar reaches it.
+    for (std::uint16_t item : {0x8000, 0x8002, 0x800E}) EXPECT_EQ(valueScrollRange(item).max, 1474) << item;
+    EXPECT_EQ(valueScrollRange(0x800F).max, 255);
     EXPECT_EQ(wide.max, 1474);
     EXPECT_EQ(byte.max, 255);
     EXPECT_EQ(kVolumeScroll.line, 8);
