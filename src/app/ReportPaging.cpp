@@ -17,6 +17,16 @@ bool isValue(const ReportRow& row) { return !isTitle(row) && !isHeading(row) && 
 // Rows that belong with what follows them: a page does not end on them.
 bool keepsWithNext(const ReportRow& row) { return isTitle(row) || isHeading(row); }
 
+// A value row whose first column is empty goes on with the row above it
+// (an alert tone's durations under its frequencies): a page does not
+// start with it.
+bool continuesAbove(const ReportRows& rows, std::size_t at)
+{
+    if (at == 0 || at >= rows.size() || !isValue(rows[at]) || !isValue(rows[at - 1])) return false;
+    const ReportRow& row = rows[at];
+    return row.texts.size() > 1 && row.texts.front().empty() && rows[at - 1].texts.size() == row.texts.size();
+}
+
 }  // namespace
 
 std::vector<std::size_t> continuedHeadings(const ReportRows& rows, std::size_t at)
@@ -61,7 +71,7 @@ std::vector<std::vector<std::size_t>> paginateReport(const ReportRows& rows, int
         std::size_t end = std::min(rows.size(), i + (capacity - page.size()));
         if (end < rows.size()) {
             std::size_t keep = end;
-            while (keep > i && keepsWithNext(rows[keep - 1])) --keep;
+            while (keep > i && (keepsWithNext(rows[keep - 1]) || continuesAbove(rows, keep))) --keep;
             // A page of nothing but headings keeps them rather than loop.
             if (keep > i) end = keep;
         }

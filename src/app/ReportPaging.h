@@ -1,7 +1,8 @@
 #pragma once
 // Which rows of the report each page prints. A page holds at most N rows,
 // but a page never ends on a block's title or a heading while rows follow
-// (they move to the next page with the rows they head), a new page does not
+// (they move to the next page with the rows they head), nor between a row
+// and the row that goes on with it (an empty first column), a new page does not
 // start with empty rows, and a table or record that runs on from the page
 // before starts with its headings again, so no page shows values without
 // saying what they are.

@@ -138,6 +138,25 @@ TEST(ReportPaging, ARecordRunningOnIsNamedAgainWithItsTable)
     for (int n : {3, 4, 5, 6, 7, 8, 9, 10, 11}) expectWholeAndOrdered(rows, n);
 }
 
+// An alert tone's two rows (frequencies, then durations under an empty
+// number) are not parted by a page break.
+TEST(ReportPaging, ARowAndItsContinuationStayTogether)
+{
+    ReportRows rows;
+    addBlockTitle(rows, "Alert Tone");
+    rows.push_back(heading({"No.", "Cycle", "", "Tone 1"}));
+    for (int i = 1; i <= 4; ++i) {
+        rows.push_back(value({std::to_string(i), "1", "Frequency[Hz]", "2100"}));
+        rows.push_back(value({"", "", "Duration[ms]", "100"}));
+    }
+    const auto pages = shown(rows, 6);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[0], (std::vector<std::string>{"Alert Tone", "", "No.", "1", "", }));
+    EXPECT_EQ(pages[1], (std::vector<std::string>{"No.", "2", "", "3", ""}));
+    EXPECT_EQ(pages[2], (std::vector<std::string>{"No.", "4", ""}));
+    for (int n : {3, 4, 5, 6, 7, 8}) expectWholeAndOrdered(rows, n);
+}
+
 TEST(ReportPaging, PagesTooSmallForTheirHeadingsStillEnd)
 {
     ReportRows rows;
