@@ -34,14 +34,12 @@ std::size_t ThreadPost::waiting() const
 
 void ThreadPost::post(std::function<void()> fn)
 {
-    bool wake = false;
-    {
-        std::lock_guard lock(m_mutex);
-        m_queue.push_back(std::move(fn));
-        wake = !m_wakePending;
-        m_wakePending = true;
-    }
-    if (wake) QMetaObject::invokeMethod(this, "drain", Qt::QueuedConnection);
+    // The wake-up is sent under the lock, so the destructor (which takes it)
+    // cannot run while a worker is still between its push and its wake-up.
+    std::lock_guard lock(m_mutex);
+    m_queue.push_back(std::move(fn));
+    if (!m_wakePending) QMetaObject::invokeMethod(this, "drain", Qt::QueuedConnection);
+    m_wakePending = true;
 }
 
 void ThreadPost::drain()
