@@ -137,6 +137,9 @@ void CReportPrinter::preview()
     QString title = QString::fromStdString(m_texts.caption(57609));
     title.remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove('&');
     dlg.setWindowTitle(title.trimmed());
+    // Big enough to read a whole page; the dialog's own size shows it at
+    // about 40 %.
+    if (m_window) dlg.resize(m_window->size() * 0.9);
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
         if (const std::optional<PrintJob> job = makeJob(previewSections())) ReportPainter::paint(*printer, *job);
     });

@@ -242,6 +242,23 @@ TEST_F(ReportPrinterTest, PreviewMarksTheWindowWhileItRuns)
     EXPECT_EQ(previewStates, (std::vector<bool>{true, false}));
 }
 
+TEST_F(ReportPrinterTest, PreviewTakesMostOfTheWindowItIsOpenedFrom)
+{
+    QWidget window;
+    window.resize(1000, 800);
+    CReportPrinter fromWindow(texts, {}, &window);
+    QSize shown;
+    QTimer::singleShot(50, [&shown] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = d->size();
+            d->reject();
+        }
+    });
+    fromWindow.preview();
+    EXPECT_GE(shown.width(), 850);
+    EXPECT_GE(shown.height(), 680);
+}
+
 // The desktop program without a window: `qav-cps --print-pdf`.
 class PrintPdfProgram : public ::testing::Test {
 protected:
