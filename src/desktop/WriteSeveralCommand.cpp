@@ -51,6 +51,9 @@ bool writeToSeveralRadios(const WriteSeveralParts& parts)
                          parts.parent);
     QObject::connect(&dlg, &CDlgWriteSeveral::helpRequested, parts.parent, [&parts](int id) { parts.help(id); });
     dlg.exec();
-    const GangWrite* gang = dlg.gang();
-    return gang && takeOverFirstWritten(*gang, parts.radio);
+    // The first radio written, in the first batch that wrote one, gives the
+    // program its stamp.
+    for (const GangWrite* gang : dlg.batches())
+        if (takeOverFirstWritten(*gang, parts.radio)) return true;
+    return false;
 }

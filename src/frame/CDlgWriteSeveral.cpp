@@ -86,10 +86,10 @@ CDlgWriteSeveral::CDlgWriteSeveral(const IFrameHost& host, std::vector<PortChoic
     connect(m_write, &QPushButton::clicked, this, &CDlgWriteSeveral::start);
     connect(m_ports, &QListWidget::itemChanged, this, &CDlgWriteSeveral::updateWriteButton);
     connect(m_addEdit, &QLineEdit::textChanged, this,
-            [this](const QString& t) { m_add->setEnabled(!m_gang && !t.trimmed().isEmpty()); });
+            [this](const QString& t) { m_add->setEnabled(!running() && !t.trimmed().isEmpty()); });
     auto addTyped = [this] {
         const QString port = m_addEdit->text().trimmed();
-        if (port.isEmpty() || m_gang) return;
+        if (port.isEmpty() || running()) return;
         addPort(port.toStdString(), port, true);
         m_addEdit->clear();
     };
@@ -120,21 +120,41 @@ void CDlgWriteSeveral::updateWriteButton()
 {
     bool any = false;
     for (int i = 0; i < m_ports->count(); ++i) any = any || m_ports->item(i)->checkState() == Qt::Checked;
-    m_write->setEnabled(!m_gang && any);
+    m_write->setEnabled(!running() && any);
+}
+
+bool CDlgWriteSeveral::running() const { return m_gang && !m_gang->finished(); }
+
+void CDlgWriteSeveral::enableChoices(bool on)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ports, m_addEdit, m_password, m_close}) w->setEnabled(on);
+    m_add->setEnabled(on && !m_addEdit->text().trimmed().isEmpty());
+    if (on) updateWriteButton();
+    else m_write->setEnabled(false);
+}
+
+std::vector<const GangWrite*> CDlgWriteSeveral::batches() const
+{
+    std::vector<const GangWrite*> all;
+    for (const auto& g : m_earlier) all.push_back(g.get());
+    if (m_gang) all.push_back(m_gang.get());
+    return all;
 }
 
 void CDlgWriteSeveral::start()
 {
-    if (m_gang) return;
+    if (running()) return;
     std::vector<std::string> ports;
     for (int i = 0; i < m_ports->count(); ++i)
         if (m_ports->item(i)->checkState() == Qt::Checked)
             ports.push_back(m_ports->item(i)->data(kPortRole).toString().toStdString());
     if (ports.empty()) return;
-    m_gang = m_start(ports, m_password->text().toStdString());
-    if (!m_gang) return;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_ports, m_addEdit, m_add, m_password, m_write, m_close})
-        w->setEnabled(false);
+    auto gang = m_start(ports, m_password->text().toStdString());
+    if (!gang) return;
+    if (m_gang) m_earlier.push_back(std::move(m_gang));
+    m_gang = std::move(gang);
+    enableChoices(false);
+    m_table->clearContents();
     m_table->setRowCount(static_cast<int>(m_gang->size()));
     for (std::size_t i = 0; i < m_gang->size(); ++i) {
         const int r = static_cast<int>(i);
@@ -154,6 +174,9 @@ void CDlgWriteSeveral::start()
 void CDlgWriteSeveral::refresh()
 {
     if (!m_gang) return;
+    // Asked before the rows are filled: a radio finishing while they are
+    // filled must not leave its row empty under the final summary.
+    const bool finished = m_gang->finished();
     int written = 0;
     for (std::size_t i = 0; i < m_gang->size(); ++i) {
         const int r = static_cast<int>(i);
@@ -177,12 +200,13 @@ void CDlgWriteSeveral::refresh()
         m_table->item(r, kResult)->setToolTip(text);
         m_table->item(r, kTime)->setText(QString::number(result.seconds, 'f', 1) + " s");
     }
-    if (!m_gang->finished()) return;
+    if (!finished) return;
     m_timer->stop();
     m_gang->wait();
     m_summary->setText(LangText::format(LangText::message(m_host, MsgId::kGangSummary, tr("%d of %d radios written.")),
                                         {QString::number(written), QString::number(m_gang->size())}));
-    m_close->setEnabled(true);
+    // The user may now tick other radios, or give the password, and write again.
+    enableChoices(true);
     m_close->setDefault(true);
     m_close->setFocus();
 }

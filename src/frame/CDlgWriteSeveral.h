@@ -38,8 +38,12 @@ public:
                      QWidget* parent = nullptr);
     ~CDlgWriteSeveral() override;
 
-    // The sessions once started (they have finished when exec() returns).
+    // The last batch of sessions (all have finished when exec() returns).
     const GangWrite* gang() const { return m_gang.get(); }
+    // Every batch written while the dialog was open, oldest first: after a
+    // batch the user may tick other radios (or give the password) and write
+    // again.
+    std::vector<const GangWrite*> batches() const;
     QListWidget* portList() const { return m_ports; }
     QLineEdit* addPortEdit() const { return m_addEdit; }
     QPushButton* addPortButton() const { return m_add; }
@@ -60,6 +64,8 @@ private:
     void updateWriteButton();
     void start();
     void refresh();
+    bool running() const;
+    void enableChoices(bool on);
 
     const IFrameHost& m_host;
     Starter m_start;
@@ -73,4 +79,5 @@ private:
     QLabel* m_summary;
     QTimer* m_timer;
     std::unique_ptr<GangWrite> m_gang;
+    std::vector<std::unique_ptr<GangWrite>> m_earlier;
 };
