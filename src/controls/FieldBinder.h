@@ -8,6 +8,7 @@
 #include "controls/BoundField.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -43,11 +44,25 @@ public:
     FieldBinder& add(std::unique_ptr<FieldBinder> binder);
     // Fills every control from `record`; nullptr blanks them.
     void load(const Record* record);
-    // Writes every control that is not display-only back to `record`.
+    // Takes the controls as they now show `record` (after the form's own
+    // rules have run on them) as their unchanged state.
+    void remember(const Record* record);
+    // Writes back every control that is not display-only and that changed
+    // since it was loaded. A control left alone never rewrites its field:
+    // one that cannot show the stored value (a value outside its range or
+    // list) would otherwise change it just by being looked at.
     void save(Record& record);
     const std::vector<std::unique_ptr<FieldBinder>>& binders() const { return binders_; }
     FieldBinder* binderOf(const QWidget* control) const;
 
 private:
+    // What each binder was loaded from, and what it would have written
+    // straight after loading: a control that still writes the same has not
+    // been changed.
+    struct Loaded {
+        Record from;
+        Record written;
+    };
     std::vector<std::unique_ptr<FieldBinder>> binders_;
+    std::vector<std::optional<Loaded>> loaded_;
 };

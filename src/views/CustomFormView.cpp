@@ -113,6 +113,7 @@ void CCustomFormView::reloadControls()
     Record* record = currentRecord();
     bindings_.load(record);
     loadControls(record);
+    bindings_.remember(record);
     shown_.snapshot(form_);
     watcher_->setSuspended(false);
 }

@@ -202,10 +202,11 @@ void CPageChanBasic::copyReceiveToTransmit()
     save();
     using namespace ChannelField;
     // The step nibble is not copied: the transmit edit derives it from the
-    // copied frequency, and the next save writes it.
+    // copied frequency.
     r->setU32(TxFreq, r->u32(RxFreq));
     r->setU16(TxTone, r->u16(RxTone));
     load();
+    if (!txFreq_->text().trimmed().isEmpty()) r->setBits(Steps, 4, 4, txFreq_->stepCode() & 0xFu);
 }
 
 void CPageChanBasic::beforeCommit(int controlId)

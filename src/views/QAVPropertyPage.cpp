@@ -42,6 +42,8 @@ void CQAVPropertyPage::load()
     watcher_->setSuspended(true);
     bindings_.load(record_);
     loadControls(*record_);
+    bindings_.remember(record_);
+    rememberLoaded();
     shown_.snapshot(this);
     watcher_->setSuspended(false);
 }
@@ -50,7 +52,27 @@ void CQAVPropertyPage::save()
 {
     if (!record_ || !initialised_) return;
     bindings_.save(*record_);
+    // Controls left alone never rewrite the record: one that cannot show a
+    // stored value (a frequency outside the band, a tone no list names)
+    // would otherwise change it just by being looked at.
+    if (loadedFrom_ && writtenAtLoad_) {
+        Record now = *loadedFrom_;
+        saveControls(now);
+        if (now == *writtenAtLoad_) return;
+    }
     saveControls(*record_);
+    rememberLoaded();
+}
+
+void CQAVPropertyPage::rememberLoaded()
+{
+    loadedFrom_.reset();
+    writtenAtLoad_.reset();
+    if (!record_) return;
+    Record written = *record_;
+    saveControls(written);
+    loadedFrom_.emplace(*record_);
+    writtenAtLoad_.emplace(written);
 }
 
 void CQAVPropertyPage::commit(int id, int committedFlag)

@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class CommitWatcher;
 class LanguageSource;
 class Record;
@@ -72,11 +74,17 @@ protected:
     FormBindings& bindings() { return bindings_; }
 
 private:
+    void rememberLoaded();
+
     const int templateId_;
     const LanguageSource& language_;
     CommitWatcher* watcher_;
     ShownValues shown_;
     FormBindings bindings_;
+    // The page's own rules write back only once one of their controls has
+    // changed: what the record was at load, and what they wrote from it.
+    std::optional<Record> loadedFrom_;
+    std::optional<Record> writtenAtLoad_;
     Record* record_ = nullptr;
     int recordId_ = 0;
     QString caption_;

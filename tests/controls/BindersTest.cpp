@@ -150,3 +150,39 @@ TEST(MakeBinder, RefusesAControlThatDoesNotFitTheField)
 }
 
 }  // namespace
+
+// A control writes back only once it changed after loading: what the form's
+// own rules did to it while loading counts as unchanged, so merely looking
+// at a record never rewrites a value the control cannot show.
+TEST(FormBindings, OnlyControlsChangedSinceLoadingWriteBack)
+{
+    QLineEdit edit;
+    FormBindings bindings;
+    bindings.add(makeBinder(&edit, kName));
+    Record r = blank();
+    r.setText(4, 6, "AB", '\0');
+    const Record stored = r;
+    bindings.load(&r);
+    edit.setText("RULE");  // a rule of the form adjusts the control while loading
+    bindings.remember(&r);
+
+    struct Step {
+        const char* typed;  // nullptr: left alone
+        const char* expected;
+    };
+    const Step steps[] = {
+        {nullptr, "AB"},  // looked at only: the stored text stays
+        {"XY", "XY"},     // the user's edit is written
+        {nullptr, "XY"},
+        {"RULE", "RULE"},  // back to what loading showed is a change again
+    };
+    for (const Step& s : steps) {
+        if (s.typed) edit.setText(s.typed);
+        bindings.save(r);
+        EXPECT_EQ(r.text(4, 6), std::string(s.expected)) << (s.typed ? s.typed : "(left alone)");
+    }
+    Record other = stored;
+    bindings.load(&other);
+    bindings.save(other);  // loaded without remember: every control writes, as before
+    EXPECT_EQ(other, stored);
+}
