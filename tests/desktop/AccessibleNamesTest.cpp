@@ -32,17 +32,6 @@ QString spokenName(QWidget* w)
     return a ? a->text(QAccessible::Name).trimmed() : QString();
 }
 
-void useChinese(const QString& dir)
-{
-    QFile f(QDir(dir).filePath("Settings.ini"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    QString ini = QString::fromUtf8(f.readAll());
-    f.close();
-    ini.replace("Language=0", "Language=1");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(ini.toUtf8());
-}
-
 struct AccessibleNames : GuiFixture, ::testing::WithParamInterface<bool> {};
 
 }  // namespace
@@ -50,7 +39,7 @@ struct AccessibleNames : GuiFixture, ::testing::WithParamInterface<bool> {};
 TEST_P(AccessibleNames, EveryEditorControlHasANameToSay)
 {
     if (GetParam())
-        startProgram(useChinese);
+        startProgram(GuiFixture::useChinese);
     else
         startProgram();
     ModalDriver driver;  // the password editor asks first; the embedded message finds no radio

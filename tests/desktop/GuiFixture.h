@@ -105,6 +105,18 @@ struct GuiFixture : ::testing::Test {
     std::unique_ptr<CCodeplugData> store;
     std::unique_ptr<CQAVApp> app;
 
+    // For startProgram: the copied Settings.ini starts the program in Chinese.
+    static void useChinese(const QString& dir)
+    {
+        QFile f(QDir(dir).filePath("Settings.ini"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        QString ini = QString::fromUtf8(f.readAll());
+        f.close();
+        ini.replace("Language=0", "Language=1");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(ini.toUtf8());
+    }
+
     static void copyData(const QString& to)
     {
         const QDir from(QAV_DATA_DIR);

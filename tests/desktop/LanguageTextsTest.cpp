@@ -92,22 +92,11 @@ void expectChinese(const char* window, const QWidget* root)
     }
 }
 
-void useChinese(const QString& dir)
-{
-    QFile f(QDir(dir).filePath("Settings.ini"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    QString ini = QString::fromUtf8(f.readAll());
-    f.close();
-    ini.replace("Language=0", "Language=1");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(ini.toUtf8());
-}
-
 }  // namespace
 
 TEST_F(GuiFixture, EveryWindowSpeaksChinese)
 {
-    startProgram(useChinese);
+    startProgram(GuiFixture::useChinese);
     ASSERT_EQ(settings->languageIndex(), 1);
     CMainFrame& frame = app->frame();
     frame.show();
@@ -148,7 +137,7 @@ TEST_F(GuiFixture, EveryWindowSpeaksChinese)
 
 TEST_F(GuiFixture, TheToolkitsTextsFollowTheLanguage)
 {
-    startProgram(useChinese);
+    startProgram(GuiFixture::useChinese);
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     EXPECT_EQ(cancel(), QString::fromUtf8("取消"));
 
@@ -171,7 +160,7 @@ TEST_F(GuiFixture, TheToolkitsTextsFollowTheLanguage)
 // its mnemonic: "调试", not "调试(A)".
 TEST_F(GuiFixture, TitlesTakenFromCommandsCarryNoMnemonic)
 {
-    startProgram(useChinese);
+    startProgram(GuiFixture::useChinese);
     static const QRegularExpression mnemonic(QStringLiteral("\\(.\\)|&"));
     ModalDriver driver;
     driver.cancelTransfers = true;

@@ -25,15 +25,7 @@ TEST_F(GuiFixture, PrintCommandsAreEnabled)
 
 TEST_F(GuiFixture, TheReportIsTheOpenCodeplugInTheProgramsLanguage)
 {
-    startProgram([](const QString& dir) {
-        QFile f(QDir(dir).filePath("Settings.ini"));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QString ini = QString::fromUtf8(f.readAll());
-        f.close();
-        ini.replace("Language=0", "Language=1");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(ini.toUtf8());
-    });
+    startProgram(GuiFixture::useChinese);
     const std::optional<PrintJob> job = app->reportPrinter().makeJob({ReportSectionId::kChannels});
     ASSERT_TRUE(job);
     EXPECT_EQ(job->rows[0].texts[1], "信道");
