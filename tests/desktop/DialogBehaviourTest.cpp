@@ -72,14 +72,10 @@ TEST_F(GuiFixture, ModelWithoutRangesCannotBeConfirmed)
 {
     // A model database listing a model whose ranges are missing.
     startProgram([](const QString& home) {
-        QFile f(home + "/Model.dat");
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QString text = QString::fromUtf8(f.readAll());
-        f.close();
-        text.replace("ModelID=QAV410,QAV420", "ModelID=QAV410,QAV420,QAV430");
-        text.replace("QAV420=QAV-420", "QAV420=QAV-420\nQAV430=QAV-430");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text.toUtf8());
+        editFile(home + "/Model.dat", [](QString text) {
+            text.replace("ModelID=QAV410,QAV420", "ModelID=QAV410,QAV420,QAV430");
+            return text.replace("QAV420=QAV-420", "QAV420=QAV-420\nQAV430=QAV-430");
+        });
     });
     CDlgModelInfo dlg(app->host(), *settings);
     EXPECT_TRUE(dlg.okButton()->isEnabled());

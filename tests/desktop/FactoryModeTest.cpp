@@ -18,13 +18,9 @@ namespace {
 
 void withLevel(const QString& dir, int level)
 {
-    QFile f(QDir(dir).filePath("Settings.ini"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    QString ini = QString::fromUtf8(f.readAll());
-    f.close();
-    ini.replace(QRegularExpression("Level=\\d*"), QString("Level=%1").arg(level));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(ini.toUtf8());
+    GuiFixture::editFile(QDir(dir).filePath("Settings.ini"), [level](QString ini) {
+        return ini.replace(QRegularExpression("Level=\\d*"), QString("Level=%1").arg(level));
+    });
 }
 
 // Runs `action` after the driver's turn: a message box it opens is then

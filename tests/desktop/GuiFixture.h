@@ -19,9 +19,11 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 // Answers whatever modal dialog is up: starts a progress dialog (or cancels
@@ -105,17 +107,25 @@ struct GuiFixture : ::testing::Test {
     std::unique_ptr<CCodeplugData> store;
     std::unique_ptr<CQAVApp> app;
 
-    // For startProgram: the copied Settings.ini starts the program in Chinese.
-    static void useChinese(const QString& dir)
+    // Rewrites a copied data file (UTF-8) through `edit`, for startProgram.
+    static void editFile(const QString& path, const std::function<QString(QString)>& edit)
     {
-        QFile f(QDir(dir).filePath("Settings.ini"));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QString ini = QString::fromUtf8(f.readAll());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString text = edit(QString::fromUtf8(f.readAll()));
         f.close();
-        ini.replace("Language=0", "Language=1");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(ini.toUtf8());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+        f.write(text.toUtf8());
     }
+
+    // The copied Settings.ini starts the program in language `index`.
+    static void useLanguage(const QString& dir, int index)
+    {
+        editFile(QDir(dir).filePath("Settings.ini"), [index](QString ini) {
+            return ini.replace(QRegularExpression("Language=\\d+"), QString("Language=%1").arg(index));
+        });
+    }
+    static void useChinese(const QString& dir) { useLanguage(dir, 1); }
 
     static void copyData(const QString& to)
     {

@@ -28,21 +28,6 @@
 #include <QComboBox>
 #include <QRegularExpression>
 
-namespace {
-
-void useLanguage(const QString& home, int index)
-{
-    QFile file(QDir(home).filePath("Settings.ini"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QString text = QString::fromUtf8(file.readAll());
-    file.close();
-    text.replace(QRegularExpression("Language=\\d+"), QString("Language=%1").arg(index));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.toUtf8());
-}
-
-}  // namespace
-
 TEST_F(GuiFixture, EveryEditorHasAHelpPageInBothLanguages)
 {
     for (int language : {0, 1}) {

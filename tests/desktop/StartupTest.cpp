@@ -112,14 +112,12 @@ TEST_F(GuiFixture, MissingTextsKeepTheBuiltInOnes)
 {
     // A language file without the texts of Read from Radio and the File menu.
     startProgram([](const QString& home) {
-        QFile f(home + "/QAV_E.lng");
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QStringList kept;
-        for (const QString& line : QString::fromUtf8(f.readAll()).split('\n'))
-            if (!line.startsWith("S0232773=") && !line.startsWith("S0232790=")) kept << line;
-        f.close();
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(kept.join('\n').toUtf8());
+        editFile(home + "/QAV_E.lng", [](const QString& text) {
+            QStringList kept;
+            for (const QString& line : text.split('\n'))
+                if (!line.startsWith("S0232773=") && !line.startsWith("S0232790=")) kept << line;
+            return kept.join('\n');
+        });
     });
     CMainFrame& f = app->frame();
     EXPECT_EQ(f.menus()->action(Cmd::kReadRadio)->text(), "&Read from Radio");

@@ -289,13 +289,7 @@ TEST_F(GuiFixture, SpacingButtonsBuildTheTabsOfTheirPointsAndVolumeItemsSetTheVo
 TEST_F(GuiFixture, WithoutPointNamesTheSubItemSaysSoAndReadsNothing)
 {
     startProgram([](const QString& home) {
-        QFile f(home + "/QAV_E.lng");
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QByteArray text = f.readAll();
-        f.close();
-        text.replace("S0207067=Low;Mid-Low;Middle;Mid-High;High", "S0207067=");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text);
+        editFile(home + "/QAV_E.lng", [](QString text) { return text.replace("S0207067=Low;Mid-Low;Middle;Mid-High;High", "S0207067="); });
     });
     SimRadio& sim = radio();
     ModalDriver driver;
@@ -343,13 +337,7 @@ TEST_F(GuiFixture, BarMovedFasterThanTheRadioAnswersSendsItsLastPosition)
 TEST_F(GuiFixture, ItemWithoutAPointIsSaidAndNothingIsRead)
 {
     startProgram([](const QString& home) {
-        QFile f(home + "/QAV_E.lng");
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QByteArray text = f.readAll();
-        f.close();
-        text.replace("S0207054=32770,1;", "S0207054=32770,0;");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text);
+        editFile(home + "/QAV_E.lng", [](QString text) { return text.replace("S0207054=32770,1;", "S0207054=32770,0;"); });
     });
     SimRadio& sim = radio();
     ModalDriver driver;

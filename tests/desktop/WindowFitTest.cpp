@@ -15,17 +15,6 @@
 
 namespace {
 
-void useLanguage(const QString& dir, int index)
-{
-    QFile f(QDir(dir).filePath("Settings.ini"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    QString ini = QString::fromUtf8(f.readAll());
-    f.close();
-    ini.replace("Language=0", QString("Language=%1").arg(index));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(ini.toUtf8());
-}
-
 struct WindowFit : GuiFixture, ::testing::WithParamInterface<int> {
     // The program in language `GetParam()`, its window as large as a
     // technician's usual screen.
