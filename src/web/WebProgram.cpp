@@ -268,7 +268,8 @@ Json WebProgram::transferOutcome(const Outcome& o, PauseClock::time_point starte
     return out;
 }
 
-Json WebProgram::readRadio(const std::string& port, const std::string& password)
+Json WebProgram::transfer(const std::string& port, const std::string& password,
+                          const std::function<Outcome(SessionContext&)>& run)
 {
     if (busy_) return outcome(Outcome::failure(0));
     busy_ = true;
@@ -276,21 +277,21 @@ Json WebProgram::readRadio(const std::string& port, const std::string& password)
     const auto started = PauseClock::now();
     prompt_.setPassword(password);
     SessionContext ctx(ports_, root_.settings(), prompt_, port, LinkTiming::radio(), progress_);
-    const Outcome o = root_.radio().runRead(ctx);
-    if (o.ok) fileName_.clear();
+    const Outcome o = run(ctx);
     busy_ = false;
     return transferOutcome(o, started);
 }
 
+Json WebProgram::readRadio(const std::string& port, const std::string& password)
+{
+    return transfer(port, password, [this](SessionContext& ctx) {
+        const Outcome o = root_.radio().runRead(ctx);
+        if (o.ok) fileName_.clear();
+        return o;
+    });
+}
+
 Json WebProgram::writeRadio(const std::string& port, const std::string& password)
 {
-    if (busy_) return outcome(Outcome::failure(0));
-    busy_ = true;
-    ports_.arm();
-    const auto started = PauseClock::now();
-    prompt_.setPassword(password);
-    SessionContext ctx(ports_, root_.settings(), prompt_, port, LinkTiming::radio(), progress_);
-    const Outcome o = root_.radio().runWrite(ctx);
-    busy_ = false;
-    return transferOutcome(o, started);
+    return transfer(port, password, [this](SessionContext& ctx) { return root_.radio().runWrite(ctx); });
 }

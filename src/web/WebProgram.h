@@ -16,6 +16,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+struct SessionContext;
+
 using Json = nlohmann::ordered_json;
 
 class WebProgram {
@@ -81,6 +83,9 @@ public:
 private:
     RecordCells::Items gridItems(const TableColumn& column) const;
     Json gridRow(const Record& record) const;
+    // One radio session (read or write) on `port`, refused while another runs.
+    Json transfer(const std::string& port, const std::string& password,
+                  const std::function<Outcome(SessionContext&)>& run);
     Json transferOutcome(const Outcome& outcome, PauseClock::time_point started);
     std::string tempPath(const std::string& name) const;
 
